@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/Surface.h"
+#include "core/TileGeometry.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The state that every window of the editor shares: the map grid, its size,
+// the four bytes a map file carries, the tile selection, and the three
+// surfaces tiles are drawn on. The shared variables keep the names the rest of
+// the editor knows them by. Texts that windows show (the status panels and the
+// picker's caption) live here too, so routines can write them without knowing
+// which widget displays them.
+class EditorState : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum StatusPanel { MapPanel = 1, SizePanel = 2, CursorPanel = 3 };
+
+    explicit EditorState(QObject *parent = nullptr);
+
+    // The whole 256 x 128 grid, column varying fastest: cell (c, r) is byte
+    // r * 256 + c, the order of the map file.
+    std::array<std::uint8_t, Tiles::GridCells> TileMap{};
+
+    std::int16_t MapWidth = 255;
+    std::int16_t MapHeight = 127;
+    std::uint8_t MapWidthByte = 255;
+    std::uint8_t MapHeightByte = 127;
+    std::uint8_t HeaderByte1 = 254;
+    std::uint8_t HeaderByte2 = 79;
+
+    std::int16_t SelectedTile = 0;
+    std::int16_t SelectedTileX = 0;
+    std::int16_t SelectedTileY = 0;
+
+    std::int16_t DialogCancelled = 0;
+
+    // The map canvas, the tile sheet and the selected-tile preview (the brush).
+    Surface picMap;
+    Surface picTileSet;
+    Surface picSelected;
+
+    std::uint8_t &cell(int column, int row) { return TileMap[row * Tiles::GridColumns + column]; }
+    std::uint8_t cell(int column, int row) const
+    {
+        return TileMap[row * Tiles::GridColumns + column];
+    }
+
+    QString statusText(int panel) const;
+    void setStatusText(int panel, const QString &text);
+
+    QString pickerCaption() const { return m_pickerCaption; }
+    void setPickerCaption(const QString &caption);
+
+Q_SIGNALS:
+    void statusTextChanged(int panel, const QString &text);
+    void pickerCaptionChanged(const QString &caption);
+
+private:
+    std::array<QString, 3> m_statusTexts;
+    QString m_pickerCaption;
+};

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class FileDialog;
+class MessageBox;
+
+// The host operations that block on the user or the system, handed to the
+// windows so tests can script them.
+struct Host
+{
+    FileDialog &dlg1;
+    MessageBox &messageBox;
+};

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "host/QtFileDialog.h"
+
+#include <QFileDialog>
+
+QStringList QtFileDialog::nameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(parts.at(i) + QStringLiteral(" (") + patterns.trimmed() +
+                       QLatin1Char(')'));
+    }
+    return filters;
+}
+
+QString QtFileDialog::choose(Mode mode)
+{
+    QFileDialog dialog(m_parent, DialogTitle);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList filters = nameFilters(Filter);
+    dialog.setNameFilters(filters);
+    if (FilterIndex >= 1 && FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(FilterIndex - 1));
+    if (!FileName.isEmpty())
+        dialog.selectFile(FileName);
+
+    if (mode == Mode::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        // Without the must-exist flag a typed name that does not exist is
+        // still handed back; the command reports what opening it gives.
+        dialog.setFileMode((Flags & FileMustExist) ? QFileDialog::ExistingFile
+                                                   : QFileDialog::AnyFile);
+    } else {
+        // A save always accepts a new name, whatever flags an open left behind.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.constFirst();
+}

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "host/QtMessageBox.h"
+
+#include <QMessageBox>
+
+int QtMessageBox::ask(const QString &prompt, int buttons, const QString &title)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    box.setIcon(QMessageBox::NoIcon);
+    if (buttons == YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return AnswerOk;
+}

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "core/Painting.h"
+
+#include <QTest>
+
+class TestPainting : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cellAt_data();
+    void cellAt();
+    void tickStoresSelectedTileAndDrawsBrush();
+    void tickOutsideMapPaintsNothing_data();
+    void tickOutsideMapPaintsNothing();
+};
+
+void TestPainting::cellAt_data()
+{
+    QTest::addColumn<QPointF>("position");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::newRow("top-left corner") << QPointF(0, 0) << 0 << 0;
+    QTest::newRow("fractional") << QPointF(37.5, 20) << 2 << 1;
+    QTest::newRow("left of the canvas") << QPointF(-3, 5) << 0 << 0;
+    QTest::newRow("far above and left") << QPointF(-500, -900) << 0 << 0;
+    QTest::newRow("last pixel of a cell") << QPointF(15.99, 31.99) << 0 << 1;
+    QTest::newRow("far beyond the grid") << QPointF(99999, 99999) << 255 << 127;
+    QTest::newRow("just past the grid") << QPointF(4096, 2048) << 255 << 127;
+}
+
+void TestPainting::cellAt()
+{
+    QFETCH(QPointF, position);
+    const Painting::Cell cell = Painting::cellAt(position);
+    QTEST(cell.column, "column");
+    QTEST(cell.row, "row");
+}
+
+void TestPainting::tickStoresSelectedTileAndDrawsBrush()
+{
+    EditorState state;
+    state.MapWidth = 10;
+    state.MapHeight = 10;
+    sizeCanvasToMap(state);
+    state.picSelected.fillBackground(QRect(0, 0, 16, 16));
+    Surface red(QSize(16, 16), Qt::red);
+    state.picSelected.blit(0, 0, 16, 16, red, 0, 0);
+    state.SelectedTile = 34;
+    SelectTile(state, 2, 1);
+
+    QVERIFY(Painting::paintTick(state));
+
+    QCOMPARE(state.cell(2, 1), 34);
+    QCOMPARE(state.picMap.image().pixel(32, 16), qRgb(255, 0, 0));
+    QCOMPARE(state.picMap.image().pixel(47, 31), qRgb(255, 0, 0));
+    QCOMPARE(state.picMap.image().pixel(48, 16), qRgb(0, 0, 0));
+}
+
+void TestPainting::tickOutsideMapPaintsNothing_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::newRow("first column past the map") << 10 << 3;
+    QTest::newRow("first row past the map") << 3 << 5;
+    QTest::newRow("last cell of the grid") << 255 << 127;
+}
+
+void TestPainting::tickOutsideMapPaintsNothing()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    EditorState state;
+    state.MapWidth = 10;
+    state.MapHeight = 5;
+    // A canvas larger than the map, as after loading a full-width file, shows
+    // that nothing is drawn either.
+    state.picMap.resize(QSize(4096, 2048));
+    Surface red(QSize(16, 16), Qt::red);
+    state.picSelected.blit(0, 0, 16, 16, red, 0, 0);
+    state.SelectedTile = 34;
+    SelectTile(state, static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
+    const QImage before = state.picMap.image();
+
+    QVERIFY(!Painting::paintTick(state));
+
+    QVERIFY(std::all_of(state.TileMap.begin(), state.TileMap.end(), [](auto c) { return c == 0; }));
+    QCOMPARE(state.picMap.image(), before);
+}
+
+QTEST_GUILESS_MAIN(TestPainting)
+#include "tst_painting.moc"

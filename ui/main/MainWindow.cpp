@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main/MainWindow.h"
+
+#include "AppInfo.h"
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "core/Painting.h"
+#include "core/Scrolling.h"
+#include "core/StatusTexts.h"
+#include "core/WindowTitle.h"
+#include "host/Fonts.h"
+#include "host/OutlineShape.h"
+#include "host/SurfaceView.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/main/MainWindowTexts.h"
+#include "ui/tiles/TilePicker.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace Layout = MainWindowLayout;
+namespace Texts = MainWindowTexts;
+
+namespace {
+
+const QColor ViewportGrey(128, 128, 128);
+constexpr int PaintInterval = 1;
+
+QPushButton *jumpButton(const char *name, const QString &caption, const QString &tip,
+                        const QRect &geometry, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
+    return button;
+}
+
+QScrollBar *scrollBar(const char *name, Qt::Orientation orientation, int maximum,
+                      const QRect &geometry, QWidget *parent)
+{
+    auto *bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(geometry);
+    bar->setRange(0, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    // The view moves when the value changes, not while the thumb is dragged.
+    bar->setTracking(false);
+    return bar;
+}
+
+} // namespace
+
+MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_host(host)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowIcon(QIcon(Texts::IconResource));
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(Layout::ClientSize.width(),
+                         Layout::ClientSize.height() - Layout::StatusBarHeight);
+    setCentralWidget(client);
+
+    Picture2 = new QLabel(client);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(Layout::Banner);
+    Picture2->setPixmap(QPixmap(Texts::BannerResource));
+    Picture2->setStyleSheet(QStringLiteral("background: black"));
+
+    Form1 = new TilePicker(m_state);
+
+    buildViewport();
+    buildScrollControls();
+    buildStatusBar();
+    buildMenus();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(PaintInterval);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+
+    startUp();
+
+    // Fixed single border without a maximise button, sized to the client area
+    // below the menu bar and centred on the screen.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFixedSize(Layout::ClientSize.width(),
+                 menuBar()->sizeHint().height() + Layout::ClientSize.height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow()
+{
+    delete Form1;
+}
+
+void MainWindow::buildViewport()
+{
+    Picture1 = new QFrame(centralWidget());
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1->setGeometry(Layout::Viewport);
+    Picture1->setAutoFillBackground(true);
+    QPalette grey = Picture1->palette();
+    grey.setColor(QPalette::Window, ViewportGrey);
+    Picture1->setPalette(grey);
+
+    // The canvas moves inside this inner area, which clips it at the border.
+    auto *clip = new QWidget(Picture1);
+    clip->setGeometry(Layout::Viewport.adjusted(0, 0, -2 * Layout::ViewportBorder,
+                                                -2 * Layout::ViewportBorder)
+                          .translated(-Layout::Viewport.topLeft())
+                          .translated(Layout::ViewportBorder, Layout::ViewportBorder));
+
+    picMap = new SurfaceView(m_state.picMap, clip);
+    picMap->setObjectName(QStringLiteral("picMap"));
+    connect(picMap, &SurfaceView::mouseDown, this, [this] { picMap_MouseDown(); });
+    connect(picMap, &SurfaceView::mouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
+                picMap_MouseMove(position);
+            });
+    connect(picMap, &SurfaceView::mouseUp, this, [this] { picMap_MouseUp(); });
+
+    Shape1 = new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, picMap);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+}
+
+void MainWindow::buildScrollControls()
+{
+    QWidget *client = centralWidget();
+    Command4 = jumpButton("Command4", Texts::JumpToTopCaption, Texts::JumpToTopTip,
+                          Layout::JumpToTop, client);
+    VScroll1 = scrollBar("VScroll1", Qt::Vertical, Scrolling::VerticalMax, Layout::VerticalBar,
+                         client);
+    Command5 = jumpButton("Command5", Texts::JumpToLeftCaption, Texts::JumpToLeftTip,
+                          Layout::JumpToLeft, client);
+    HScroll1 = scrollBar("HScroll1", Qt::Horizontal, Scrolling::HorizontalMax,
+                         Layout::HorizontalBar, client);
+    Command2 =
+        jumpButton("Command2", Texts::HomeCaption, Texts::HomeTip, Layout::Home, client);
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &MainWindow::HScroll1_Change);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
+    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(Layout::StatusBarHeight);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+
+    struct Panel
+    {
+        const char *key;
+        int panel;
+        int width;
+        const QString &tip;
+    };
+    const Panel panels[] = {
+        {"map", EditorState::MapPanel, Layout::MapPanelWidth, Texts::MapPanelTip},
+        {"Size", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
+        {"cursor", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
+    };
+    for (const Panel &panel : panels) {
+        auto *label = new QLabel(m_state.statusText(panel.panel), bar);
+        label->setObjectName(QLatin1String(panel.key));
+        label->setToolTip(panel.tip);
+        label->setFixedWidth(panel.width);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
+        bar->addWidget(label);
+        connect(&m_state, &EditorState::statusTextChanged, label,
+                [label, index = panel.panel](int changed, const QString &text) {
+                    if (changed == index)
+                        label->setText(text);
+                });
+    }
+}
+
+void MainWindow::buildMenus()
+{
+    using Handler = void (MainWindow::*)();
+    const auto menu = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto item = [this](QMenu *menu, const char *name, const QString &caption,
+                             const QKeySequence &shortcut, Handler handler) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        // Ctrl+C belongs to Clear Map here, wherever the focus is.
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    const auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu *file = menu("mnuFile", QStringLiteral("&File"));
+    item(file, "mnuNew", QStringLiteral("New Map"), QKeySequence(QStringLiteral("Ctrl+N")),
+         &MainWindow::mnuNew_Click);
+    item(file, "mnuClearMap", QStringLiteral("Clear Map"), QKeySequence(QStringLiteral("Ctrl+C")),
+         &MainWindow::mnuClearMap_Click);
+    item(file, "mnuResizeMap", QStringLiteral("Resize Map"),
+         QKeySequence(QStringLiteral("Ctrl+R")), &MainWindow::mnuResizeMap_Click);
+    separator(file, "mnuFileBar4");
+    item(file, "mnuLoad", QStringLiteral("Load Map"), QKeySequence(QStringLiteral("Ctrl+M")),
+         &MainWindow::mnuLoad_Click);
+    item(file, "mnuSave", QStringLiteral("Save Map"), QKeySequence(QStringLiteral("Ctrl+S")),
+         &MainWindow::mnuSave_Click);
+    separator(file, "mnuFileBar2");
+    item(file, "mnuExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")),
+         &MainWindow::mnuExit_Click);
+
+    QMenu *tools = menu("mnuTools", QStringLiteral("&Tools"));
+    item(tools, "mnuLoadTiles", QStringLiteral("Load Tiles"),
+         QKeySequence(QStringLiteral("Ctrl+L")), &MainWindow::mnuLoadTiles_Click);
+    item(tools, "mnuShowTiles", QStringLiteral("Show Tiles"),
+         QKeySequence(QStringLiteral("Ctrl+T")), &MainWindow::mnuShowTiles_Click);
+    separator(tools, "mnuFileBar5");
+    item(tools, "mnuFill", QStringLiteral("Fill Map"), QKeySequence(QStringLiteral("Ctrl+F")),
+         &MainWindow::mnuFill_Click);
+    separator(tools, "mnuFileBar3");
+    item(tools, "mnuFull", QStringLiteral("Map Preview"), QKeySequence(QStringLiteral("Ctrl+P")),
+         &MainWindow::mnuFull_Click);
+    separator(tools, "mnuFileBar1");
+    item(tools, "mnuImage", QStringLiteral("Create Bitmap Image"),
+         QKeySequence(QStringLiteral("Ctrl+B")), &MainWindow::mnuImage_Click);
+
+    QMenu *about = menu("mnuAbout", QStringLiteral("&About"));
+    item(about, "mnuHelp", QStringLiteral("Help"), QKeySequence(Qt::Key_F1),
+         &MainWindow::mnuHelp_Click);
+    item(about, "mnuWeb", QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName),
+         QKeySequence(), &MainWindow::mnuWeb_Click);
+    item(about, "mnuCredits", QStringLiteral("Credits"), QKeySequence(),
+         &MainWindow::mnuCredits_Click);
+}
+
+void MainWindow::startUp()
+{
+    setWindowTitle(mainWindowTitle());
+    m_state.DialogCancelled = 0;
+    m_state.HeaderByte1 = 254;
+    m_state.HeaderByte2 = 79;
+    m_state.MapWidthByte = 255;
+    m_state.MapHeightByte = 127;
+    m_state.MapWidth = 255;
+    m_state.MapHeight = 127;
+    sizeCanvasToMap(m_state);
+    ResetMap(m_state);
+    SelectTile(m_state, 0, 0);
+    m_state.SelectedTile = 0;
+    copySelectionToPreview(m_state);
+    MakeOnTop(*Form1);
+}
+
+void MainWindow::MakeOnTop(QWidget &window)
+{
+    // Changing window flags hides a shown window; put it back as it was.
+    const bool wasVisible = window.isVisible();
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (wasVisible)
+        window.show();
+}
+
+void MainWindow::scrollHome()
+{
+    Command2_Click();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Ending the editor closes every other window with it; nothing is asked.
+    event->accept();
+    Timer1->stop();
+    Form1->close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::picMap_MouseDown()
+{
+    MouseHeld = true;
+    Timer1->start();
+}
+
+void MainWindow::picMap_MouseMove(QPointF position)
+{
+    const Painting::Cell cell = Painting::cellAt(position);
+    CursorColumn = cell.column;
+    CursorRow = cell.row;
+    SelectTile(m_state, static_cast<std::int16_t>(CursorColumn),
+               static_cast<std::int16_t>(CursorRow));
+    m_state.setStatusText(EditorState::CursorPanel,
+                          StatusTexts::cursorText(CursorColumn, CursorRow));
+    Shape1->move(Tiles::cellOrigin(CursorColumn, CursorRow));
+}
+
+void MainWindow::picMap_MouseUp()
+{
+    MouseHeld = false;
+    Timer1->stop();
+}
+
+void MainWindow::Timer1_Timer()
+{
+    if (MouseHeld)
+        Painting::paintTick(m_state);
+    picMap->refresh();
+}
+
+void MainWindow::HScroll1_Change(int value)
+{
+    picMap->move(Scrolling::canvasLeft(value), picMap->y());
+}
+
+void MainWindow::VScroll1_Change(int value)
+{
+    picMap->move(picMap->x(), Scrolling::canvasTop(value));
+}
+
+void MainWindow::Command2_Click()
+{
+    picMap->move(0, picMap->y());
+    HScroll1->setValue(0);
+    picMap->move(picMap->x(), 0);
+    VScroll1->setValue(0);
+}
+
+void MainWindow::Command4_Click()
+{
+    VScroll1->setValue(0);
+}
+
+void MainWindow::Command5_Click()
+{
+    HScroll1->setValue(0);
+}
+
+void MainWindow::mnuNew_Click()
+{
+}
+
+void MainWindow::mnuClearMap_Click()
+{
+}
+
+void MainWindow::mnuResizeMap_Click()
+{
+}
+
+void MainWindow::mnuLoad_Click()
+{
+}
+
+void MainWindow::mnuSave_Click()
+{
+}
+
+void MainWindow::mnuExit_Click()
+{
+    close();
+}
+
+void MainWindow::mnuLoadTiles_Click()
+{
+}
+
+void MainWindow::mnuShowTiles_Click()
+{
+    Form1->show();
+    Form1->raise();
+}
+
+void MainWindow::mnuFill_Click()
+{
+}
+
+void MainWindow::mnuFull_Click()
+{
+}
+
+void MainWindow::mnuImage_Click()
+{
+}
+
+void MainWindow::mnuHelp_Click()
+{
+}
+
+void MainWindow::mnuWeb_Click()
+{
+}
+
+void MainWindow::mnuCredits_Click()
+{
+}
