@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "host/Host.h"
+#include "tests/support/ScriptedFileDialog.h"
+#include "tests/support/ScriptedMessageBox.h"
+
+// Every host operation with a scripted user behind it, for window tests.
+struct ScriptedHost
+{
+    ScriptedFileDialog dlg1;
+    ScriptedMessageBox messageBox;
+
+    Host host() { return Host{dlg1, messageBox}; }
+};
