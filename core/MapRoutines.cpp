@@ -6,6 +6,18 @@
 
 using Tiles::TileSize;
 
+namespace {
+
+// Every cell of the grid drawn from the tile sheet; cells beyond the canvas
+// are clipped. The picture equals one tile blit a cell.
+void drawGrid(EditorState &state)
+{
+    state.picMap.drawTileGrid(state.picTileSet, Tiles::SheetColumns, state.TileMap.data(),
+                              Tiles::GridColumns, Tiles::GridRows, TileSize);
+}
+
+} // namespace
+
 void ResetMap(EditorState &state)
 {
     state.picMap.cls();
@@ -13,10 +25,7 @@ void ResetMap(EditorState &state)
     sizeCanvasToMap(state);
     state.setStatusText(EditorState::SizePanel,
                         StatusTexts::sizeText(state.MapWidth, state.MapHeight));
-    for (int column = 0; column < Tiles::GridColumns; ++column) {
-        for (int row = 0; row < Tiles::GridRows; ++row)
-            blitTile(state, 0, column, row);
-    }
+    drawGrid(state);
 }
 
 void SelectTile(EditorState &state, std::int16_t column, std::int16_t row)
@@ -39,11 +48,13 @@ void blitBrush(EditorState &state, int x, int y)
 
 void redrawMap(EditorState &state)
 {
-    state.picMap.cls();
-    for (int column = 0; column < Tiles::GridColumns; ++column) {
-        for (int row = 0; row < Tiles::GridRows; ++row)
-            blitTile(state, state.cell(column, row), column, row);
-    }
+    // The grid covers the canvas except below row 127 on the tallest canvas
+    // a full-width file gives; only that part needs clearing.
+    const QRect grid(0, 0, Tiles::GridColumns * TileSize, Tiles::GridRows * TileSize);
+    const QRect canvas(QPoint(0, 0), state.picMap.size());
+    state.picMap.fillBackground(canvas.adjusted(0, grid.height(), 0, 0));
+    state.picMap.fillBackground(canvas.adjusted(grid.width(), 0, 0, 0));
+    drawGrid(state);
 }
 
 void sizeCanvasToMap(EditorState &state)

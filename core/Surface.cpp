@@ -7,6 +7,8 @@
 
 namespace {
 constexpr QImage::Format SurfaceFormat = QImage::Format_RGB32;
+// The tile size the line-by-line grid drawing is tuned for.
+constexpr int FastTileSize = 16;
 }
 
 Surface::Surface(QSize size, QColor background, QObject *parent)
@@ -66,6 +68,54 @@ void Surface::blit(int dx, int dy, int w, int h, const Surface &source, int sx, 
     for (int row = 0; row < dst.height(); ++row, from += fromStride, to += toStride)
         std::memmove(to, from, rowBytes);
     markDirty(dst);
+}
+
+void Surface::drawTileGrid(const Surface &sheet, int sheetColumns, const std::uint8_t *cells,
+                           int columns, int rows, int tileSize)
+{
+    constexpr int TileCount = 256;
+    const int sheetRows = TileCount / sheetColumns;
+    if (tileSize != FastTileSize || sheet.width() < sheetColumns * tileSize ||
+        sheet.height() < sheetRows * tileSize) {
+        // Odd sizes take the general clipped path, one blit a cell.
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                const int tile = cells[row * columns + column];
+                blit(column * tileSize, row * tileSize, tileSize, tileSize, sheet,
+                     (tile % sheetColumns) * tileSize, (tile / sheetColumns) * tileSize);
+            }
+        return;
+    }
+
+    const qsizetype toStride = m_image.bytesPerLine();
+    const qsizetype fromStride = sheet.m_image.bytesPerLine();
+    const uchar *tileOrigins[TileCount];
+    for (int tile = 0; tile < TileCount; ++tile)
+        tileOrigins[tile] = sheet.m_image.constBits() +
+                            (tile / sheetColumns) * FastTileSize * fromStride +
+                            (tile % sheetColumns) * FastTileSize * 4;
+
+    const int wholeColumns = std::min(columns, width() / FastTileSize);
+    const int partColumnBytes =
+        wholeColumns < columns ? (width() - wholeColumns * FastTileSize) * 4 : 0;
+    const int visibleRows = std::min(rows, (height() + FastTileSize - 1) / FastTileSize);
+    uchar *bits = m_image.bits();
+
+    for (int row = 0; row < visibleRows; ++row) {
+        const std::uint8_t *rowCells = cells + row * columns;
+        const int lines = std::min(FastTileSize, height() - row * FastTileSize);
+        for (int line = 0; line < lines; ++line) {
+            uchar *to = bits + (row * FastTileSize + line) * toStride;
+            const qsizetype lineOffset = line * fromStride;
+            for (int column = 0; column < wholeColumns; ++column, to += FastTileSize * 4)
+                std::memcpy(to, tileOrigins[rowCells[column]] + lineOffset, FastTileSize * 4);
+            if (partColumnBytes > 0)
+                std::memcpy(to, tileOrigins[rowCells[wholeColumns]] + lineOffset,
+                            partColumnBytes);
+        }
+    }
+    markDirty(QRect(0, 0, std::min(width(), columns * tileSize),
+                    std::min(height(), rows * tileSize)));
 }
 
 void Surface::fillBackground(const QRect &rect)

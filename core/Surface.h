@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <cstdint>
+
 // A drawing surface with a retained image: what is drawn stays until it is
 // drawn over or cleared. Views show the image; the surface only collects the
 // region that changed and tells them once that something needs repainting, so
@@ -37,6 +39,14 @@ public:
     // Copies a w x h block from source at (sx, sy) to (dx, dy), unchanged.
     // Clipped to both images, so blocks beyond the edges are harmless.
     void blit(int dx, int dy, int w, int h, const Surface &source, int sx, int sy);
+
+    // Draws a grid of tiles from a tile sheet laid out in rows of
+    // sheetColumns tiles: cell (c, r) of cells (row-major, columns wide) gets
+    // the sheet's tile cells[r * columns + c] at (c * tileSize, r * tileSize).
+    // The same picture as one blit a cell, written line by line so the canvas
+    // fills at memory speed. Cells beyond the surface are clipped.
+    void drawTileGrid(const Surface &sheet, int sheetColumns, const std::uint8_t *cells,
+                      int columns, int rows, int tileSize);
 
     // Fills a block with the background colour (used to mark uncovered areas).
     void fillBackground(const QRect &rect);

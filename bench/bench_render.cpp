@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// A full redraw of all 32,768 cells into the largest canvas, beside a plain
+// memset of the same canvas, and one painting tick.
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "core/Painting.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+namespace {
+
+void prepareFullCanvas(EditorState &state)
+{
+    state.MapWidth = 256;
+    state.MapHeight = 128;
+    sizeCanvasToMap(state);
+    for (int i = 0; i < Tiles::GridCells; ++i)
+        state.TileMap[i] = static_cast<std::uint8_t>(i * 7);
+}
+
+void BM_MemsetCanvas(benchmark::State &run)
+{
+    QImage canvas(4096, 2048, QImage::Format_RGB32);
+    for (auto _ : run) {
+        std::memset(canvas.bits(), 0x5a, canvas.sizeInBytes());
+        benchmark::DoNotOptimize(canvas.constBits());
+        benchmark::ClobberMemory();
+    }
+    run.SetBytesProcessed(run.iterations() * canvas.sizeInBytes());
+}
+BENCHMARK(BM_MemsetCanvas)->Unit(benchmark::kMillisecond);
+
+void BM_FullRedraw(benchmark::State &run)
+{
+    EditorState state;
+    prepareFullCanvas(state);
+    for (auto _ : run) {
+        redrawMap(state);
+        state.picMap.takeDirty();
+        benchmark::ClobberMemory();
+    }
+    run.SetBytesProcessed(run.iterations() * state.picMap.image().sizeInBytes());
+}
+BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
+
+void BM_ResetMap(benchmark::State &run)
+{
+    EditorState state;
+    prepareFullCanvas(state);
+    for (auto _ : run) {
+        ResetMap(state);
+        state.picMap.takeDirty();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ResetMap)->Unit(benchmark::kMillisecond);
+
+void BM_PaintTick(benchmark::State &run)
+{
+    EditorState state;
+    prepareFullCanvas(state);
+    SelectTile(state, 100, 60);
+    state.SelectedTile = 34;
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(Painting::paintTick(state));
+        state.picMap.takeDirty();
+    }
+}
+BENCHMARK(BM_PaintTick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
