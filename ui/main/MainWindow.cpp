@@ -9,8 +9,11 @@
 #include "core/StatusTexts.h"
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
+#include "host/HelpViewer.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
+#include "host/UrlOpener.h"
+#include "ui/about/HelpTopics.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/tiles/TilePicker.h"
@@ -25,6 +28,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 namespace Layout = MainWindowLayout;
 namespace Texts = MainWindowTexts;
@@ -274,6 +278,7 @@ void MainWindow::startUp()
     m_state.SelectedTile = 0;
     copySelectionToPreview(m_state);
     MakeOnTop(*Form1);
+    m_host.help.HelpFile = HelpTopics::helpFilePath();
 }
 
 void MainWindow::MakeOnTop(QWidget &window)
@@ -407,10 +412,12 @@ void MainWindow::mnuImage_Click()
 
 void MainWindow::mnuHelp_Click()
 {
+    m_host.help.showHelp(HelpTopics::helpFilePath(), HelpTopics::ContentsContext);
 }
 
 void MainWindow::mnuWeb_Click()
 {
+    m_host.urlOpener.open(QUrl(QLatin1String(AppInfo::WebSiteAddress)));
 }
 
 void MainWindow::mnuCredits_Click()
