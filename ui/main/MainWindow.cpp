@@ -13,6 +13,7 @@
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
 #include "host/UrlOpener.h"
+#include "ui/about/CreditsWindow.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
@@ -422,4 +423,6 @@ void MainWindow::mnuWeb_Click()
 
 void MainWindow::mnuCredits_Click()
 {
+    CreditsWindow Form3(*picMap, this);
+    Form3.exec();
 }
