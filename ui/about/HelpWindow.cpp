@@ -68,6 +68,8 @@ void HelpWindow::showHelp(const QString &path, int context)
     show();
     raise();
     activateWindow();
+    // The page takes the keys, so it scrolls with the keyboard at once.
+    m_browser->setFocus();
 }
 
 void HelpWindow::showTitle()
