@@ -96,8 +96,20 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFixedSize(Layout::ClientSize.width(),
                  menuBar()->sizeHint().height() + Layout::ClientSize.height());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - rect().center());
+        placePickerBelow(available);
+    }
+}
+
+void MainWindow::placePickerBelow(const QRect &available)
+{
+    // Below the main window where the screen has room, else over its bottom
+    // edge; the picker floats above it either way.
+    const int top = std::min(frameGeometry().bottom() + 1,
+                             available.bottom() - Form1->frameGeometry().height());
+    Form1->move(frameGeometry().left(), std::max(available.top(), top));
 }
 
 MainWindow::~MainWindow()
