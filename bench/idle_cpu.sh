@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures the editor's CPU use at rest: starts it on a private X server,
 # lets it settle, then reads the process's CPU time over 10 seconds.
-# Usage: bench/idle_cpu.sh [path/to/tesselwick]   (needs xvfb: TESSELWICK_WITH_X=1 scripts/setup.sh)
+# Usage: bench/idle_cpu.sh [path/to/tesselwick]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 editor="${1:-$root/build/bin/tesselwick}"
