@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/CreditsScroll.h"
-#include "core/EditorState.h"
-#include "tests/support/ScriptedHost.h"
+#include "tests/support/EditorFixture.h"
 #include "ui/about/CreditsWindow.h"
-#include "ui/main/MainWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -220,14 +217,11 @@ void TestCreditsWindow::closingWays()
 
 void TestCreditsWindow::openingTwiceStartsFromTheBottom()
 {
-    EditorState state;
-    ScriptedHost host;
-    MainWindow main(state, host.host());
+    EditorFixture editor;
+    MainWindow &main = editor.window;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    PaintCounter canvasPaints(*main.findChild<QWidget *>(QStringLiteral("picMap")));
-    auto *credits = main.findChild<QAction *>(QStringLiteral("mnuCredits"));
-    QVERIFY(credits);
+    PaintCounter canvasPaints(*editor.find("picMap"));
 
     struct Opening
     {
@@ -259,7 +253,7 @@ void TestCreditsWindow::openingTwiceStartsFromTheBottom()
             if (QWidget *window = QApplication::activeModalWidget())
                 window->close();
         });
-        credits->trigger();
+        editor.trigger("mnuCredits");
     };
 
     Opening first;

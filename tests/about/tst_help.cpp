@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "AppInfo.h"
 #include "core/EditorState.h"
-#include "tests/support/ScriptedHost.h"
+#include "tests/support/EditorFixture.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/main/MainWindow.h"
@@ -34,6 +34,20 @@ QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// Works in another folder for as long as it lives.
+class WorkingFolder
+{
+public:
+    explicit WorkingFolder(const QString &path) : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(path);
+    }
+    ~WorkingFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
 void writeText(const QString &path, const QString &text)
 {
     QFile file(path);
@@ -52,7 +66,6 @@ private Q_SLOTS:
     void readContextTable();
     void shippedHelpIsWhole();
     void f1OpensContentsBesideTheProgram();
-    void helpFollowsProgramFolderNotWorkingFolder();
     void missingHelpChangesNothing_data();
     void missingHelpChangesNothing();
     void contentsButtonReturnsToContents();
@@ -114,8 +127,19 @@ void TestHelp::shippedHelpIsWhole()
     }
 }
 
+// Started from another folder that holds a help of its own, the editor still
+// opens the help beside the program.
 void TestHelp::f1OpensContentsBesideTheProgram()
 {
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QDir decoy(elsewhere.filePath(HelpTopics::HelpFileName));
+    QVERIFY(QDir().mkpath(decoy.path()));
+    writeText(decoy.filePath(HelpTopics::ContextTableName), QStringLiteral("30 decoy.html\n"));
+    writeText(decoy.filePath(QStringLiteral("decoy.html")),
+              QStringLiteral("<html><title>Decoy</title></html>"));
+    WorkingFolder workingFolder(elsewhere.path());
+
     EditorState state;
     ScriptedHost scripted;
     HelpWindow help;
@@ -129,35 +153,8 @@ void TestHelp::f1OpensContentsBesideTheProgram()
     QVERIFY(help.isVisible());
     QCOMPARE(help.browser().source().toLocalFile(),
              QDir(stagedHelp()).filePath(QStringLiteral("contents.html")));
-    QVERIFY(help.windowTitle().startsWith(QStringLiteral("Tesselwick Help")));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Tesselwick Help - Contents"));
     QVERIFY(scripted.messageBox.asked.isEmpty());
-}
-
-void TestHelp::helpFollowsProgramFolderNotWorkingFolder()
-{
-    // A working folder with a help of its own that must not be used.
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QDir decoy(elsewhere.filePath(HelpTopics::HelpFileName));
-    QVERIFY(QDir().mkpath(decoy.path()));
-    writeText(decoy.filePath(HelpTopics::ContextTableName), QStringLiteral("30 decoy.html\n"));
-    writeText(decoy.filePath(QStringLiteral("decoy.html")),
-              QStringLiteral("<html><title>Decoy</title></html>"));
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-
-    EditorState state;
-    ScriptedHost scripted;
-    MainWindow main(state, scripted.host());
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QTest::keyClick(&main, Qt::Key_F1);
-    QDir::setCurrent(previous);
-
-    QCOMPARE(scripted.help.HelpFile, stagedHelp());
-    QCOMPARE(scripted.help.shown.size(), 1);
-    QCOMPARE(scripted.help.shown[0].path, stagedHelp());
-    QCOMPARE(scripted.help.shown[0].context, 30);
 }
 
 void TestHelp::missingHelpChangesNothing_data()
@@ -197,16 +194,13 @@ void TestHelp::contentsButtonReturnsToContents()
 
 void TestHelp::visitOpensTheWebSite()
 {
-    EditorState state;
-    ScriptedHost scripted;
-    MainWindow main(state, scripted.host());
-    auto *visit = main.findChild<QAction *>(QStringLiteral("mnuWeb"));
-    QVERIFY(visit);
-    QCOMPARE(visit->text(), QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName));
+    EditorFixture editor;
+    QCOMPARE(editor.find<QAction>("mnuWeb")->text(),
+             QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName));
 
-    visit->trigger();
+    editor.trigger("mnuWeb");
 
-    QCOMPARE(scripted.urlOpener.opened,
+    QCOMPARE(editor.host.urlOpener.opened,
              QList<QUrl>{QUrl(QStringLiteral("https://www.quorvane.example/"))});
 }
 
