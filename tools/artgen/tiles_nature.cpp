@@ -1,0 +1,12 @@
+#include "ground.h"
+#include "picturetiles.h"
+#include "tileids.h"
+
+namespace artgen {
+
+void drawNatureTiles(TileSet &set)
+{
+    (void)set;
+}
+
+} // namespace artgen
