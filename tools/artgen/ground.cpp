@@ -49,7 +49,6 @@ Tile stoneWall()
     t.set(13, 4, DarkGrey);
     t.set(9, 12, DarkGrey);
     t.set(8, 11, LightGrey);
-    t.hline(7, 0, 1, DarkGrey);
     return t;
 }
 

@@ -48,14 +48,13 @@ int main(int argc, char *argv[])
 
     const QImage sheet = tileSheetImage(buildTileSet());
 
-    // The backdrop is shown at a fixed size; its left part carries the credit text.
-    const QImage backdrop = creditsScene().render(sheet).copy(0, 0, 530, 275);
-
     bool ok = saveImage(sheet, out.filePath(QStringLiteral("tileset.bmp")), "BMP");
     ok &= saveImage(banner(), out.filePath(QStringLiteral("banner.bmp")), "BMP");
-    ok &= saveImage(backdrop, out.filePath(QStringLiteral("credits_backdrop.bmp")), "BMP");
+    ok &= saveImage(creditsBackdrop(sheet), out.filePath(QStringLiteral("credits_backdrop.bmp")),
+                    "BMP");
     ok &= saveBytes(sampleScene().fileBytes(), out.filePath(QStringLiteral("sample.map")));
-    ok &= saveImage(applicationIcon(2), out.filePath(QStringLiteral("icons/tesselwick.png")), "PNG");
+    ok &=
+        saveImage(applicationIcon(2), out.filePath(QStringLiteral("icons/tesselwick.png")), "PNG");
     for (int scale : {1, 3, 4}) {
         const QString name = QStringLiteral("icons/tesselwick-%1.png").arg(16 * scale);
         ok &= saveImage(applicationIcon(scale), out.filePath(name), "PNG");

@@ -18,23 +18,56 @@ QRgb rgb(Colour c)
 bool colourFromCode(char code, Colour &out)
 {
     switch (code) {
-    case '.': return false;
-    case 'k': out = Black; return true;
-    case 'w': out = White; return true;
-    case '1': out = DarkGrey; return true;
-    case '2': out = Grey; return true;
-    case '3': out = LightGrey; return true;
-    case 'm': out = DarkRed; return true;
-    case 'r': out = Red; return true;
-    case 'o': out = Orange; return true;
-    case 'y': out = Yellow; return true;
-    case 'u': out = Brown; return true;
-    case 't': out = Tan; return true;
-    case 'f': out = DarkGreen; return true;
-    case 'g': out = Green; return true;
-    case 'n': out = DarkBlue; return true;
-    case 'b': out = Blue; return true;
-    case 'c': out = LightBlue; return true;
+    case '.':
+        return false;
+    case 'k':
+        out = Black;
+        return true;
+    case 'w':
+        out = White;
+        return true;
+    case '1':
+        out = DarkGrey;
+        return true;
+    case '2':
+        out = Grey;
+        return true;
+    case '3':
+        out = LightGrey;
+        return true;
+    case 'm':
+        out = DarkRed;
+        return true;
+    case 'r':
+        out = Red;
+        return true;
+    case 'o':
+        out = Orange;
+        return true;
+    case 'y':
+        out = Yellow;
+        return true;
+    case 'u':
+        out = Brown;
+        return true;
+    case 't':
+        out = Tan;
+        return true;
+    case 'f':
+        out = DarkGreen;
+        return true;
+    case 'g':
+        out = Green;
+        return true;
+    case 'n':
+        out = DarkBlue;
+        return true;
+    case 'b':
+        out = Blue;
+        return true;
+    case 'c':
+        out = LightBlue;
+        return true;
     }
     qFatal("unknown pixel-art colour code '%c'", code);
 }

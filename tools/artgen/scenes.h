@@ -11,4 +11,7 @@ TileMap sampleScene();
 // sights on the right.
 TileMap creditsScene();
 
+// The credits scene drawn with the tile sheet and cut to the size the credits show.
+QImage creditsBackdrop(const QImage &sheet);
+
 } // namespace artgen

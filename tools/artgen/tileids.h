@@ -68,7 +68,8 @@ enum TileId : std::uint8_t {
     StoneTorch = 94,
     CaveRock = 95,
 
-    // Row 3, ground.
+    // Row 3, ground. The shore pieces frame a pond: the straight ones have land on the side
+    // they are named after, the corners have land on both of theirs.
     WoodFloor = 96,
     WoodFloorKnot,
     Flagstones,
@@ -81,26 +82,26 @@ enum TileId : std::uint8_t {
     GrassTufts,
     GrassDaisies,
     TallGrass,
-    Sand = 108,
-    SandShells,
-    Dirt = 110,
+    Sand,
+    Dirt,
     DirtStones,
-    Cobbles = 112,
-    CobblesSandy,
-    Water = 114,
+    Cobbles,
+    Water = 112,
     WaterRipples,
     DeepWater,
-    ShoreNorth = 117, // grass to the north, water below
+    ShoreNorth,
     ShoreSouth,
     ShoreWest,
     ShoreEast,
-    Beach = 121, // sand to the north, water below
-    Ice,
+    ShoreNorthWest,
+    ShoreNorthEast,
+    ShoreSouthWest,
+    ShoreSouthEast,
+    Beach, // sand to the north, water below
     Snow,
     Lava,
-    Swamp,
-    BridgeAcross = 126, // planks for crossing from west to east
-    BridgeAlong,        // planks for crossing from north to south
+    BridgeAcross, // planks for crossing from west to east
+    BridgeAlong,  // planks for crossing from north to south
 
     // Row 4, the openings and edges of buildings and yards.
     BrickDoor = 128,
@@ -189,12 +190,12 @@ enum TileId : std::uint8_t {
     Pebbles,
     Boulder,
     Rocks,
-    Cactus,    // on sand
-    PalmTree,  // on sand
+    Cactus,   // on sand
+    PalmTree, // on sand
     DeadTree,
-    Reeds,     // in water
-    LilyPads,  // in water
-    Crops,     // on dirt
+    Reeds,    // in water
+    LilyPads, // in water
+    Crops,    // on dirt
     Wheat,
     Sunflower,
     Pumpkin,

@@ -55,13 +55,15 @@ Tile lockedDoor()
 {
     Tile t = door(stoneWall(), DarkGrey, Grey);
     t.rect(9, 8, 2, 2, DarkGrey);
-    t.paint({
-        "yyyy",
-        "ykky",
-        "yyky",
-        "yyky",
-        "yyyy",
-    }, 6, 7);
+    t.paint(
+        {
+            "yyyy",
+            "ykky",
+            "yyky",
+            "yyky",
+            "yyyy",
+        },
+        6, 7);
     return t;
 }
 
@@ -99,21 +101,23 @@ Tile shutteredWindow()
 Tile roundWindow()
 {
     Tile t = stoneWall();
-    t.paint({
-        "....kkkkkk....",
-        "...k333333k...",
-        "..k33cccc33k..",
-        ".k3cwwccc3c3k.",
-        ".k3cwcccc3c3k.",
-        "k3ccccccc3cc3k",
-        "k33333333333k.",
-        "k3ccccccc3cc3k",
-        ".k3cccccc3c3k.",
-        ".k3cccccc3c3k.",
-        "..k33cccc33k..",
-        "...k333333k...",
-        "....kkkkkk....",
-    }, 1, 1);
+    t.paint(
+        {
+            "....kkkkkk....",
+            "...k333333k...",
+            "..k33cccc33k..",
+            ".k3cwwccc3c3k.",
+            ".k3cwcccc3c3k.",
+            "k3ccccccc3cc3k",
+            "k33333333333k.",
+            "k3ccccccc3cc3k",
+            ".k3cccccc3c3k.",
+            ".k3cccccc3c3k.",
+            "..k33cccc33k..",
+            "...k333333k...",
+            "....kkkkkk....",
+        },
+        1, 1);
     return t;
 }
 
@@ -170,20 +174,22 @@ Tile trapdoor()
 Tile pit()
 {
     Tile t = dungeonFloor();
-    t.paint({
-        "....kkkkkk....",
-        "..kk111111kk..",
-        ".k1kkkkkkkk1k.",
-        ".k1kkkkkkkkk1k",
-        "k1kkkkkkkkkkk1",
-        "k1kkkkkkkkkkkk",
-        "k1kkkkkkkkkkkk",
-        "k1kkkkkkkkkkk1",
-        ".k1kkkkkkkkkk.",
-        ".kkkkkkkkkkkk.",
-        "..kkkkkkkkkk..",
-        "....kkkkkk....",
-    }, 1, 2);
+    t.paint(
+        {
+            "....kkkkkk....",
+            "..kk111111kk..",
+            ".k1kkkkkkkk1k.",
+            ".k1kkkkkkkkk1k",
+            "k1kkkkkkkkkkk1",
+            "k1kkkkkkkkkkkk",
+            "k1kkkkkkkkkkkk",
+            "k1kkkkkkkkkkk1",
+            ".k1kkkkkkkkkk.",
+            ".kkkkkkkkkkkk.",
+            "..kkkkkkkkkk..",
+            "....kkkkkk....",
+        },
+        1, 2);
     return t;
 }
 
@@ -251,19 +257,21 @@ Tile picketFence()
     t.rect(0, 7, 16, 3, Black);
     t.hline(0, 8, 16, LightGrey);
     for (int x = 0; x < 16; x += 4) {
-        t.paint({
-            ".k.",
-            "kwk",
-            "kwk",
-            "kwk",
-            "kwk",
-            "kwk",
-            "kwk",
-            "kwk",
-            "kwk",
-            "k3k",
-            "kkk",
-        }, x, 2);
+        t.paint(
+            {
+                ".k.",
+                "kwk",
+                "kwk",
+                "kwk",
+                "kwk",
+                "kwk",
+                "kwk",
+                "kwk",
+                "kwk",
+                "k3k",
+                "kkk",
+            },
+            x, 2);
     }
     return t;
 }
@@ -275,21 +283,23 @@ Tile ironRailing()
     t.hline(0, 12, 16, Black);
     t.hline(0, 5, 16, DarkGrey);
     for (int x = 1; x < 16; x += 4)
-        t.paint({
-            ".2.",
-            "k3k",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".1.",
-            ".k.",
-        }, x, 1);
+        t.paint(
+            {
+                ".2.",
+                "k3k",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".1.",
+                ".k.",
+            },
+            x, 1);
     t.hline(0, 11, 16, DarkGrey);
     return t;
 }
@@ -297,40 +307,44 @@ Tile ironRailing()
 Tile lowStoneWall()
 {
     Tile t = grass(0);
-    t.paint({
-        "kkkkkkkkkkkkkkkk",
-        "3332k3333332k333",
-        "3222k3222222k322",
-        "2221k2222221k221",
-        "1111k1111111k111",
-        "kkkkkkkkkkkkkkkk",
-        "332k333332k33333",
-        "222k322222k32222",
-        "221k222221k22222",
-        "111k111111k11111",
-        "kkkkkkkkkkkkkkkk",
-    }, 0, 3);
+    t.paint(
+        {
+            "kkkkkkkkkkkkkkkk",
+            "3332k3333332k333",
+            "3222k3222222k322",
+            "2221k2222221k221",
+            "1111k1111111k111",
+            "kkkkkkkkkkkkkkkk",
+            "332k333332k33333",
+            "222k322222k32222",
+            "221k222221k22222",
+            "111k111111k11111",
+            "kkkkkkkkkkkkkkkk",
+        },
+        0, 3);
     return t;
 }
 
 Tile signpost()
 {
     Tile t = grass(0);
-    t.paint({
-        "kkkkkkkkkkkkkk",
-        "kttttttttttttk",
-        "ktkkktkkkkttok",
-        "ktttttttttttok",
-        "ktkkkkktkkktok",
-        "kooooooooooook",
-        "kkkkkkkkkkkkkk",
-        ".....kuok.....",
-        ".....kuok.....",
-        ".....kuok.....",
-        ".....kuok.....",
-        ".....kuok.....",
-        "....fkuokf....",
-    }, 1, 2);
+    t.paint(
+        {
+            "kkkkkkkkkkkkkk",
+            "kttttttttttttk",
+            "ktkkktkkkkttok",
+            "ktttttttttttok",
+            "ktkkkkktkkktok",
+            "kooooooooooook",
+            "kkkkkkkkkkkkkk",
+            ".....kuok.....",
+            ".....kuok.....",
+            ".....kuok.....",
+            ".....kuok.....",
+            ".....kuok.....",
+            "....fkuokf....",
+        },
+        1, 2);
     return t;
 }
 
@@ -361,89 +375,99 @@ Tile well()
 Tile gravestone()
 {
     Tile t = grass(0);
-    t.paint({
-        "....kkkkk....",
-        "..kk33333kk..",
-        ".k3333w3332k.",
-        ".k333www332k.",
-        "k33333w33332k",
-        "k33333w33332k",
-        "k33333333332k",
-        "k32323232322k",
-        "k33333333332k",
-        "k33333333322k",
-        "k22222222222k",
-        "kkkkkkkkkkkkk",
-        ".fgfggfgfgf..",
-    }, 1, 1);
+    t.paint(
+        {
+            "....kkkkk....",
+            "..kk33333kk..",
+            ".k3333w3332k.",
+            ".k333www332k.",
+            "k33333w33332k",
+            "k33333w33332k",
+            "k33333333332k",
+            "k32323232322k",
+            "k33333333332k",
+            "k33333333322k",
+            "k22222222222k",
+            "kkkkkkkkkkkkk",
+            ".fgfggfgfgf..",
+        },
+        1, 1);
     return t;
 }
 
 Tile archway()
 {
     Tile t = stoneWall();
-    t.paint({
-        "....kkkkkkkk....",
-        "..kk33333333kk..",
-        ".k333uuuuuu332k.",
-        ".k32uuuuuuuu22k.",
-        "k32uuuuuuuuuu22k",
-        "k3uuuuuuuuuuuu2k",
-        "k3uuuuuuuuuuuu2k",
-        "k3uuuuuuuuuuuu2k",
-        "k3uuuuuuuuuuuu2k",
-    }, 0, 1);
+    t.paint(
+        {
+            "....kkkkkkkk....",
+            "..kk33333333kk..",
+            ".k333uuuuuu332k.",
+            ".k32uuuuuuuu22k.",
+            "k32uuuuuuuuuu22k",
+            "k3uuuuuuuuuuuu2k",
+            "k3uuuuuuuuuuuu2k",
+            "k3uuuuuuuuuuuu2k",
+            "k3uuuuuuuuuuuu2k",
+        },
+        0, 1);
     t.rect(2, 10, 12, 6, Brown);
-    t.paint({
-        "o.....o.....",
-        "....o.....o.",
-        "..o.....o...",
-        "o......o....",
-    }, 2, 11);
+    t.paint(
+        {
+            "o.....o.....",
+            "....o.....o.",
+            "..o.....o...",
+            "o......o....",
+        },
+        2, 11);
     return t;
 }
 
 Tile tent()
 {
     Tile t = grass(0);
-    t.paint({
-        ".......kk.......",
-        "......kwrk......",
-        ".....kwwrrk.....",
-        ".....kwwrrk.....",
-        "....kwwwrrrk....",
-        "....kwwkkrrk....",
-        "...kwwkkkkrrk...",
-        "...kwwkkkkrrk...",
-        "..kwwwkkkkrrrk..",
-        "..kwwkkkkkkrrk..",
-        ".kwwwkkkkkkrrrk.",
-        ".kwwkkkkkkkkrrk.",
-        "kkkkkkkkkkkkkkkk",
-    }, 0, 2);
+    t.paint(
+        {
+            ".......kk.......",
+            "......kwrk......",
+            ".....kwwrrk.....",
+            ".....kwwrrk.....",
+            "....kwwwrrrk....",
+            "....kwwkkrrk....",
+            "...kwwkkkkrrk...",
+            "...kwwkkkkrrk...",
+            "..kwwwkkkkrrrk..",
+            "..kwwkkkkkkrrk..",
+            ".kwwwkkkkkkrrrk.",
+            ".kwwkkkkkkkkrrk.",
+            "kkkkkkkkkkkkkkkk",
+        },
+        0, 2);
     return t;
 }
 
 Tile campfire()
 {
     Tile t = grass(0);
-    t.paint({
-        "......y.........",
-        ".....yoy..y.....",
-        "....yoroyyoy....",
-        "....yorrooroy...",
-        "...yorryrrroy...",
-        "...yorryyrroy...",
-        "..k2yoryyroy2k..",
-        ".k32kuuuuuuk32k.",
-        ".k21kuoouuok21k.",
-        "..kk.kuuuuk.kk..",
-        ".k32kkkkkkkk32k.",
-        ".k21k......k21k.",
-        "..kk.k32k32.kk..",
-        ".....k21k21.....",
-        "......kk.kk.....",
-    }, 0, 0);
+    t.paint(
+        {
+            "......y.........",
+            ".....yoy..y.....",
+            "....yoroyyoy....",
+            "....yorrooroy...",
+            "...yorryrrroy...",
+            "...yorryyrroy...",
+            "..k2yoryyroy2k..",
+            ".k32kuuuuuuk32k.",
+            ".k21kuoouuok21k.",
+            "..kk.kuuuuk.kk..",
+            ".k32kkkkkkkk32k.",
+            ".k21k......k21k.",
+            "..kk.k32k32.kk..",
+            ".....k21k21.....",
+            "......kk.kk.....",
+        },
+        0, 0);
     return t;
 }
 

@@ -3,22 +3,16 @@
 #include "tileids.h"
 
 #include <array>
-#include <initializer_list>
 
 namespace artgen {
 
 namespace {
 
-Tile on(Tile ground, std::initializer_list<const char *> art)
-{
-    ground.paint(art);
-    return ground;
-}
-
 // The hero wears blue so he stands out on grass; the same body serves all four directions.
 Tile heroDown()
 {
-    return on(grass(0), {
+    Tile t = grass(0);
+    t.paint({
         "................",
         ".....kkkkkk.....",
         "....kuuuuuuk....",
@@ -36,11 +30,13 @@ Tile heroDown()
         "...kkkk..kkkk...",
         "................",
     });
+    return t;
 }
 
 Tile heroUp()
 {
-    return on(grass(0), {
+    Tile t = grass(0);
+    t.paint({
         "................",
         ".....kkkkkk.....",
         "....kuuuuuuk....",
@@ -58,11 +54,13 @@ Tile heroUp()
         "...kkkk..kkkk...",
         "................",
     });
+    return t;
 }
 
 Tile heroLeft()
 {
-    return on(grass(0), {
+    Tile t = grass(0);
+    t.paint({
         "................",
         "......kkkkk.....",
         ".....kuuuuuk....",
@@ -80,11 +78,13 @@ Tile heroLeft()
         "...kkkk...kkkk..",
         "................",
     });
+    return t;
 }
 
 Tile princess()
 {
-    return on(woodFloor(), {
+    Tile t = woodFloor();
+    t.paint({
         "......y.y.y.....",
         ".....kyyyyyk....",
         "...kooooooook...",
@@ -102,11 +102,13 @@ Tile princess()
         ".kwwwwwwwwwwwwk.",
         "..kkkkkkkkkkkk..",
     });
+    return t;
 }
 
 Tile wizard()
 {
-    return on(woodFloor(), {
+    Tile t = woodFloor();
+    t.paint({
         ".......kk.......",
         "......knnk......",
         ".....knnynk.....",
@@ -124,11 +126,13 @@ Tile wizard()
         "..knnnnnnnnnnk..",
         "..kkkkkkkkkkkk..",
     });
+    return t;
 }
 
 Tile guard()
 {
-    Tile t = on(grass(1), {
+    Tile t = grass(1);
+    t.paint({
         "......kkkk......",
         ".....k3332k.....",
         "....k333322k....",
@@ -156,7 +160,8 @@ Tile guard()
 
 Tile farmer()
 {
-    return on(grass(2), {
+    Tile t = grass(2);
+    t.paint({
         "................",
         "......kkkk......",
         ".....kyyyyk.....",
@@ -174,11 +179,13 @@ Tile farmer()
         "...kuuk..kuuk...",
         "...kkkk..kkkk...",
     });
+    return t;
 }
 
 Tile villager()
 {
-    return on(grass(3), {
+    Tile t = grass(3);
+    t.paint({
         "......kkkk......",
         ".....kuuuuk.....",
         "....kuuuuuuk....",
@@ -196,11 +203,13 @@ Tile villager()
         "...kkkkkkkkkk...",
         "....kk....kk....",
     });
+    return t;
 }
 
 Tile elder()
 {
-    return on(woodFloor(), {
+    Tile t = woodFloor();
+    t.paint({
         "................",
         ".....kkkkkk.....",
         "....k333333k....",
@@ -218,11 +227,13 @@ Tile elder()
         "...kmmmmmmmmk...",
         "...kkkkkkkkkk...",
     });
+    return t;
 }
 
 Tile merchant()
 {
-    return on(woodFloor(), {
+    Tile t = woodFloor();
+    t.paint({
         "................",
         ".....kkkkkk.....",
         "....kwwwwwwk....",
@@ -240,11 +251,13 @@ Tile merchant()
         "...kuuk..kuuk...",
         "...kkkk..kkkk...",
     });
+    return t;
 }
 
 Tile cat()
 {
-    return on(woodFloor(), {
+    Tile t = woodFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -262,11 +275,13 @@ Tile cat()
         "..k11k111k11kk..",
         "...kk.kkk.kk....",
     });
+    return t;
 }
 
 Tile dog()
 {
-    return on(grass(1), {
+    Tile t = grass(1);
+    t.paint({
         "................",
         "................",
         "................",
@@ -284,31 +299,35 @@ Tile dog()
         "...kkk....kkk...",
         "................",
     });
+    return t;
 }
 
 Tile chicken()
 {
     Tile t = grass(2);
-    t.paint({
-        "....rr..........",
-        "...kwwk.........",
-        "..kwkwk.........",
-        ".ykwwwk.........",
-        "..kwwwkkkk......",
-        "..kwwwwwwwkk....",
-        "..kwwwwww3wwk...",
-        "..kwww333wwwk...",
-        "...kwwwwwwwk....",
-        "....kkkkkkk.....",
-        ".....y...y......",
-        "....yy..yy......",
-    }, 2, 3);
+    t.paint(
+        {
+            "....rr..........",
+            "...kwwk.........",
+            "..kwkwk.........",
+            ".ykwwwk.........",
+            "..kwwwkkkk......",
+            "..kwwwwwwwkk....",
+            "..kwwwwww3wwk...",
+            "..kwww333wwwk...",
+            "...kwwwwwwwk....",
+            "....kkkkkkk.....",
+            ".....y...y......",
+            "....yy..yy......",
+        },
+        2, 3);
     return t;
 }
 
 Tile slime()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -326,11 +345,13 @@ Tile slime()
         "..kkkkkkkkkkkk..",
         "................",
     });
+    return t;
 }
 
 Tile bat()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -348,11 +369,13 @@ Tile bat()
         "................",
         "................",
     });
+    return t;
 }
 
 Tile skeleton()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         ".....kkkkkk.....",
         "....kwwwwwwk....",
@@ -370,11 +393,13 @@ Tile skeleton()
         "....kwk..kwk....",
         "...kwwk..kwwk...",
     });
+    return t;
 }
 
 Tile ghost()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         ".....kkkkkk.....",
@@ -392,11 +417,13 @@ Tile ghost()
         "...k..k..k..k...",
         "................",
     });
+    return t;
 }
 
 Tile goblin()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -414,11 +441,13 @@ Tile goblin()
         "...kggk..kggk...",
         "...kkkk..kkkk...",
     });
+    return t;
 }
 
 Tile spider()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -436,11 +465,13 @@ Tile spider()
         "................",
         "................",
     });
+    return t;
 }
 
 Tile snake()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -458,11 +489,13 @@ Tile snake()
         "................",
         "................",
     });
+    return t;
 }
 
 Tile dragon()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "....kk....kk....",
@@ -480,11 +513,13 @@ Tile dragon()
         "....kkk..kkk....",
         "................",
     });
+    return t;
 }
 
 Tile potion()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "......kkkk......",
@@ -502,26 +537,30 @@ Tile potion()
         "................",
         "................",
     });
+    return t;
 }
 
 Tile goldKey()
 {
     Tile t = dungeonFloor();
-    t.paint({
-        "..kkkk..........",
-        ".kyyyyk.........",
-        "kyykkyykkkkkkkk.",
-        "kyk..kyyyyyyyyyk",
-        "kyykkyykkkykkyk.",
-        ".kyyyyk..kyk.kk.",
-        "..kkkk...kk.....",
-    }, 0, 5);
+    t.paint(
+        {
+            "..kkkk..........",
+            ".kyyyyk.........",
+            "kyykkyykkkkkkkk.",
+            "kyk..kyyyyyyyyyk",
+            "kyykkyykkkykkyk.",
+            ".kyyyyk..kyk.kk.",
+            "..kkkk...kk.....",
+        },
+        0, 5);
     return t;
 }
 
 Tile gem()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "................",
@@ -539,6 +578,7 @@ Tile gem()
         "................",
         "................",
     });
+    return t;
 }
 
 Tile coins()
@@ -552,7 +592,8 @@ Tile coins()
 
 Tile sword()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         ".............kk.",
         "............kwk.",
@@ -570,11 +611,13 @@ Tile sword()
         ".k..............",
         "................",
     });
+    return t;
 }
 
 Tile shield()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "...kkkkkkkkkk...",
@@ -592,47 +635,53 @@ Tile shield()
         ".......kk.......",
         "................",
     });
+    return t;
 }
 
 Tile heart()
 {
     Tile t = dungeonFloor();
-    t.paint({
-        "..kkkk..kkkk....",
-        ".krrrrkkrrrrk...",
-        "krwwrrrrrrrrrk..",
-        "krwrrrrrrrrrmk..",
-        "krrrrrrrrrrrmk..",
-        ".krrrrrrrrrmk...",
-        "..krrrrrrrmk....",
-        "...krrrrrmk.....",
-        "....krrrmk......",
-        ".....krmk.......",
-        "......kk........",
-    }, 1, 3);
+    t.paint(
+        {
+            "..kkkk..kkkk....",
+            ".krrrrkkrrrrk...",
+            "krwwrrrrrrrrrk..",
+            "krwrrrrrrrrrmk..",
+            "krrrrrrrrrrrmk..",
+            ".krrrrrrrrrmk...",
+            "..krrrrrrrmk....",
+            "...krrrrrmk.....",
+            "....krrrmk......",
+            ".....krmk.......",
+            "......kk........",
+        },
+        1, 3);
     return t;
 }
 
 Tile scroll()
 {
     Tile t = dungeonFloor();
-    t.paint({
-        ".kkkkkkkkkkkkkk.",
-        "kttkwwwwwwwwkttk",
-        "ktokw11w111wkotk",
-        "ktokwwwwwwwwkotk",
-        "ktokw111w11wkotk",
-        "ktokwwwwwwwwkotk",
-        "ktokw11111wwkotk",
-        "kttkwwwwwwwwkttk",
-        ".kkkkkkkkkkkkkk.",
-    }, 0, 4);
+    t.paint(
+        {
+            ".kkkkkkkkkkkkkk.",
+            "kttkwwwwwwwwkttk",
+            "ktokw11w111wkotk",
+            "ktokwwwwwwwwkotk",
+            "ktokw111w11wkotk",
+            "ktokwwwwwwwwkotk",
+            "ktokw11111wwkotk",
+            "kttkwwwwwwwwkttk",
+            ".kkkkkkkkkkkkkk.",
+        },
+        0, 4);
     return t;
 }
 
 Tile bomb()
 {
-    return on(dungeonFloor(), {
+    Tile t = dungeonFloor();
+    t.paint({
         "................",
         "................",
         "..........y.....",
@@ -650,6 +699,7 @@ Tile bomb()
         ".....kkkkkk.....",
         "................",
     });
+    return t;
 }
 
 } // namespace

@@ -15,19 +15,17 @@ void box(Tile &t, int x, int y, int w, int h, Colour fill)
     t.rect(x + 1, y + 1, w - 2, h - 2, fill);
 }
 
-// Seen from above and a little in front: a lit top, a front edge and two legs.
+// Seen from above and a little in front: a lit top, a front edge and two legs. A side without an
+// end runs to the tile edge, so a left and a right piece make one long table.
 Tile table(bool leftEnd, bool rightEnd)
 {
     Tile t = woodFloor();
-    const int x0 = leftEnd ? 1 : 0;
-    const int x1 = rightEnd ? 14 : 15;
-    t.rect(x0, 2, x1 - x0 + 1, 10, Black);
-    t.rect(x0 + (leftEnd ? 1 : 0), 3, x1 - x0 + 1 - (leftEnd ? 1 : 0) - (rightEnd ? 1 : 0), 6,
-           Orange);
-    t.hline(x0 + (leftEnd ? 1 : 0), 3, x1 - x0 - 1 + (leftEnd ? 0 : 1) + (rightEnd ? 0 : 1),
-            Tan);
-    t.rect(x0 + (leftEnd ? 1 : 0), 9, x1 - x0 + 1 - (leftEnd ? 1 : 0) - (rightEnd ? 1 : 0), 2,
-           Brown);
+    const int left = leftEnd ? 2 : 0;
+    const int width = (rightEnd ? 14 : 16) - left;
+    t.rect(left - 1, 2, width + 2, 10, Black);
+    t.rect(left, 3, width, 6, Orange);
+    t.hline(left, 3, width, Tan);
+    t.rect(left, 9, width, 2, Brown);
     if (leftEnd) {
         t.rect(1, 11, 3, 4, Black);
         t.rect(2, 11, 1, 3, Brown);
@@ -42,14 +40,16 @@ Tile table(bool leftEnd, bool rightEnd)
 Tile tableWithMeal()
 {
     Tile t = table(true, true);
-    t.paint({
-        "..kkk.....kk.",
-        ".kwwwk...kcck",
-        "kwrgrwk..kcck",
-        "kwgrrwk..kwck",
-        ".kwwwk....kk.",
-        "..kkk........",
-    }, 2, 2);
+    t.paint(
+        {
+            "..kkk.....kk.",
+            ".kwwwk...kcck",
+            "kwrgrwk..kcck",
+            "kwgrrwk..kwck",
+            ".kwwwk....kk.",
+            "..kkk........",
+        },
+        2, 2);
     return t;
 }
 
@@ -81,18 +81,20 @@ Tile chair(bool facingDown)
 Tile stool()
 {
     Tile t = woodFloor();
-    t.paint({
-        "....kkkkkk....",
-        "..kkttttttkk..",
-        ".ktooooooooook",
-        ".kooooooooooku",
-        "..kkuuuuuukk..",
-        "...kukkkkuk...",
-        "...kuk..kuk...",
-        "..kuk....kuk..",
-        "..kuk....kuk..",
-        "..kkk....kkk..",
-    }, 1, 4);
+    t.paint(
+        {
+            "....kkkkkk....",
+            "..kkttttttkk..",
+            ".ktooooooooook",
+            ".kooooooooooku",
+            "..kkuuuuuukk..",
+            "...kukkkkuk...",
+            "...kuk..kuk...",
+            "..kuk....kuk..",
+            "..kuk....kuk..",
+            "..kkk....kkk..",
+        },
+        1, 4);
     return t;
 }
 
@@ -103,17 +105,19 @@ Tile bedHead()
     t.hline(2, 1, 12, Orange);
     t.hline(1, 3, 14, Black);
     t.rect(2, 4, 12, 12, White);
-    t.paint({
-        ".kkkkkkkkkk.",
-        "kwwwwwwwwww3",
-        "kw3wwwwwww3k",
-        "k33333333333",
-        "rrrrrrrrrrrr",
-        "wwwwwwwwwwww",
-        "rrrrrrrrrrrr",
-        "rmrrrrmrrrrm",
-        "rrrrrrrrrrrr",
-    }, 2, 5);
+    t.paint(
+        {
+            ".kkkkkkkkkk.",
+            "kwwwwwwwwww3",
+            "kw3wwwwwww3k",
+            "k33333333333",
+            "rrrrrrrrrrrr",
+            "wwwwwwwwwwww",
+            "rrrrrrrrrrrr",
+            "rmrrrrmrrrrm",
+            "rrrrrrrrrrrr",
+        },
+        2, 5);
     t.vline(2, 4, 12, Brown);
     t.vline(13, 4, 12, Brown);
     return t;
@@ -123,16 +127,18 @@ Tile bedFoot()
 {
     Tile t = woodFloor();
     box(t, 1, 0, 14, 14, Brown);
-    t.paint({
-        "rrrrrrrrrr",
-        "rrmrrrrmrr",
-        "rrrrrrrrrr",
-        "rrrrrrrrrr",
-        "rmrrrrmrrr",
-        "rrrrrrrrrr",
-        "rrrrrrrrrr",
-        "mmmmmmmmmm",
-    }, 3, 0);
+    t.paint(
+        {
+            "rrrrrrrrrr",
+            "rrmrrrrmrr",
+            "rrrrrrrrrr",
+            "rrrrrrrrrr",
+            "rmrrrrmrrr",
+            "rrrrrrrrrr",
+            "rrrrrrrrrr",
+            "mmmmmmmmmm",
+        },
+        3, 0);
     t.hline(1, 8, 14, Black);
     t.rect(2, 9, 12, 2, Orange);
     t.hline(2, 9, 12, Tan);
@@ -151,11 +157,13 @@ Tile chest(bool open)
         t.vline(2, 2, 3, Yellow);
         t.vline(13, 2, 3, Yellow);
         box(t, 1, 5, 14, 10, Brown);
-        t.paint({
-            ".yoyyoyyyoy.",
-            "yyyoyyyoyyyo",
-            "oyyyyoyyyyyy",
-        }, 2, 6);
+        t.paint(
+            {
+                ".yoyyoyyyoy.",
+                "yyyoyyyoyyyo",
+                "oyyyyoyyyyyy",
+            },
+            2, 6);
         t.hline(1, 9, 14, Black);
     } else {
         box(t, 1, 3, 14, 12, Brown);
@@ -176,22 +184,24 @@ Tile chest(bool open)
 Tile barrel()
 {
     Tile t = woodFloor();
-    t.paint({
-        "....kkkkkkkk....",
-        "..kkttttttttkk..",
-        ".kttoooooooottk.",
-        ".kkttttttttttkk.",
-        ".k111111111111k.",
-        "kuoouuuuuuuuummk",
-        "kuoouuuuuuuuummk",
-        "kuoouuuuuuuuummk",
-        "k11111111111111k",
-        "kuoouuuuuuuuummk",
-        "kuoouuuuuuuuummk",
-        ".k111111111111k.",
-        ".kuouuuuuuuummk.",
-        "..kkkkkkkkkkkk..",
-    }, 0, 1);
+    t.paint(
+        {
+            "....kkkkkkkk....",
+            "..kkttttttttkk..",
+            ".kttoooooooottk.",
+            ".kkttttttttttkk.",
+            ".k111111111111k.",
+            "kuoouuuuuuuuummk",
+            "kuoouuuuuuuuummk",
+            "kuoouuuuuuuuummk",
+            "k11111111111111k",
+            "kuoouuuuuuuuummk",
+            "kuoouuuuuuuuummk",
+            ".k111111111111k.",
+            ".kuouuuuuuuummk.",
+            "..kkkkkkkkkkkk..",
+        },
+        0, 1);
     return t;
 }
 
@@ -227,8 +237,8 @@ Tile shelves()
 Tile bookshelf()
 {
     Tile t = shelves();
-    static constexpr std::array<Colour, 7> covers = {Red, Blue, Green, Yellow, White, LightBlue,
-                                                     DarkGreen};
+    static constexpr std::array<Colour, 7> covers = {Red,   Blue,      Green,    Yellow,
+                                                     White, LightBlue, DarkGreen};
     for (int shelf = 0; shelf < 3; ++shelf)
         for (int x = 2; x < 14; ++x) {
             const int n = noise(x, shelf, 5);
@@ -244,21 +254,27 @@ Tile bookshelf()
 Tile potShelf()
 {
     Tile t = shelves();
-    t.paint({
-        ".k...kk..kk.",
-        "kck.kyyk.kok",
-        "kck.kyyk.kok",
-    }, 1, 1);
-    t.paint({
-        ".kk...kk..k.",
-        "kmmk.kgk.kwk",
-        "kmmk.kgk.kwk",
-    }, 2, 6);
-    t.paint({
-        "kk..kkk..kk.",
-        "oo.kuuuk.rr.",
-        "oo.kuuuk.rr.",
-    }, 2, 11);
+    t.paint(
+        {
+            ".k...kk..kk.",
+            "kck.kyyk.kok",
+            "kck.kyyk.kok",
+        },
+        1, 1);
+    t.paint(
+        {
+            ".kk...kk..k.",
+            "kmmk.kgk.kwk",
+            "kmmk.kgk.kwk",
+        },
+        2, 6);
+    t.paint(
+        {
+            "kk..kkk..kk.",
+            "oo.kuuuk.rr.",
+            "oo.kuuuk.rr.",
+        },
+        2, 11);
     return t;
 }
 
@@ -285,23 +301,25 @@ Tile wardrobe()
 Tile fireplace()
 {
     Tile t = woodFloor();
-    t.paint({
-        "kkkkkkkkkkkkkkkk",
-        "kooooooooooooouk",
-        "kmmmmmmmmmmmmmmk",
-        "k332k33332k3332k",
-        "k221k22221k2221k",
-        "kkkkkkkkkkkkkkkk",
-        "k32kkkkkkkkkk32k",
-        "k21kkkkykkkkk21k",
-        "kkkkkkyoykkkkkkk",
-        "k32kkyoyroykk32k",
-        "k21kyorryrokk21k",
-        "kkkkyoryyrrokkkk",
-        "k32kkuuuuuukk32k",
-        "k21kuouuuuouk21k",
-        "kkkkkkkkkkkkkkkk",
-    }, 0, 0);
+    t.paint(
+        {
+            "kkkkkkkkkkkkkkkk",
+            "kooooooooooooouk",
+            "kmmmmmmmmmmmmmmk",
+            "k332k33332k3332k",
+            "k221k22221k2221k",
+            "kkkkkkkkkkkkkkkk",
+            "k32kkkkkkkkkk32k",
+            "k21kkkkykkkkk21k",
+            "kkkkkkyoykkkkkkk",
+            "k32kkyoyroykk32k",
+            "k21kyorryrokk21k",
+            "kkkkyoryyrrokkkk",
+            "k32kkuuuuuukk32k",
+            "k21kuouuuuouk21k",
+            "kkkkkkkkkkkkkkkk",
+        },
+        0, 0);
     return t;
 }
 
@@ -332,26 +350,27 @@ Tile stove()
 Tile cauldron()
 {
     Tile t = woodFloor();
-    t.paint({
-        "......g.........",
-        "...g.....g..g...",
-        "..kkkkkkkkkkkk..",
-        ".k2gggfggggfg2k.",
-        ".k1ggggggfggg1k.",
-        "kk2kkkkkkkkkk2kk",
-        "k12222222222221k",
-        "k11222222222211k",
-        "k11122222222111k",
-        ".k111111111111k.",
-        "..kk11111111kk..",
-        "..k.kkkkkkkk.k..",
-        ".kkyoyroyyroyk..",
-        ".kuuuuuuuuuuuuk.",
-        "..kkkkkkkkkkkk..",
-    }, 0, 1);
+    t.paint(
+        {
+            "......g.........",
+            "...g.....g..g...",
+            "..kkkkkkkkkkkk..",
+            ".k2gggfggggfg2k.",
+            ".k1ggggggfggg1k.",
+            "kk2kkkkkkkkkk2kk",
+            "k12222222222221k",
+            "k11222222222211k",
+            "k11122222222111k",
+            ".k111111111111k.",
+            "..kk11111111kk..",
+            "..k.kkkkkkkk.k..",
+            ".kkyoyroyyroyk..",
+            ".kuuuuuuuuuuuuk.",
+            "..kkkkkkkkkkkk..",
+        },
+        0, 1);
     return t;
 }
-
 
 Tile clock()
 {
@@ -380,42 +399,46 @@ Tile clock()
 Tile pottedPlant()
 {
     Tile t = woodFloor();
-    t.paint({
-        ".....kkk.kkk....",
-        "....kgggkgggk...",
-        "...kggfgggfggk..",
-        "..kgggfgfggfgggk",
-        "..kgfggggfgggfgk",
-        "...kgggfgggfggk.",
-        "....kkgggggkk...",
-        "...kkkkkkkkkk...",
-        "...kttttttttk...",
-        "....koorrrrk....",
-        "....koorrrmk....",
-        "....korrrrmk....",
-        ".....krrrmk.....",
-        ".....kkkkkk.....",
-    }, 0, 1);
+    t.paint(
+        {
+            ".....kkk.kkk....",
+            "....kgggkgggk...",
+            "...kggfgggfggk..",
+            "..kgggfgfggfgggk",
+            "..kgfggggfgggfgk",
+            "...kgggfgggfggk.",
+            "....kkgggggkk...",
+            "...kkkkkkkkkk...",
+            "...kttttttttk...",
+            "....koorrrrk....",
+            "....koorrrmk....",
+            "....korrrrmk....",
+            ".....krrrmk.....",
+            ".....kkkkkk.....",
+        },
+        0, 1);
     return t;
 }
 
 Tile rug()
 {
     Tile t = woodFloor();
-    t.paint({
-        "...kkkkkkkkkk...",
-        ".kkyyyyyyyyyykk.",
-        "kyybbbbbbbbbbyyk",
-        "kybbyyyyyyyybbyk",
-        "kybybbbbbbbybbyk",
-        "kybybbccbbbybbyk",
-        "kybybbbbccbybbyk",
-        "kybybbbbbbbybbyk",
-        "kybbyyyyyyyybbyk",
-        "kyybbbbbbbbbbyyk",
-        ".kkyyyyyyyyyykk.",
-        "...kkkkkkkkkk...",
-    }, 0, 2);
+    t.paint(
+        {
+            "...kkkkkkkkkk...",
+            ".kkyyyyyyyyyykk.",
+            "kyybbbbbbbbbbyyk",
+            "kybbyyyyyyyybbyk",
+            "kybybbbbbbbybbyk",
+            "kybybbccbbbybbyk",
+            "kybybbbbccbybbyk",
+            "kybybbbbbbbybbyk",
+            "kybbyyyyyyyybbyk",
+            "kyybbbbbbbbbbyyk",
+            ".kkyyyyyyyyyykk.",
+            "...kkkkkkkkkk...",
+        },
+        0, 2);
     return t;
 }
 
@@ -446,96 +469,106 @@ Tile candlestand()
 Tile throne()
 {
     Tile t = woodFloor();
-    t.paint({
-        "....k..kk..k....",
-        "...kyk.kyk.kyk..",
-        "...kykkkykkkyk..",
-        "...kyrrrrrrryk..",
-        "...kyrmrrrmryk..",
-        "...kyrrrrrrryk..",
-        "...kyrrmrmrryk..",
-        "...kyrrrrrrryk..",
-        ".kyykrrrrrrrkyyk",
-        ".kyykrrrrrrrkyyk",
-        ".kkkkyyyyyyykkkk",
-        "..kyyyyyyyyyyk..",
-        "..kmmmmmmmmmmk..",
-        "..kyk......kyk..",
-        "..kkk......kkk..",
-    }, 0, 1);
+    t.paint(
+        {
+            "....k..kk..k....",
+            "...kyk.kyk.kyk..",
+            "...kykkkykkkyk..",
+            "...kyrrrrrrryk..",
+            "...kyrmrrrmryk..",
+            "...kyrrrrrrryk..",
+            "...kyrrmrmrryk..",
+            "...kyrrrrrrryk..",
+            ".kyykrrrrrrrkyyk",
+            ".kyykrrrrrrrkyyk",
+            ".kkkkyyyyyyykkkk",
+            "..kyyyyyyyyyyk..",
+            "..kmmmmmmmmmmk..",
+            "..kyk......kyk..",
+            "..kkk......kkk..",
+        },
+        0, 1);
     return t;
 }
 
 Tile anvil()
 {
     Tile t = woodFloor();
-    t.paint({
-        ".kkkkkkkkkkkkk..",
-        "k3333333333332k.",
-        ".kk22222222221k.",
-        "...kkk22221kk...",
-        ".....k2221k.....",
-        "....k222221k....",
-        "...kkkkkkkkkk...",
-        "..kuoooooooouk..",
-        "..kuuuuuuuuuuk..",
-        "..kmuuuuuuuumk..",
-        "...kkkkkkkkkk...",
-    }, 0, 4);
+    t.paint(
+        {
+            ".kkkkkkkkkkkkk..",
+            "k3333333333332k.",
+            ".kk22222222221k.",
+            "...kkk22221kk...",
+            ".....k2221k.....",
+            "....k222221k....",
+            "...kkkkkkkkkk...",
+            "..kuoooooooouk..",
+            "..kuuuuuuuuuuk..",
+            "..kmuuuuuuuumk..",
+            "...kkkkkkkkkk...",
+        },
+        0, 4);
     return t;
 }
 
 Tile sack()
 {
     Tile t = woodFloor();
-    t.paint({
-        "......k..k......",
-        ".....kwwkwwk....",
-        "......kuuk......",
-        ".....kwwwwk.....",
-        "....kwwwwwwk....",
-        "...kwwwwwwwwk...",
-        "..kwwwwwwww33k..",
-        "..kwwwwwwww33k..",
-        "..kwwwwwww333k..",
-        "..kwwwwww3333k..",
-        "...k33333333k...",
-        "....kkkkkkkk....",
-    }, 0, 3);
+    t.paint(
+        {
+            "......k..k......",
+            ".....kwwkwwk....",
+            "......kuuk......",
+            ".....kwwwwk.....",
+            "....kwwwwwwk....",
+            "...kwwwwwwwwk...",
+            "..kwwwwwwww33k..",
+            "..kwwwwwwww33k..",
+            "..kwwwwwww333k..",
+            "..kwwwwww3333k..",
+            "...k33333333k...",
+            "....kkkkkkkk....",
+        },
+        0, 3);
     return t;
 }
 
 Tile vase()
 {
     Tile t = woodFloor();
-    t.paint({
-        "......kkkk......",
-        ".....kbbbbk.....",
-        "......kbbk......",
-        "......kbbk......",
-        ".....kbbbbk.....",
-        "....kbcbbbbk....",
-        "...kbcbbbbbnk...",
-        "...kwwwwwwwwk...",
-        "...kbcbbbbbnk...",
-        "...kbbbbbbbnk...",
-        "....kbbbbbnk....",
-        ".....kbbbnk.....",
-        "....kkkkkkkk....",
-    }, 0, 2);
+    t.paint(
+        {
+            "......kkkk......",
+            ".....kbbbbk.....",
+            "......kbbk......",
+            "......kbbk......",
+            ".....kbbbbk.....",
+            "....kbcbbbbk....",
+            "...kbcbbbbbnk...",
+            "...kwwwwwwwwk...",
+            "...kbcbbbbbnk...",
+            "...kbbbbbbbnk...",
+            "....kbbbbbnk....",
+            ".....kbbbnk.....",
+            "....kkkkkkkk....",
+        },
+        0, 2);
     return t;
 }
 
 Tile desk()
 {
     Tile t = table(true, true);
-    t.paint({
-        "kkkkkkkkk...",
-        "kwwwkwwwk.kk",
-        "kw3wkw3wk.nk",
-        "kwwwkwwwk.kk",
-        "kkkkkkkkk...",
-    }, 2, 3);
+    t.paint(
+        {
+            "kkkkkkkkk...",
+            "kwwwkwwwk.kk",
+            "kw3wkw3wk.nk",
+            "kwwwkwwwk.kk",
+            "kkkkkkkkk...",
+        },
+        2, 3);
     t.set(12, 2, White);
     t.set(13, 1, White);
     return t;

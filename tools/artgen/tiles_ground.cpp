@@ -69,10 +69,18 @@ Tile shore(Coast side, const Tile &land, Colour rim, Colour foam)
             int depth = 0;
             int along = 0;
             switch (side) {
-            case Coast::North: depth = y, along = x; break;
-            case Coast::South: depth = 15 - y, along = x; break;
-            case Coast::West: depth = x, along = y; break;
-            case Coast::East: depth = 15 - x, along = y; break;
+            case Coast::North:
+                depth = y, along = x;
+                break;
+            case Coast::South:
+                depth = 15 - y, along = x;
+                break;
+            case Coast::West:
+                depth = x, along = y;
+                break;
+            case Coast::East:
+                depth = 15 - x, along = y;
+                break;
             }
             const int boundary = edge[along];
             if (depth < boundary)
@@ -83,6 +91,29 @@ Tile shore(Coast side, const Tile &land, Colour rim, Colour foam)
                 t.set(x, y, foam);
             else
                 t.set(x, y, sea.at(x, y));
+        }
+    return t;
+}
+
+// A pond corner: water inside a quarter circle around the tile corner that faces the pond,
+// meeting the straight shores at the same depth.
+Tile shoreCorner(int cornerX, int cornerY)
+{
+    const Tile land = grass(0);
+    const Tile sea = water();
+    Tile t;
+    for (int y = 0; y < Tile::Size; ++y)
+        for (int x = 0; x < Tile::Size; ++x) {
+            const double dx = x + 0.5 - cornerX, dy = y + 0.5 - cornerY;
+            const double d = dx * dx + dy * dy;
+            if (d < 9.5 * 9.5)
+                t.set(x, y, sea.at(x, y));
+            else if (d < 10.5 * 10.5)
+                t.set(x, y, LightBlue);
+            else if (d < 11.5 * 11.5)
+                t.set(x, y, DarkGreen);
+            else
+                t.set(x, y, land.at(x, y));
         }
     return t;
 }
@@ -107,54 +138,6 @@ Tile lava()
         "ooorrrmmmrrrrmmr",
         "rrrrmmmrrrrmmmrr",
         "rmmmmrrrroorrrrm",
-    });
-    return t;
-}
-
-Tile ice()
-{
-    Tile t(LightBlue);
-    t.paint({
-        "w.............ww",
-        ".............ww.",
-        "............w...",
-        "................",
-        "........b.......",
-        "..ww.....b......",
-        ".ww.......b.....",
-        "ww..............",
-        "................",
-        "..........www...",
-        ".........ww.....",
-        "........w.......",
-        "...b............",
-        "....b...........",
-        ".....b.........w",
-        "..............w.",
-    });
-    return t;
-}
-
-Tile swamp()
-{
-    Tile t(DarkGreen);
-    t.paint({
-        "..........gg....",
-        "...u.....g..g...",
-        "..........gg....",
-        "................",
-        ".gg.............",
-        "g..g.......u....",
-        ".gg.........c...",
-        "................",
-        "......k.........",
-        ".....kk.....gg..",
-        "...........gffg.",
-        "..c........gffg.",
-        "............gg..",
-        "......gg........",
-        ".....g..g.......",
-        "......gg....u...",
     });
     return t;
 }
@@ -209,64 +192,65 @@ void drawGroundTiles(TileSet &set)
     set[BlueCarpet] = carpet(Blue, DarkBlue);
     set[DungeonFloor] = dungeonFloor();
     set[DungeonFloorCracked] = dungeonFloor();
-    set[DungeonFloorCracked].paint({
-        "..k.......",
-        "...k......",
-        "...kk.....",
-        ".....k..ww",
-        "......k.w3",
-        "......k.ww",
-        ".....k..w3",
-    }, 3, 4);
+    set[DungeonFloorCracked].paint(
+        {
+            "..k.......",
+            "...k......",
+            "...kk.....",
+            ".....k..ww",
+            "......k.w3",
+            "......k.ww",
+            ".....k..w3",
+        },
+        3, 4);
 
     set[Grass] = grass(0);
     set[GrassTufts] = grass(1);
-    set[GrassTufts].paint({
-        "..f.......f.....",
-        "f.f.f...f.f.f...",
-        ".fgf.....fgf....",
-    }, 1, 9);
+    set[GrassTufts].paint(
+        {
+            "..f.......f.....",
+            "f.f.f...f.f.f...",
+            ".fgf.....fgf....",
+        },
+        1, 9);
     set[GrassDaisies] = grass(2);
-    set[GrassDaisies].paint({
-        ".w.......",
-        "wyw......",
-        ".w.....w.",
-        "......wyw",
-        ".......w.",
-    }, 2, 3);
+    set[GrassDaisies].paint(
+        {
+            ".w.......",
+            "wyw......",
+            ".w.....w.",
+            "......wyw",
+            ".......w.",
+        },
+        2, 3);
     set[GrassDaisies].paint({".w.", "wyw", ".w."}, 9, 11);
     set[TallGrass] = Tile(DarkGreen);
     for (int x = 0; x < Tile::Size; x += 4)
         for (int y = x % 8; y < Tile::Size; y += 8)
             set[TallGrass].paint({"g..g", "g.g.", ".gg.", ".g.."}, x, y);
     set[Sand] = sand(0);
-    set[SandShells] = sand(1);
-    set[SandShells].paint({".ww.", "wowo", "wwww"}, 3, 4);
-    set[SandShells].paint({"22", "23"}, 11, 11);
     set[Dirt] = dirt(0);
     set[DirtStones] = dirt(1);
     set[DirtStones].paint({".22.", "2332", "1221"}, 3, 3);
     set[DirtStones].paint({"23", "12"}, 11, 10);
     set[DirtStones].paint({"23", "12"}, 5, 12);
     set[Cobbles] = cobbles();
-    set[CobblesSandy] = cobbles();
-    set[CobblesSandy].recolour(LightGrey, Tan);
-    set[CobblesSandy].recolour(Grey, Orange);
-    set[CobblesSandy].recolour(DarkGrey, Brown);
 
     set[Water] = water(0);
     set[WaterRipples] = water(1);
-    set[WaterRipples].paint({"..w..", ".w.w.", "w...w"}, 8, 10);
+    set[WaterRipples].paint({".cc.", "c..c"}, 10, 3);
     set[DeepWater] = deepWater();
     set[ShoreNorth] = shore(Coast::North, grass(0), DarkGreen, LightBlue);
     set[ShoreSouth] = shore(Coast::South, grass(0), DarkGreen, LightBlue);
     set[ShoreWest] = shore(Coast::West, grass(0), DarkGreen, LightBlue);
     set[ShoreEast] = shore(Coast::East, grass(0), DarkGreen, LightBlue);
+    set[ShoreNorthWest] = shoreCorner(16, 16);
+    set[ShoreNorthEast] = shoreCorner(0, 16);
+    set[ShoreSouthWest] = shoreCorner(16, 0);
+    set[ShoreSouthEast] = shoreCorner(0, 0);
     set[Beach] = shore(Coast::North, sand(0), Orange, White);
-    set[Ice] = ice();
     set[Snow] = snow();
     set[Lava] = lava();
-    set[Swamp] = swamp();
     set[BridgeAcross] = bridgeAcross();
     set[BridgeAlong] = bridgeAlong();
 }

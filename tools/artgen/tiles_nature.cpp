@@ -86,8 +86,14 @@ Tile bigTreeQuarter(int qx, int qy)
         t.hline(x - 3, 13, 10, DarkGreen);
     }
     drawBlobs(t,
-              {{8, 15, 6.5}, {24, 15, 6.5}, {10, 8, 6}, {22, 8, 6}, {16, 7, 6.5}, {16, 15, 8},
-               {11, 19, 4.5}, {21, 19, 4.5}},
+              {{8, 15, 6.5},
+               {24, 15, 6.5},
+               {10, 8, 6},
+               {22, 8, 6},
+               {16, 7, 6.5},
+               {16, 15, 8},
+               {11, 19, 4.5},
+               {21, 19, 4.5}},
               Leaves, qx * 16, qy * 16);
     return t;
 }
@@ -125,38 +131,42 @@ Tile flowers(Colour petal, Colour centre, int seed)
 Tile mushrooms()
 {
     Tile t = grass(1);
-    t.paint({
-        "..kkkkk.........",
-        ".krrwrrk........",
-        "krwrrrwrk.......",
-        "krrrrrrrk..kkk..",
-        ".kkkkkkk..krwrk.",
-        "...kwk...krrrrwk",
-        "...kwk...kkkkkkk",
-        "...kwk.....kwk..",
-        "..kkkkk....kwk..",
-        "...........kkk..",
-    }, 1, 3);
+    t.paint(
+        {
+            "..kkkkk.........",
+            ".krrwrrk........",
+            "krwrrrwrk.......",
+            "krrrrrrrk..kkk..",
+            ".kkkkkkk..krwrk.",
+            "...kwk...krrrrwk",
+            "...kwk...kkkkkkk",
+            "...kwk.....kwk..",
+            "..kkkkk....kwk..",
+            "...........kkk..",
+        },
+        1, 3);
     return t;
 }
 
 Tile stump()
 {
     Tile t = grass(2);
-    t.paint({
-        "...kkkkkkkk...",
-        ".kkttttttttkk.",
-        "kttoooooooottk",
-        "ktoottttttootk",
-        "ktotoooooototk",
-        "kttoottttoottk",
-        "kutttoooottuuk",
-        "kuuuttttttuuuk",
-        "kuouuuuuuuuumk",
-        "kuouuuuuuuuumk",
-        "kuuuuuuuuuuumk",
-        "ukkkkkkkkkkkku",
-    }, 1, 3);
+    t.paint(
+        {
+            "...kkkkkkkk...",
+            ".kkttttttttkk.",
+            "kttoooooooottk",
+            "ktoottttttootk",
+            "ktotoooooototk",
+            "kttoottttoottk",
+            "kutttoooottuuk",
+            "kuuuttttttuuuk",
+            "kuouuuuuuuuumk",
+            "kuouuuuuuuuumk",
+            "kuuuuuuuuuuumk",
+            "ukkkkkkkkkkkku",
+        },
+        1, 3);
     return t;
 }
 
@@ -168,16 +178,18 @@ Tile fallenLog()
     t.hline(1, 6, 11, Orange);
     t.hline(3, 8, 4, DarkRed);
     t.hline(7, 10, 3, DarkRed);
-    t.paint({
-        ".kkk.",
-        "kttok",
-        "ktotk",
-        "kotok",
-        "ktotk",
-        "kttok",
-        "kttok",
-        ".kkk.",
-    }, 10, 5);
+    t.paint(
+        {
+            ".kkk.",
+            "kttok",
+            "ktotk",
+            "kotok",
+            "ktotk",
+            "kttok",
+            "kttok",
+            ".kkk.",
+        },
+        10, 5);
     t.hline(1, 13, 11, DarkGreen);
     return t;
 }
@@ -185,7 +197,8 @@ Tile fallenLog()
 Tile pebbles()
 {
     Tile t = grass(2);
-    for (const auto &[x, y] : std::array<std::array<int, 2>, 4>{{{2, 3}, {10, 2}, {6, 9}, {12, 12}}})
+    for (const auto &[x, y] :
+         std::array<std::array<int, 2>, 4>{{{2, 3}, {10, 2}, {6, 9}, {12, 12}}})
         t.paint({".33.", "3222", ".11."}, x, y);
     return t;
 }
@@ -217,46 +230,50 @@ Tile pine(const Tile &ground)
 Tile cactus()
 {
     Tile t = sand(2);
-    t.paint({
-        "......kkk.......",
-        ".....kgggk......",
-        ".....kgfgk......",
-        ".kk..kgfgk......",
-        "kggk.kgfgk..kk..",
-        "kgfk.kgfgk.kggk.",
-        "kgfkkkgfgk.kgfk.",
-        "kgfgggfgfk.kgfk.",
-        ".kkfffgfgkkkgfk.",
-        "....kkgfgggggfk.",
-        ".....kgfgfffkk..",
-        ".....kgfgkkk....",
-        ".....kgfgk......",
-        ".....kgfgk......",
-        "....okkkkko.....",
-    }, 0, 1);
+    t.paint(
+        {
+            "......kkk.......",
+            ".....kgggk......",
+            ".....kgfgk......",
+            ".kk..kgfgk......",
+            "kggk.kgfgk..kk..",
+            "kgfk.kgfgk.kggk.",
+            "kgfkkkgfgk.kgfk.",
+            "kgfgggfgfk.kgfk.",
+            ".kkfffgfgkkkgfk.",
+            "....kkgfgggggfk.",
+            ".....kgfgfffkk..",
+            ".....kgfgkkk....",
+            ".....kgfgk......",
+            ".....kgfgk......",
+            "....okkkkko.....",
+        },
+        0, 1);
     return t;
 }
 
 Tile palmTree()
 {
     Tile t = sand(3);
-    t.paint({
-        "...kkk...kkk....",
-        "..kgggk.kgggk...",
-        ".kgffggkggffgk..",
-        "kgf..kgggk..fgk.",
-        "kf..kgfufgk..fk.",
-        "k..kgf.uu.fgk..k",
-        "...kf..kouk.fk..",
-        "...k...kuok.k...",
-        "......kouk......",
-        ".......kuok.....",
-        ".......kouk.....",
-        "........kuok....",
-        "........kouk....",
-        ".......kuok.....",
-        "......kkkkkk....",
-    }, 0, 0);
+    t.paint(
+        {
+            "...kkk...kkk....",
+            "..kgggk.kgggk...",
+            ".kgffggkggffgk..",
+            "kgf..kgggk..fgk.",
+            "kf..kgfufgk..fk.",
+            "k..kgf.uu.fgk..k",
+            "...kf..kouk.fk..",
+            "...k...kuok.k...",
+            "......kouk......",
+            ".......kuok.....",
+            ".......kouk.....",
+            "........kuok....",
+            "........kouk....",
+            ".......kuok.....",
+            "......kkkkkk....",
+        },
+        0, 0);
     return t;
 }
 
@@ -277,8 +294,8 @@ void branch(Tile &t, int x0, int y0, int x1, int y1, bool outline)
 Tile deadTree()
 {
     Tile t = grass(1);
-    const int branches[][4] = {{7, 10, 2, 3}, {8, 9, 8, 1}, {9, 10, 14, 4}, {4, 6, 1, 5},
-                               {11, 7, 13, 1}};
+    const int branches[][4] = {
+        {7, 10, 2, 3}, {8, 9, 8, 1}, {9, 10, 14, 4}, {4, 6, 1, 5}, {11, 7, 13, 1}};
     for (bool outline : {true, false})
         for (const auto &b : branches)
             branch(t, b[0], b[1], b[2], b[3], outline);
@@ -340,63 +357,69 @@ Tile wheat()
 Tile sunflower()
 {
     Tile t = grass(2);
-    t.paint({
-        ".....yyyy.......",
-        "...yyoyyoyy.....",
-        "..yoyuuuuyoy....",
-        "..yyuumuuuyy....",
-        ".yyouuumuuoyy...",
-        "..yyuumuuuyy....",
-        "..yoyuuuuyoy....",
-        "...yyoyyoyy.....",
-        ".....yyyy.......",
-        ".......f........",
-        "..ggf..f........",
-        "...gff.f..fgg...",
-        "....ggff.ffg....",
-        ".......f........",
-        ".......f........",
-        "......fff.......",
-    }, 1, 0);
+    t.paint(
+        {
+            ".....yyyy.......",
+            "...yyoyyoyy.....",
+            "..yoyuuuuyoy....",
+            "..yyuumuuuyy....",
+            ".yyouuumuuoyy...",
+            "..yyuumuuuyy....",
+            "..yoyuuuuyoy....",
+            "...yyoyyoyy.....",
+            ".....yyyy.......",
+            ".......f........",
+            "..ggf..f........",
+            "...gff.f..fgg...",
+            "....ggff.ffg....",
+            ".......f........",
+            ".......f........",
+            "......fff.......",
+        },
+        1, 0);
     return t;
 }
 
 Tile pumpkin()
 {
     Tile t = grass(3);
-    t.paint({
-        "........gg......",
-        ".......fugg.....",
-        "....kkkkfkkk....",
-        "...koorooorook..",
-        "..kooroooooorok.",
-        "..koroooooooork.",
-        "..koroyoooooork.",
-        "..koroyoooooork.",
-        "..kooroooooorok.",
-        "...koorooorrok..",
-        "....kkkkkkkkk...",
-        "...ff......g....",
-    }, 0, 2);
+    t.paint(
+        {
+            "........gg......",
+            ".......fugg.....",
+            "....kkkkfkkk....",
+            "...koorooorook..",
+            "..kooroooooorok.",
+            "..koroooooooork.",
+            "..koroyoooooork.",
+            "..koroyoooooork.",
+            "..kooroooooorok.",
+            "...koorooorrok..",
+            "....kkkkkkkkk...",
+            "...ff......g....",
+        },
+        0, 2);
     return t;
 }
 
 Tile crystal()
 {
     Tile t = dungeonFloor();
-    t.paint({
-        "......k.........",
-        ".....kck........",
-        ".....kwck..k....",
-        "....kwcck.kck...",
-        "....kwccbkkwck..",
-        "..k.kwccbkwccbk.",
-        ".kck.kwcbkwccbk.",
-        ".kwck.kwcbkwcbk.",
-        ".kwcbkkwcbkwcbk.",
-        "..kwcbkwcbkwbk..",
-        "..kkkkkkkkkkkk..",
-    }, 0, 2);
+    t.paint(
+        {
+            "......k.........",
+            ".....kck........",
+            ".....kwck..k....",
+            "....kwcck.kck...",
+            "....kwccbkkwck..",
+            "..k.kwccbkwccbk.",
+            ".kck.kwcbkwccbk.",
+            ".kwck.kwcbkwcbk.",
+            ".kwcbkkwcbkwcbk.",
+            "..kwcbkwcbkwbk..",
+            "..kkkkkkkkkkkk..",
+        },
+        0, 2);
     return t;
 }
 
@@ -443,12 +466,14 @@ void drawNatureTiles(TileSet &set)
     set[Sunflower] = sunflower();
     set[Pumpkin] = pumpkin();
     set[BerryBush] = bush(Leaves, 2);
-    for (const auto &[x, y] : std::array<std::array<int, 2>, 6>{{{4, 8}, {7, 5}, {10, 9}, {12, 6}, {6, 11}, {9, 12}}}) {
+    for (const auto &[x, y] :
+         std::array<std::array<int, 2>, 6>{{{4, 8}, {7, 5}, {10, 9}, {12, 6}, {6, 11}, {9, 12}}}) {
         set[BerryBush].rect(x, y, 2, 2, Blue);
         set[BerryBush].set(x, y, LightBlue);
     }
     set[AppleTree] = roundTree(Leaves);
-    for (const auto &[x, y] : std::array<std::array<int, 2>, 5>{{{4, 5}, {9, 3}, {12, 7}, {6, 9}, {10, 10}}}) {
+    for (const auto &[x, y] :
+         std::array<std::array<int, 2>, 5>{{{4, 5}, {9, 3}, {12, 7}, {6, 9}, {10, 10}}}) {
         set[AppleTree].rect(x, y, 2, 2, Red);
         set[AppleTree].set(x, y, White);
     }

@@ -21,6 +21,7 @@ Tile bordered(Tile t, int sides, Colour light, Colour dark)
         t.rect(0, last - 2, Tile::Size, 2, dark);
     if (sides & Right)
         t.rect(last - 2, (sides & Top) ? 3 : 0, 2, Tile::Size, dark);
+    // The outline goes on last so it stays unbroken where two bevels meet.
     if (sides & Top)
         t.hline(0, 0, Tile::Size, Black);
     if (sides & Left)
@@ -36,8 +37,8 @@ void drawMaterial(TileSet &set, int first, const Tile &plain, const Tile &worn, 
                   Colour dark)
 {
     set[first] = plain;
-    const int pieces[] = {Top | Left, Top, Top | Right, Left, Right, Bottom | Left, Bottom,
-                          Bottom | Right};
+    const int pieces[] = {Top | Left, Top,           Top | Right, Left,
+                          Right,      Bottom | Left, Bottom,      Bottom | Right};
     for (int i = 0; i < 8; ++i)
         set[first + 1 + i] = bordered(plain, pieces[i], light, dark);
     set[first + 9] = worn;
