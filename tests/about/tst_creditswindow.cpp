@@ -78,6 +78,7 @@ class TestCreditsWindow : public QObject
 
 private Q_SLOTS:
     void designAfterOpening();
+    void backdropContinuesAcrossScrollArea();
     void linesScrollTogether();
     void wrapPutsLinesBackBelow();
     void closingWays_data();
@@ -123,6 +124,22 @@ void TestCreditsWindow::designAfterOpening()
     }
     QVERIFY(allLinesBelowArea(window));
     QVERIFY(lines[0]->width() > lines[1]->width()); // "Quorvane Labs" against "Presents"
+}
+
+// The built-in backdrop shows unscaled, in the scroll area just as beside it.
+void TestCreditsWindow::backdropContinuesAcrossScrollArea()
+{
+    const QImage backdrop(QStringLiteral(":/art/credits_backdrop.bmp"));
+    QCOMPARE(backdrop.size(), QSize(530, 275));
+    CanvasProbe canvas;
+    CreditsWindow window(canvas);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QImage shot = window.grab().toImage();
+    for (const QPoint point :
+         {QPoint(0, 0), QPoint(150, 136), QPoint(300, 272), QPoint(301, 0), QPoint(528, 100)})
+        QCOMPARE(QColor(shot.pixel(point)), QColor(backdrop.pixel(point)));
 }
 
 void TestCreditsWindow::linesScrollTogether()
