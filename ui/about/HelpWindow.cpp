@@ -3,8 +3,10 @@
 
 #include "ui/about/AboutTexts.h"
 #include "ui/about/HelpTopics.h"
+#include "ui/main/MainWindowTexts.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -28,6 +30,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(AboutTexts::HelpWindowTitle);
+    setWindowIcon(QIcon(MainWindowTexts::IconResource));
     resize(HelpWindowSize);
 
     m_back = toolButton("cmdBack", AboutTexts::BackCaption, this);
