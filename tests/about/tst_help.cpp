@@ -23,9 +23,15 @@ QString stagedHelp()
     return QDir(QCoreApplication::applicationDirPath()).filePath(HelpTopics::HelpFileName);
 }
 
+// The file the help window's page shows, "" when it shows none.
+QString shownFile(const HelpWindow &help)
+{
+    return help.findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))->source().toLocalFile();
+}
+
 QString shownPage(const HelpWindow &help)
 {
-    return QFileInfo(help.browser().source().toLocalFile()).fileName();
+    return QFileInfo(shownFile(help)).fileName();
 }
 
 QString readText(const QString &path)
@@ -151,8 +157,7 @@ void TestHelp::f1OpensContentsBesideTheProgram()
     QTest::keyClick(&main, Qt::Key_F1);
 
     QVERIFY(help.isVisible());
-    QCOMPARE(help.browser().source().toLocalFile(),
-             QDir(stagedHelp()).filePath(QStringLiteral("contents.html")));
+    QCOMPARE(shownFile(help), QDir(stagedHelp()).filePath(QStringLiteral("contents.html")));
     QCOMPARE(help.windowTitle(), QStringLiteral("Tesselwick Help - Contents"));
     QVERIFY(scripted.messageBox.asked.isEmpty());
 }
@@ -173,7 +178,7 @@ void TestHelp::missingHelpChangesNothing()
     HelpWindow help;
     help.showHelp(path, context);
     QVERIFY(help.isHidden());
-    QVERIFY(help.browser().source().isEmpty());
+    QVERIFY(shownFile(help).isEmpty());
 }
 
 void TestHelp::contentsButtonReturnsToContents()

@@ -19,8 +19,6 @@ public:
 
     void showHelp(const QString &path, int context) override;
 
-    QTextBrowser &browser() const { return *m_browser; }
-
 private:
     void showTitle();
 

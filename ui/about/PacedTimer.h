@@ -18,7 +18,6 @@ public:
 
     void start();
     void stop();
-    bool isActive() const { return m_timer.isActive(); }
 
 Q_SIGNALS:
     void timeout();
