@@ -3,14 +3,18 @@
 
 #include "AppInfo.h"
 #include "core/EditorState.h"
+#include "core/MapCommands.h"
 #include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
 #include "core/StatusTexts.h"
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
+#include "host/MessageBox.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
+#include "ui/dialogs/NewMapDialog.h"
+#include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/tiles/TilePicker.h"
@@ -360,14 +364,29 @@ void MainWindow::Command5_Click()
 
 void MainWindow::mnuNew_Click()
 {
+    NewMapDialog frmNewMap(m_state, m_host.messageBox, this);
+    frmNewMap.exec();
+    if (m_state.DialogCancelled == 1)
+        return;
+    ResetMap(m_state);
+    VScroll1->setValue(0);
+    HScroll1->setValue(0);
 }
 
 void MainWindow::mnuClearMap_Click()
 {
+    const int answer = m_host.messageBox.MsgBox(MapCommands::ClearMapPrompt, MessageBox::YesNo,
+                                                MapCommands::ClearMapTitle);
+    if (answer == MessageBox::AnswerYes)
+        ResetMap(m_state);
 }
 
 void MainWindow::mnuResizeMap_Click()
 {
+    ResizeMapDialog Form4(m_state, m_host.messageBox, this);
+    // A resize brings the view back to the map's top-left corner with it.
+    if (Form4.exec() == QDialog::Accepted)
+        scrollHome();
 }
 
 void MainWindow::mnuLoad_Click()
@@ -395,6 +414,9 @@ void MainWindow::mnuShowTiles_Click()
 
 void MainWindow::mnuFill_Click()
 {
+    if (!Form1->isVisible())
+        Form1->show();
+    MapCommands::fillMap(m_state);
 }
 
 void MainWindow::mnuFull_Click()
