@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace Layout = MainWindowLayout;
@@ -73,8 +72,7 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     setWindowIcon(QIcon(Texts::IconResource));
 
     auto *client = new QWidget(this);
-    client->setFixedSize(Layout::ClientSize.width(),
-                         Layout::ClientSize.height() - Layout::StatusBarHeight);
+    client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
     Picture2 = new QLabel(client);
@@ -102,8 +100,20 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFixedSize(Layout::ClientSize.width(),
                  menuBar()->sizeHint().height() + Layout::ClientSize.height());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - rect().center());
+        placePickerBelow(available);
+    }
+}
+
+void MainWindow::placePickerBelow(const QRect &available)
+{
+    // Below the main window where the screen has room, else over its bottom
+    // edge; the picker floats above it either way.
+    const int top = std::min(frameGeometry().bottom() + 1,
+                             available.bottom() - Form1->frameGeometry().height());
+    Form1->move(frameGeometry().left(), std::max(available.top(), top));
 }
 
 MainWindow::~MainWindow()
@@ -165,12 +175,14 @@ void MainWindow::buildScrollControls()
 
 void MainWindow::buildStatusBar()
 {
-    QStatusBar *bar = statusBar();
+    // A plain strip of three sunken panels along the client area's bottom
+    // edge, placed at their designed widths.
+    auto *bar = new QWidget(centralWidget());
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(Layout::StatusBarHeight);
-    bar->setContentsMargins(0, 0, 0, 0);
-    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+    bar->setGeometry(0, Layout::ClientSize.height() - Layout::StatusBarHeight,
+                     Layout::ClientSize.width(), Layout::StatusBarHeight);
+    bar->setStyleSheet(QStringLiteral("QLabel { border: 1px solid; border-color: #808080 #ffffff"
+                                      " #ffffff #808080; padding: 0 2px; }"));
 
     struct Panel
     {
@@ -184,14 +196,14 @@ void MainWindow::buildStatusBar()
         {"Size", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
         {"cursor", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
     };
+    int left = 0;
     for (const Panel &panel : panels) {
         auto *label = new QLabel(m_state.statusText(panel.panel), bar);
         label->setObjectName(QLatin1String(panel.key));
         label->setToolTip(panel.tip);
-        label->setFixedWidth(panel.width);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setGeometry(left, 0, panel.width, Layout::StatusBarHeight);
         label->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
-        bar->addWidget(label);
+        left += panel.width;
         connect(&m_state, &EditorState::statusTextChanged, label,
                 [label, index = panel.panel](int changed, const QString &text) {
                     if (changed == index)
