@@ -34,10 +34,10 @@ void drawUncoveredCells(EditorState &state, QSize before)
 {
     const int heldColumns = before.width() / TileSize;
     const int heldRows = before.height() / TileSize;
-    for (int column = 0; column < state.MapWidth; ++column)
-        for (int row = 0; row < state.MapHeight; ++row)
-            if (column >= heldColumns || row >= heldRows)
-                blitTile(state, state.cell(column, row), column, row);
+    // Row by row, so consecutive blits write neighbouring memory.
+    for (int row = 0; row < state.MapHeight; ++row)
+        for (int column = row < heldRows ? heldColumns : 0; column < state.MapWidth; ++column)
+            blitTile(state, state.cell(column, row), column, row);
 }
 
 int cellsReaching(int pixels, int gridCells)
@@ -68,14 +68,17 @@ void applyResize(EditorState &state, MapSize size)
 
 void fillMap(EditorState &state)
 {
-    state.picMap.cls();
-    // Cells that do not reach into the canvas would be clipped away whole, so
-    // only those that do are drawn: the same picture as a blit for every cell.
-    const int columns = cellsReaching(state.picMap.width(), Tiles::GridColumns);
-    const int rows = cellsReaching(state.picMap.height(), Tiles::GridRows);
+    Surface &canvas = state.picMap;
+    canvas.cls();
+    // The same picture as a brush blit into every one of the 32,768 cells:
+    // cells beyond the canvas would be clipped away whole, and each row of
+    // cells is a copy of the first, so whole bands are copied at memory speed.
+    const int columns = cellsReaching(canvas.width(), Tiles::GridColumns);
+    const int rows = cellsReaching(canvas.height(), Tiles::GridRows);
     for (int column = 0; column < columns; ++column)
-        for (int row = 0; row < rows; ++row)
-            blitBrush(state, column * TileSize, row * TileSize);
+        blitBrush(state, column * TileSize, 0);
+    for (int row = 1; row < rows; ++row)
+        canvas.blit(0, row * TileSize, canvas.width(), TileSize, canvas, 0, 0);
     state.TileMap.fill(static_cast<std::uint8_t>(state.SelectedTile));
 }
 

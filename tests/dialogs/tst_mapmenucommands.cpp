@@ -3,7 +3,6 @@
 // main window's menus, with the modal dialogs answered by a scripted user.
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
-#include "core/MapRoutines.h"
 #include "host/QtMessageBox.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/EditorFixture.h"
