@@ -13,6 +13,7 @@
 #include "host/MessageBox.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
+#include "resources/BuiltInArt.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
@@ -68,6 +69,7 @@ QScrollBar *scrollBar(const char *name, Qt::Orientation orientation, int maximum
 MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_host(host)
 {
+    initBuiltInArt();
     setObjectName(QStringLiteral("Form2"));
     setWindowIcon(QIcon(Texts::IconResource));
 
