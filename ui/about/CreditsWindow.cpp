@@ -2,6 +2,7 @@
 #include "ui/about/CreditsWindow.h"
 
 #include "host/Fonts.h"
+#include "resources/BuiltInArt.h"
 #include "ui/about/AboutTexts.h"
 #include "ui/about/CreditsLayout.h"
 #include "ui/about/PacedTimer.h"
@@ -38,6 +39,12 @@ void sizeToCaption(QLabel &label)
 int heightTwips(const QLabel &label)
 {
     return toTwips(label.height());
+}
+
+QImage builtInBackdrop()
+{
+    initBuiltInArt();
+    return QImage(AboutTexts::CreditsBackdropResource);
 }
 
 void makeYellow(QLabel &label)
@@ -106,7 +113,7 @@ void ScrollArea::mouseReleaseEvent(QMouseEvent *event)
 CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      m_canvas(canvas), m_backdrop(AboutTexts::CreditsBackdropResource)
+      m_canvas(canvas), m_backdrop(builtInBackdrop())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString());

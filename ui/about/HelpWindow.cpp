@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about/HelpWindow.h"
 
+#include "resources/BuiltInArt.h"
 #include "ui/about/AboutTexts.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/main/MainWindowTexts.h"
@@ -28,6 +29,7 @@ QPushButton *toolButton(const char *name, const QString &caption, QWidget *paren
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    initBuiltInArt();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(AboutTexts::HelpWindowTitle);
     setWindowIcon(QIcon(MainWindowTexts::IconResource));

@@ -3,6 +3,7 @@
 
 #include "AppInfo.h"
 #include "core/EditorState.h"
+#include "core/MapCommands.h"
 #include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
@@ -10,11 +11,15 @@
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
 #include "host/HelpViewer.h"
+#include "host/MessageBox.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
 #include "host/UrlOpener.h"
+#include "resources/BuiltInArt.h"
 #include "ui/about/CreditsWindow.h"
 #include "ui/about/HelpTopics.h"
+#include "ui/dialogs/NewMapDialog.h"
+#include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/tiles/TilePicker.h"
@@ -69,6 +74,7 @@ QScrollBar *scrollBar(const char *name, Qt::Orientation orientation, int maximum
 MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_host(host)
 {
+    initBuiltInArt();
     setObjectName(QStringLiteral("Form2"));
     setWindowIcon(QIcon(Texts::IconResource));
 
@@ -378,14 +384,29 @@ void MainWindow::Command5_Click()
 
 void MainWindow::mnuNew_Click()
 {
+    NewMapDialog frmNewMap(m_state, m_host.messageBox, this);
+    frmNewMap.exec();
+    if (m_state.DialogCancelled == 1)
+        return;
+    ResetMap(m_state);
+    VScroll1->setValue(0);
+    HScroll1->setValue(0);
 }
 
 void MainWindow::mnuClearMap_Click()
 {
+    const int answer = m_host.messageBox.MsgBox(MapCommands::ClearMapPrompt, MessageBox::YesNo,
+                                                MapCommands::ClearMapTitle);
+    if (answer == MessageBox::AnswerYes)
+        ResetMap(m_state);
 }
 
 void MainWindow::mnuResizeMap_Click()
 {
+    ResizeMapDialog Form4(m_state, m_host.messageBox, this);
+    // A resize brings the view back to the map's top-left corner with it.
+    if (Form4.exec() == QDialog::Accepted)
+        scrollHome();
 }
 
 void MainWindow::mnuLoad_Click()
@@ -413,6 +434,9 @@ void MainWindow::mnuShowTiles_Click()
 
 void MainWindow::mnuFill_Click()
 {
+    if (!Form1->isVisible())
+        Form1->show();
+    MapCommands::fillMap(m_state);
 }
 
 void MainWindow::mnuFull_Click()

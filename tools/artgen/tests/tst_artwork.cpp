@@ -40,7 +40,7 @@ class ArtworkTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void bitmapsAreUncompressed24Bit_data();
     void bitmapsAreUncompressed24Bit();
     void imagesMatchTheGenerator();
@@ -54,9 +54,9 @@ void ArtworkTest::bitmapsAreUncompressed24Bit_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::newRow("tile sheet") << "tileset.bmp" << 512 << 130;
-    QTest::newRow("banner") << "banner.bmp" << 1200 << 45;
-    QTest::newRow("credits backdrop") << "credits_backdrop.bmp" << 530 << 275;
+    QTest::newRow("tile sheet") << QStringLiteral("tileset.bmp") << 512 << 130;
+    QTest::newRow("banner") << QStringLiteral("banner.bmp") << 1200 << 45;
+    QTest::newRow("credits backdrop") << QStringLiteral("credits_backdrop.bmp") << 530 << 275;
 }
 
 void ArtworkTest::bitmapsAreUncompressed24Bit()
@@ -77,28 +77,28 @@ void ArtworkTest::imagesMatchTheGenerator()
 {
     const QImage sheet = tileSheetImage(buildTileSet());
     const std::pair<QString, QImage> expected[] = {
-        {"tileset.bmp", sheet},
-        {"banner.bmp", banner()},
-        {"credits_backdrop.bmp", creditsBackdrop(sheet)},
-        {"icons/tesselwick.png", applicationIcon(2)},
-        {"icons/tesselwick-16.png", applicationIcon(1)},
-        {"icons/tesselwick-48.png", applicationIcon(3)},
-        {"icons/tesselwick-64.png", applicationIcon(4)},
-        {"icons/preview.png", previewIcon(2)},
+        {QStringLiteral("tileset.bmp"), sheet},
+        {QStringLiteral("banner.bmp"), banner()},
+        {QStringLiteral("credits_backdrop.bmp"), creditsBackdrop(sheet)},
+        {QStringLiteral("icons/tesselwick.png"), applicationIcon(2)},
+        {QStringLiteral("icons/tesselwick-16.png"), applicationIcon(1)},
+        {QStringLiteral("icons/tesselwick-48.png"), applicationIcon(3)},
+        {QStringLiteral("icons/tesselwick-64.png"), applicationIcon(4)},
+        {QStringLiteral("icons/preview.png"), previewIcon(2)},
     };
     for (const auto &[name, image] : expected) {
         const QImage committed(resources.filePath(name));
         QVERIFY2(!committed.isNull(), qPrintable(name));
         QVERIFY2(committed.convertToFormat(QImage::Format_ARGB32) ==
                      image.convertToFormat(QImage::Format_ARGB32),
-                 qPrintable(name + " differs from the generator's output; regenerate it"));
+                 qPrintable(name + QStringLiteral(" differs from the generator's output; regenerate it")));
     }
-    QCOMPARE(QImage(resources.filePath("icons/tesselwick.png")).size(), QSize(32, 32));
+    QCOMPARE(QImage(resources.filePath(QStringLiteral("icons/tesselwick.png"))).size(), QSize(32, 32));
 }
 
 void ArtworkTest::tileSheetPaddingIsBlack()
 {
-    const QImage sheet(resources.filePath("tileset.bmp"));
+    const QImage sheet(resources.filePath(QStringLiteral("tileset.bmp")));
     for (int y = 128; y < sheet.height(); ++y)
         for (int x = 0; x < sheet.width(); ++x)
             QCOMPARE(sheet.pixel(x, y), qRgb(0, 0, 0));
@@ -106,7 +106,7 @@ void ArtworkTest::tileSheetPaddingIsBlack()
 
 void ArtworkTest::sampleMapMatchesTheGenerator()
 {
-    const QByteArray map = readResource("sample.map");
+    const QByteArray map = readResource(QStringLiteral("sample.map"));
     QCOMPARE(map.size(), 4 + 256 * 128);
     QCOMPARE(quint8(map[0]), quint8(0xfe));
     QCOMPARE(quint8(map[1]), quint8(0x4f));
@@ -117,7 +117,7 @@ void ArtworkTest::sampleMapMatchesTheGenerator()
 
 void ArtworkTest::resourceListNamesExistingFiles()
 {
-    const QString qrc = QString::fromUtf8(readResource("art.qrc"));
+    const QString qrc = QString::fromUtf8(readResource(QStringLiteral("art.qrc")));
     const QRegularExpression entry(QStringLiteral("<file alias=\"([^\"]+)\">([^<]+)</file>"));
     QStringList aliases;
     for (const QRegularExpressionMatch &m : entry.globalMatch(qrc)) {
