@@ -67,6 +67,8 @@ QImage ScaledPicture::render(const QRect &area) const
 
 QImage ScaledPicture::renderInside(const QRect &area) const
 {
+    if (m_size == m_source.size())
+        return m_source.copy(area);
     // Null when there is not enough memory for the picture.
     QImage out(area.size(), PictureFormat);
     if (out.isNull())
@@ -101,44 +103,40 @@ void ScaledPicture::renderNearest(QImage &out, const QRect &area) const
 void ScaledPicture::renderAveraged(QImage &out, const QRect &area) const
 {
     const Span *columns = m_columns.data() + area.x();
-    const int firstColumn = columns[0].first;
-    const Span &lastSpan = columns[area.width() - 1];
-    const int columnCount = lastSpan.first + lastSpan.count - firstColumn;
-    // Per source column, the sums of the three channels over the rows that
-    // the current target row covers.
-    std::vector<std::uint32_t> sums(static_cast<std::size_t>(columnCount) * 3);
+    // Per target pixel of the row, the sums of the three channels over the
+    // source pixels it covers.
+    std::vector<std::uint64_t> sums(static_cast<std::size_t>(area.width()) * 3);
 
     for (int y = 0; y < area.height(); ++y) {
         const Span rows = m_rows[area.y() + y];
         std::fill(sums.begin(), sums.end(), 0u);
         for (int r = rows.first; r < rows.first + rows.count; ++r) {
-            const auto *from =
-                reinterpret_cast<const QRgb *>(m_source.constScanLine(r)) + firstColumn;
-            std::uint32_t *sum = sums.data();
-            for (int c = 0; c < columnCount; ++c, sum += 3) {
-                const QRgb pixel = from[c];
-                sum[0] += qRed(pixel);
-                sum[1] += qGreen(pixel);
-                sum[2] += qBlue(pixel);
+            const auto *from = reinterpret_cast<const QRgb *>(m_source.constScanLine(r));
+            std::uint64_t *sum = sums.data();
+            for (int x = 0; x < area.width(); ++x, sum += 3) {
+                const Span span = columns[x];
+                std::uint32_t red = 0;
+                std::uint32_t green = 0;
+                std::uint32_t blue = 0;
+                for (const QRgb *pixel = from + span.first, *end = pixel + span.count; pixel != end;
+                     ++pixel) {
+                    red += qRed(*pixel);
+                    green += qGreen(*pixel);
+                    blue += qBlue(*pixel);
+                }
+                sum[0] += red;
+                sum[1] += green;
+                sum[2] += blue;
             }
         }
         auto *to = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < area.width(); ++x) {
-            const Span span = columns[x];
-            std::uint64_t red = 0;
-            std::uint64_t green = 0;
-            std::uint64_t blue = 0;
-            const std::uint32_t *sum = sums.data() + (span.first - firstColumn) * 3;
-            for (int c = 0; c < span.count; ++c, sum += 3) {
-                red += sum[0];
-                green += sum[1];
-                blue += sum[2];
-            }
-            const auto count = static_cast<std::uint64_t>(span.count) * rows.count;
+        const std::uint64_t *sum = sums.data();
+        for (int x = 0; x < area.width(); ++x, sum += 3) {
+            const auto count = static_cast<std::uint64_t>(columns[x].count) * rows.count;
             const std::uint64_t half = count / 2;
-            to[x] = Opaque | static_cast<QRgb>((red + half) / count) << 16 |
-                    static_cast<QRgb>((green + half) / count) << 8 |
-                    static_cast<QRgb>((blue + half) / count);
+            to[x] = Opaque | static_cast<QRgb>((sum[0] + half) / count) << 16 |
+                    static_cast<QRgb>((sum[1] + half) / count) << 8 |
+                    static_cast<QRgb>((sum[2] + half) / count);
         }
     }
 }
