@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window at start-up: its state, texts, layout and menu bar.
 #include "core/EditorState.h"
-#include "tests/support/ScriptedHost.h"
+#include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 
@@ -31,23 +31,21 @@ private Q_SLOTS:
     void exitClosesEveryWindow();
 
 private:
+    std::unique_ptr<EditorFixture> m_editor;
     EditorState *m_state = nullptr;
-    ScriptedHost *m_host = nullptr;
     MainWindow *m_window = nullptr;
 };
 
 void TestMainWindow::init()
 {
-    m_state = new EditorState;
-    m_host = new ScriptedHost;
-    m_window = new MainWindow(*m_state, m_host->host());
+    m_editor = std::make_unique<EditorFixture>();
+    m_state = &m_editor->state;
+    m_window = &m_editor->window;
 }
 
 void TestMainWindow::cleanup()
 {
-    delete m_window;
-    delete m_host;
-    delete m_state;
+    m_editor.reset();
 }
 
 void TestMainWindow::startUpState()

@@ -4,7 +4,7 @@
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
 #include "tests/support/MouseEvents.h"
-#include "tests/support/ScriptedHost.h"
+#include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 
@@ -51,24 +51,22 @@ private:
     }
     void pickTile(int tile);
 
+    std::unique_ptr<EditorFixture> m_editor;
     EditorState *m_state = nullptr;
-    ScriptedHost *m_host = nullptr;
     MainWindow *m_window = nullptr;
 };
 
 void TestMapPainting::init()
 {
-    m_state = new EditorState;
-    m_host = new ScriptedHost;
-    m_window = new MainWindow(*m_state, m_host->host());
+    m_editor = std::make_unique<EditorFixture>();
+    m_state = &m_editor->state;
+    m_window = &m_editor->window;
     m_window->show();
 }
 
 void TestMapPainting::cleanup()
 {
-    delete m_window;
-    delete m_host;
-    delete m_state;
+    m_editor.reset();
 }
 
 void TestMapPainting::pickTile(int tile)
