@@ -10,17 +10,17 @@
 #include "core/MapRoutines.h"
 #include "core/PreviewLayout.h"
 #include "core/ScaledPicture.h"
-#include "ui/preview/PreviewDocument.h"
-#include "ui/preview/PreviewWindow.h"
 #include "host/FileDialog.h"
 #include "host/Host.h"
 #include "host/MessageBox.h"
+#include "ui/preview/PreviewDocument.h"
+#include "ui/preview/PreviewWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QElapsedTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -83,8 +83,7 @@ QSize documentSize(float zoom)
 {
     const QImage &image = canvas().state.picMap.image();
     return PreviewLayout::layout(PreviewLayout::Input::fromPixels(image.size(), OpeningScrollArea,
-                                                                  BarThickness, BarThickness,
-                                                                  zoom))
+                                                                  BarThickness, BarThickness, zoom))
         .document.size();
 }
 

@@ -49,6 +49,7 @@ window() {
         sleep 0.1
     done
     echo "no window named $1" >&2
+    cat "$work/editor.log" >&2
     exit 1
 }
 

@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <optional>
+
 namespace Layout = PreviewWindowLayout;
 using PreviewLayout::toPixels;
 
