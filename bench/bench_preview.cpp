@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 #include <benchmark/benchmark.h>
 

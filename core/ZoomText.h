@@ -20,6 +20,8 @@ struct ZoomItem
 // fits the page to the viewport's height and -1 to its width.
 const std::array<ZoomItem, 7> &zoomItems();
 
+// The zoom the preview opens at, the list's first item.
+inline constexpr float OpeningZoom = 100.0f;
 inline constexpr float LowestZoom = 0.0f; // excluded
 inline constexpr float HighestZoom = 200.0f;
 inline const QString PercentSuffix = QStringLiteral(" %");

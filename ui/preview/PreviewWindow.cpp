@@ -27,6 +27,8 @@ using PreviewLayout::toPixels;
 namespace {
 
 constexpr int EnterKey = 13;
+// The page argument of Preview_Display; the window shows one page.
+constexpr int OnlyPage = 1;
 
 // The hourglass for as long as the object lives; nested uses stack.
 class BusyPointer
@@ -169,7 +171,7 @@ void PreviewWindow::buildScrollArea()
 
 void PreviewWindow::Form_Load()
 {
-    ZoomLevel = 100;
+    ZoomLevel = ZoomText::OpeningZoom;
     for (const ZoomText::ZoomItem &item : ZoomText::zoomItems()) {
         cboZoom->addItem(item.caption);
         cboZoom->setItemData(cboZoom->count() - 1, item.value);
@@ -177,7 +179,7 @@ void PreviewWindow::Form_Load()
     LayoutBusy = true;
     cboZoom->setCurrentIndex(0);
     LayoutBusy = false;
-    ZoomLevel = 100;
+    ZoomLevel = ZoomText::OpeningZoom;
 
     picScroll->setGeometry(PreviewLayout::scrollAreaOnLoad(size()));
     const QSize scroll = picScroll->size();
@@ -197,7 +199,7 @@ void PreviewWindow::Form_Activate()
     picNormal = m_state.picMap.image();
     repaint();
     PreviewShown = true;
-    Preview_Display(1);
+    Preview_Display(OnlyPage);
 }
 
 void PreviewWindow::Preview_Display(int iPage)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/ZoomText.h"
 #include "host/Host.h"
 
 #include <QDialog>
@@ -62,7 +63,7 @@ private:
     EditorState &m_state;
     Host m_host;
 
-    float ZoomLevel = 100;
+    float ZoomLevel = ZoomText::OpeningZoom;
     bool LayoutBusy = false;
     bool PreviewShown = false;
 
