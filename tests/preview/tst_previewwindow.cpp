@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void enterOnFullPageKeepsIt();
     void zoomInForceMakesNoPass();
     void scrollBarsMoveTheHolder();
+    void scrollingRepaintsOnlyWhatItExposes();
     void resizeLaysOutAgain();
     void lowWindowKeepsItsLayout();
     void tinyWindowKeepsEverySurface_data();
@@ -249,6 +251,44 @@ void TestPreviewWindow::scrollBarsMoveTheHolder()
              m_fixture->state.picMap.image().copy(96 - 16, 1482 - 16, 200, 100));
 }
 
+namespace {
+
+// Adds up the area of every paint event a widget gets.
+class PaintedArea : public QObject
+{
+public:
+    qint64 pixels = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            for (const QRect &rect : static_cast<QPaintEvent *>(event)->region())
+                pixels += qint64(rect.width()) * rect.height();
+        return false;
+    }
+};
+
+} // namespace
+
+void TestPreviewWindow::scrollingRepaintsOnlyWhatItExposes()
+{
+    m_fixture->setMap(255, 127);
+    QVERIFY(m_fixture->open());
+    PaintedArea painted;
+    document()->installEventFilter(&painted);
+    // The opening pass paints all of the document the viewport shows.
+    QTRY_COMPARE(painted.pixels, qint64(921) * 567);
+    QTest::qWait(20);
+    painted.pixels = 0;
+
+    // One arrow step uncovers 13 rows of the 937-pixel-wide viewport.
+    bar("vsPreview")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QTRY_VERIFY(painted.pixels > 0);
+    QCoreApplication::processEvents();
+    QVERIFY2(painted.pixels <= 937 * 14, qPrintable(QString::number(painted.pixels)));
+}
+
 void TestPreviewWindow::resizeLaysOutAgain()
 {
     m_fixture->setMap(255, 127);
@@ -303,8 +343,11 @@ void TestPreviewWindow::everyActivationCopiesTheCanvas()
     QImage red(m_fixture->state.picMap.size(), QImage::Format_RGB32);
     red.fill(Qt::red);
     m_fixture->state.picMap.setPicture(red);
+    // Another window takes the activation, as the save dialog does, and the
+    // preview gets it back.
     QWidget other;
     other.show();
+    other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
     m_fixture->window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
