@@ -22,6 +22,8 @@
 #include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
+#include "ui/preview/ImageExport.h"
+#include "ui/preview/PreviewWindow.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QApplication>
@@ -441,10 +443,14 @@ void MainWindow::mnuFill_Click()
 
 void MainWindow::mnuFull_Click()
 {
+    // Loaded afresh at every opening, so it always opens at 100 %.
+    PreviewWindow preview(m_state, m_host, this);
+    preview.exec();
 }
 
 void MainWindow::mnuImage_Click()
 {
+    ImageExport::createImage(m_host, [this] { return m_state.picMap.image(); });
 }
 
 void MainWindow::mnuHelp_Click()

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "core/BitmapExport.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+// Qt's bitmap writer stores opaque 32-bit pictures as 24-bit rows, so the
+// picture goes to it as it is, without a converted copy.
+constexpr QImage::Format BitmapSourceFormat = QImage::Format_RGB32;
+constexpr char BitmapFormat[] = "bmp";
+
+} // namespace
+
+QString writeBitmapFile(const QImage &picture, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, BitmapFormat);
+    const bool written = writer.write(picture.format() == BitmapSourceFormat
+                                          ? picture
+                                          : picture.convertToFormat(BitmapSourceFormat));
+    if (!written) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
