@@ -13,6 +13,7 @@
 #include "host/SurfaceView.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
+#include "ui/main/MapFileCommands.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QApplication>
@@ -372,10 +373,12 @@ void MainWindow::mnuResizeMap_Click()
 
 void MainWindow::mnuLoad_Click()
 {
+    LoadMapFile(m_state, m_host, *this);
 }
 
 void MainWindow::mnuSave_Click()
 {
+    SaveMapFile(m_state, m_host);
 }
 
 void MainWindow::mnuExit_Click()
