@@ -15,6 +15,7 @@
 #include "ui/main/MainWindowTexts.h"
 #include "ui/main/MapFileCommands.h"
 #include "ui/tiles/TilePicker.h"
+#include "ui/tiles/TileSetLoading.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -388,6 +389,7 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuLoadTiles_Click()
 {
+    LoadTileSet(m_state, m_host);
 }
 
 void MainWindow::mnuShowTiles_Click()
