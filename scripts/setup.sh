@@ -13,6 +13,10 @@ packages=(
 if [[ "${TESSELWICK_WITH_X:-0}" == 1 ]]; then
     packages+=(xvfb xdotool x11-utils imagemagick)
 fi
+# Fuzzing the file loaders (fuzz/README.md).
+if [[ "${TESSELWICK_WITH_FUZZ:-0}" == 1 ]]; then
+    packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
