@@ -297,7 +297,8 @@ void TestTileSetLoading::hugePictureIsRefused()
     QFETCH(QByteArray, content);
     QFETCH(QSize, claimed);
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("huge.bmp"), content);
+    // A "%2" in the name must come through the message as it is.
+    const QString path = writeFile(dir, QStringLiteral("huge %2.bmp"), content);
     Editor editor;
     const Snapshot before(editor);
 
@@ -308,9 +309,7 @@ void TestTileSetLoading::hugePictureIsRefused()
     QCOMPARE(
         asked.prompt,
         QStringLiteral("%1 is %2 x %3 pixels, too large to be a TileSet (a TileSet is 512 x 128).")
-            .arg(path)
-            .arg(claimed.width())
-            .arg(claimed.height()));
+            .arg(path, QString::number(claimed.width()), QString::number(claimed.height())));
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     compareUnchanged(editor, before);
 }

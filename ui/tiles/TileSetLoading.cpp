@@ -45,11 +45,11 @@ Outcome attempt(EditorState &state, Host host)
         host.messageBox.MsgBox(NotATileSet, MessageBox::Ok);
         return Outcome::Done;
     case Status::TooLarge:
-        host.messageBox.MsgBox(TooLarge.arg(path)
-                                   .arg(read.size.width())
-                                   .arg(read.size.height())
-                                   .arg(Tiles::SheetWidth)
-                                   .arg(Tiles::SheetHeight),
+        // One arg() call, so a "%" in the path is never taken for a marker.
+        host.messageBox.MsgBox(TooLarge.arg(path, QString::number(read.size.width()),
+                                            QString::number(read.size.height()),
+                                            QString::number(Tiles::SheetWidth),
+                                            QString::number(Tiles::SheetHeight)),
                                MessageBox::Ok);
         return Outcome::Done;
     case Status::CannotOpen:
