@@ -8,11 +8,9 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
     fonts-dejavu-core fonts-liberation
+    # The end-to-end checks drive the real editor on a private X server.
+    xvfb xdotool x11-utils imagemagick
 )
-# Looking at and driving the editor on a display without a desktop.
-if [[ "${TESSELWICK_WITH_X:-0}" == 1 ]]; then
-    packages+=(xvfb xdotool x11-utils imagemagick)
-fi
 # Fuzzing the file loaders (fuzz/README.md).
 if [[ "${TESSELWICK_WITH_FUZZ:-0}" == 1 ]]; then
     packages+=(clang-14 libclang-rt-14-dev)

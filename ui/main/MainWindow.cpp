@@ -3,14 +3,19 @@
 
 #include "AppInfo.h"
 #include "core/EditorState.h"
+#include "core/MapCommands.h"
 #include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
 #include "core/StatusTexts.h"
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
+#include "host/MessageBox.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
+#include "resources/BuiltInArt.h"
+#include "ui/dialogs/NewMapDialog.h"
+#include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/main/MapFileCommands.h"
@@ -25,7 +30,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace Layout = MainWindowLayout;
@@ -67,12 +71,12 @@ QScrollBar *scrollBar(const char *name, Qt::Orientation orientation, int maximum
 MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_host(host)
 {
+    initBuiltInArt();
     setObjectName(QStringLiteral("Form2"));
     setWindowIcon(QIcon(Texts::IconResource));
 
     auto *client = new QWidget(this);
-    client->setFixedSize(Layout::ClientSize.width(),
-                         Layout::ClientSize.height() - Layout::StatusBarHeight);
+    client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
     Picture2 = new QLabel(client);
@@ -100,8 +104,20 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFixedSize(Layout::ClientSize.width(),
                  menuBar()->sizeHint().height() + Layout::ClientSize.height());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - rect().center());
+        placePickerBelow(available);
+    }
+}
+
+void MainWindow::placePickerBelow(const QRect &available)
+{
+    // Below the main window where the screen has room, else over its bottom
+    // edge; the picker floats above it either way.
+    const int top = std::min(frameGeometry().bottom() + 1,
+                             available.bottom() - Form1->frameGeometry().height());
+    Form1->move(frameGeometry().left(), std::max(available.top(), top));
 }
 
 MainWindow::~MainWindow()
@@ -163,12 +179,14 @@ void MainWindow::buildScrollControls()
 
 void MainWindow::buildStatusBar()
 {
-    QStatusBar *bar = statusBar();
+    // A plain strip of three sunken panels along the client area's bottom
+    // edge, placed at their designed widths.
+    auto *bar = new QWidget(centralWidget());
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(Layout::StatusBarHeight);
-    bar->setContentsMargins(0, 0, 0, 0);
-    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+    bar->setGeometry(0, Layout::ClientSize.height() - Layout::StatusBarHeight,
+                     Layout::ClientSize.width(), Layout::StatusBarHeight);
+    bar->setStyleSheet(QStringLiteral("QLabel { border: 1px solid; border-color: #808080 #ffffff"
+                                      " #ffffff #808080; padding: 0 2px; }"));
 
     struct Panel
     {
@@ -182,14 +200,14 @@ void MainWindow::buildStatusBar()
         {"Size", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
         {"cursor", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
     };
+    int left = 0;
     for (const Panel &panel : panels) {
         auto *label = new QLabel(m_state.statusText(panel.panel), bar);
         label->setObjectName(QLatin1String(panel.key));
         label->setToolTip(panel.tip);
-        label->setFixedWidth(panel.width);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setGeometry(left, 0, panel.width, Layout::StatusBarHeight);
         label->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
-        bar->addWidget(label);
+        left += panel.width;
         connect(&m_state, &EditorState::statusTextChanged, label,
                 [label, index = panel.panel](int changed, const QString &text) {
                     if (changed == index)
@@ -362,14 +380,29 @@ void MainWindow::Command5_Click()
 
 void MainWindow::mnuNew_Click()
 {
+    NewMapDialog frmNewMap(m_state, m_host.messageBox, this);
+    frmNewMap.exec();
+    if (m_state.DialogCancelled == 1)
+        return;
+    ResetMap(m_state);
+    VScroll1->setValue(0);
+    HScroll1->setValue(0);
 }
 
 void MainWindow::mnuClearMap_Click()
 {
+    const int answer = m_host.messageBox.MsgBox(MapCommands::ClearMapPrompt, MessageBox::YesNo,
+                                                MapCommands::ClearMapTitle);
+    if (answer == MessageBox::AnswerYes)
+        ResetMap(m_state);
 }
 
 void MainWindow::mnuResizeMap_Click()
 {
+    ResizeMapDialog Form4(m_state, m_host.messageBox, this);
+    // A resize brings the view back to the map's top-left corner with it.
+    if (Form4.exec() == QDialog::Accepted)
+        scrollHome();
 }
 
 void MainWindow::mnuLoad_Click()
@@ -400,6 +433,9 @@ void MainWindow::mnuShowTiles_Click()
 
 void MainWindow::mnuFill_Click()
 {
+    if (!Form1->isVisible())
+        Form1->show();
+    MapCommands::fillMap(m_state);
 }
 
 void MainWindow::mnuFull_Click()

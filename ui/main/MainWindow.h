@@ -49,6 +49,7 @@ private:
     void buildStatusBar();
     void buildMenus();
     void startUp();
+    void placePickerBelow(const QRect &available);
 
     // Painting (pointer tracking on the canvas and the timer tick).
     void picMap_MouseDown();

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// One painting tick as the user sees it: the brush copied into the canvas,
+// the cell stored, and the changed cell repainted on screen.
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "core/Painting.h"
+#include "host/SurfaceView.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_PaintTickWithRepaint(benchmark::State &run)
+{
+    EditorState state;
+    state.MapWidth = 255;
+    state.MapHeight = 127;
+    ResetMap(state);
+    SurfaceView canvas(state.picMap);
+    canvas.show();
+    QCoreApplication::processEvents();
+    state.SelectedTile = 34;
+    int column = 0;
+    for (auto _ : run) {
+        SelectTile(state, static_cast<std::int16_t>(column), 20);
+        column = (column + 1) % 40;
+        Painting::paintTick(state);
+        // Repaint now instead of at the next event, so the paint is measured.
+        canvas.repaint(state.picMap.takeDirty());
+    }
+}
+BENCHMARK(BM_PaintTickWithRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: MIT
+#include "core/EditorState.h"
+#include "core/MapCommands.h"
+#include "core/MapRoutines.h"
+#include "core/StatusTexts.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <algorithm>
+
+using MapCommands::MapSize;
+using Tiles::TileSize;
+
+class TestMapCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newMapBlanksWholeGrid_data();
+    void newMapBlanksWholeGrid();
+    void shrinkKeepsGridAndPicture();
+    void growShowsCellsBeyondTheSmallSizeAgain();
+    void growLeavesHeldCellsAlone();
+    void fillStoresSelectedTileEverywhere_data();
+    void fillStoresSelectedTileEverywhere();
+};
+
+namespace {
+
+// A sheet whose 256 tiles each have a colour of their own.
+QImage numberedSheet()
+{
+    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    for (int tile = 0; tile < Tiles::TileCount; ++tile)
+        painter.fillRect(QRect(Tiles::sheetOrigin(tile), QSize(TileSize, TileSize)),
+                         QColor(tile, 255 - tile, (tile * 7) % 256));
+    return sheet;
+}
+
+QImage tilePicture(const EditorState &state, int tile)
+{
+    return state.picTileSet.image().copy(
+        QRect(Tiles::sheetOrigin(tile), QSize(TileSize, TileSize)));
+}
+
+QImage cellPicture(const EditorState &state, int column, int row)
+{
+    return state.picMap.image().copy(
+        QRect(Tiles::cellOrigin(column, row), QSize(TileSize, TileSize)));
+}
+
+// Whether every map cell of the canvas shows the tile the grid holds.
+bool canvasShowsGrid(const EditorState &state)
+{
+    for (int column = 0; column < state.MapWidth; ++column)
+        for (int row = 0; row < state.MapHeight; ++row)
+            if (cellPicture(state, column, row) != tilePicture(state, state.cell(column, row)))
+                return false;
+    return true;
+}
+
+// The full-size map with a tile of its own in every cell, drawn.
+void paintEveryCell(EditorState &state)
+{
+    state.picTileSet.setPicture(numberedSheet());
+    state.MapWidth = 255;
+    state.MapHeight = 127;
+    sizeCanvasToMap(state);
+    for (int column = 0; column < Tiles::GridColumns; ++column)
+        for (int row = 0; row < Tiles::GridRows; ++row)
+            state.cell(column, row) = static_cast<std::uint8_t>((column + row * 3) % 256);
+    redrawMap(state);
+}
+
+void useRedBrush(EditorState &state)
+{
+    Surface red(QSize(TileSize, TileSize), Qt::red);
+    state.picSelected.blit(0, 0, TileSize, TileSize, red, 0, 0);
+}
+
+} // namespace
+
+void TestMapCommands::newMapBlanksWholeGrid_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("largest") << 255 << 127;
+    QTest::newRow("smallest") << 1 << 1;
+    QTest::newRow("typical") << 40 << 25;
+}
+
+void TestMapCommands::newMapBlanksWholeGrid()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    EditorState state;
+    paintEveryCell(state);
+    state.HeaderByte1 = 11;
+    state.HeaderByte2 = 22;
+
+    MapCommands::applyNewMap(state, MapSize{width, height});
+
+    QCOMPARE(state.MapWidth, width);
+    QCOMPARE(state.MapHeight, height);
+    QCOMPARE(state.MapWidthByte, width);
+    QCOMPARE(state.MapHeightByte, height);
+    QVERIFY(std::all_of(state.TileMap.begin(), state.TileMap.end(),
+                        [](std::uint8_t tile) { return tile == 0; }));
+    QCOMPARE(state.picMap.size(), QSize(width * TileSize, height * TileSize));
+    QVERIFY(canvasShowsGrid(state));
+    QCOMPARE(state.statusText(EditorState::MapPanel), QStringLiteral("Map: New map created."));
+    QCOMPARE(state.statusText(EditorState::SizePanel),
+             QStringLiteral("Size: %1x%2").arg(width).arg(height));
+    QCOMPARE(state.HeaderByte1, 11);
+    QCOMPARE(state.HeaderByte2, 22);
+}
+
+void TestMapCommands::shrinkKeepsGridAndPicture()
+{
+    EditorState state;
+    paintEveryCell(state);
+    const auto grid = state.TileMap;
+
+    MapCommands::applyResize(state, MapSize{10, 10});
+
+    QVERIFY(state.TileMap == grid);
+    QCOMPARE(state.MapWidth, 10);
+    QCOMPARE(state.MapHeightByte, 10);
+    QCOMPARE(state.picMap.size(), QSize(160, 160));
+    QVERIFY(canvasShowsGrid(state));
+    QCOMPARE(state.statusText(EditorState::MapPanel), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 10x10"));
+}
+
+void TestMapCommands::growShowsCellsBeyondTheSmallSizeAgain()
+{
+    EditorState state;
+    paintEveryCell(state);
+    const auto grid = state.TileMap;
+
+    MapCommands::applyResize(state, MapSize{10, 10});
+    MapCommands::applyResize(state, MapSize{255, 127});
+
+    QVERIFY(state.TileMap == grid);
+    QCOMPARE(state.picMap.size(), QSize(4080, 2032));
+    QVERIFY(canvasShowsGrid(state));
+    QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 255x127"));
+}
+
+void TestMapCommands::growLeavesHeldCellsAlone()
+{
+    // Only the uncovered cells are drawn: what the canvas already showed,
+    // such as a fill with a brush from an earlier sheet, stays until the next
+    // full redraw.
+    EditorState state;
+    paintEveryCell(state);
+    MapCommands::applyResize(state, MapSize{10, 10});
+    useRedBrush(state);
+    state.SelectedTile = 34;
+    MapCommands::fillMap(state);
+
+    MapCommands::applyResize(state, MapSize{20, 12});
+
+    const QImage red = state.picSelected.image().copy(0, 0, TileSize, TileSize);
+    QCOMPARE(cellPicture(state, 9, 9), red);
+    QCOMPARE(cellPicture(state, 10, 0), tilePicture(state, 34));
+    QCOMPARE(cellPicture(state, 0, 10), tilePicture(state, 34));
+    QCOMPARE(cellPicture(state, 19, 11), tilePicture(state, 34));
+}
+
+void TestMapCommands::fillStoresSelectedTileEverywhere_data()
+{
+    QTest::addColumn<QSize>("canvas");
+    QTest::newRow("10 x 5 map") << QSize(160, 80);
+    QTest::newRow("largest map") << QSize(4080, 2032);
+    // A file of width byte 255 loads as the whole 256 x 128 grid.
+    QTest::newRow("whole grid") << QSize(4096, 2048);
+    QTest::newRow("canvas taller than the grid") << QSize(4096, 2064);
+}
+
+void TestMapCommands::fillStoresSelectedTileEverywhere()
+{
+    QFETCH(QSize, canvas);
+    EditorState state;
+    paintEveryCell(state);
+    state.picMap.resize(canvas);
+    useRedBrush(state);
+    state.SelectedTile = 34;
+
+    MapCommands::fillMap(state);
+
+    QVERIFY(std::all_of(state.TileMap.begin(), state.TileMap.end(),
+                        [](std::uint8_t tile) { return tile == 34; }));
+
+    // The picture equals a brush blit into every one of the 32,768 cells
+    // after clearing the canvas.
+    EditorState reference;
+    reference.picMap.resize(canvas);
+    useRedBrush(reference);
+    reference.picMap.cls();
+    for (int column = 0; column < Tiles::GridColumns; ++column)
+        for (int row = 0; row < Tiles::GridRows; ++row)
+            blitBrush(reference, column * TileSize, row * TileSize);
+    QCOMPARE(state.picMap.image(), reference.picMap.image());
+    QCOMPARE(state.picMap.image().pixel(canvas.width() - 1, std::min(canvas.height(), 2048) - 1),
+             qRgb(255, 0, 0));
+}
+
+QTEST_APPLESS_MAIN(TestMapCommands)
+#include "tst_mapcommands.moc"

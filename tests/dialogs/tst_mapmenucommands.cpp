@@ -1,0 +1,390 @@
+// SPDX-License-Identifier: MIT
+// New Map, Resize Map, Fill Map and Clear Map as the user runs them from the
+// main window's menus, with the modal dialogs answered by a scripted user.
+#include "core/EditorState.h"
+#include "core/MapCommands.h"
+#include "host/QtMessageBox.h"
+#include "tests/dialogs/DialogTestSupport.h"
+#include "tests/support/EditorFixture.h"
+#include "tests/support/MouseEvents.h"
+#include "ui/tiles/TilePicker.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+// Long enough for the 1 ms painting timer to tick several times.
+constexpr int TickWait = 30;
+} // namespace
+
+class TestMapMenuCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void newMapReplacesMapAndReturnsHome();
+    void newMapWayOutChangesNothing_data();
+    void newMapWayOutChangesNothing();
+    void shrinkThenGrowKeepsPaintedCells();
+    void resizeWayOutChangesNothing_data();
+    void resizeWayOutChangesNothing();
+    void fillAfterTilePickFillsWholeGrid();
+    void fillLeavesShownPickerAlone();
+    void clearMap_data();
+    void clearMap();
+    void clearMapBoxAnswersYesOnEnter();
+
+private:
+    using User = std::function<void(QDialog &)>;
+    // Runs the menu command; `user` acts on the modal dialog it opens and
+    // must close it.
+    void runWithDialog(const char *menuItem, const char *dialogName, const User &user);
+    static void type(QDialog &dialog, const QString &width, const QString &height);
+    static void press(QDialog &dialog, const char *button);
+    QScrollBar *bar(const char *name) const { return m_editor->find<QScrollBar>(name); }
+    QWidget *canvas() const { return m_editor->find<QWidget>("picMap"); }
+    QString panel(const char *name) const { return m_editor->find<QLabel>(name)->text(); }
+    QImage tilePicture(int tile) const;
+    QImage cellPicture(int column, int row) const;
+    void pickTile(int tile);
+    void paintCell(int column, int row);
+    void scrollAway();
+
+    std::unique_ptr<EditorFixture> m_editor;
+    EditorState *m_state = nullptr;
+};
+
+void TestMapMenuCommands::init()
+{
+    m_editor = std::make_unique<EditorFixture>();
+    m_state = &m_editor->state;
+    m_editor->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_editor->window));
+}
+
+void TestMapMenuCommands::cleanup()
+{
+    m_editor.reset();
+}
+
+void TestMapMenuCommands::runWithDialog(const char *menuItem, const char *dialogName,
+                                        const User &user)
+{
+    bool opened = false;
+    bool leftOpen = false;
+    QTimer::singleShot(0, &m_editor->window, [&, dialogName] {
+        auto *dialog = m_editor->window.findChild<QDialog *>(QLatin1String(dialogName));
+        if (!dialog || !dialog->isVisible())
+            return;
+        opened = true;
+        user(*dialog);
+        // A dialog the script left open would block the test for good.
+        if (dialog->isVisible()) {
+            leftOpen = true;
+            dialog->reject();
+        }
+    });
+    m_editor->trigger(menuItem);
+    QVERIFY(opened);
+    QVERIFY(!leftOpen);
+}
+
+void TestMapMenuCommands::type(QDialog &dialog, const QString &width, const QString &height)
+{
+    QLineEdit *widthField = dialog.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QLineEdit *heightField = dialog.findChild<QLineEdit *>(QStringLiteral("Text2"));
+    widthField->clear();
+    QTest::keyClicks(widthField, width);
+    heightField->clear();
+    QTest::keyClicks(heightField, height);
+}
+
+void TestMapMenuCommands::press(QDialog &dialog, const char *button)
+{
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
+QImage TestMapMenuCommands::tilePicture(int tile) const
+{
+    return m_state->picTileSet.image().copy(QRect(Tiles::sheetOrigin(tile), QSize(16, 16)));
+}
+
+QImage TestMapMenuCommands::cellPicture(int column, int row) const
+{
+    return m_state->picMap.image().copy(QRect(Tiles::cellOrigin(column, row), QSize(16, 16)));
+}
+
+void TestMapMenuCommands::pickTile(int tile)
+{
+    auto *sheet = m_editor->window.picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
+    const QPointF at = QPointF(Tiles::sheetOrigin(tile)) + QPointF(3, 3);
+    MouseEvents::move(sheet, at);
+    MouseEvents::press(sheet, at);
+    MouseEvents::release(sheet, at);
+}
+
+void TestMapMenuCommands::paintCell(int column, int row)
+{
+    const QPointF at = QPointF(Tiles::cellOrigin(column, row)) + QPointF(8, 8);
+    MouseEvents::move(canvas(), at);
+    MouseEvents::press(canvas(), at);
+    QTest::qWait(TickWait);
+    MouseEvents::release(canvas(), at);
+}
+
+void TestMapMenuCommands::scrollAway()
+{
+    bar("HScroll1")->setValue(7);
+    bar("VScroll1")->setValue(9);
+    QCOMPARE(canvas()->pos(), QPoint(-700, -315));
+}
+
+void TestMapMenuCommands::newMapReplacesMapAndReturnsHome()
+{
+    pickTile(34);
+    paintCell(3, 2);
+    paintCell(200, 100);
+    scrollAway();
+
+    runWithDialog("mnuNew", "frmNewMap", [](QDialog &dialog) {
+        type(dialog, QStringLiteral("40"), QStringLiteral("25"));
+        press(dialog, "cmdCreateMap");
+    });
+
+    QCOMPARE(m_state->MapWidth, 40);
+    QCOMPARE(m_state->MapHeight, 25);
+    QCOMPARE(m_state->MapWidthByte, 40);
+    QCOMPARE(m_state->MapHeightByte, 25);
+    QCOMPARE(m_state->DialogCancelled, 0);
+    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+                        [](std::uint8_t tile) { return tile == 0; }));
+    QCOMPARE(m_state->picMap.size(), QSize(640, 400));
+    QCOMPARE(cellPicture(3, 2), tilePicture(0));
+    QCOMPARE(cellPicture(39, 24), tilePicture(0));
+    QCOMPARE(panel("map"), QStringLiteral("Map: New map created."));
+    QCOMPARE(panel("Size"), QStringLiteral("Size: 40x25"));
+    QCOMPARE(bar("HScroll1")->value(), 0);
+    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(canvas()->pos(), QPoint(0, 0));
+}
+
+void TestMapMenuCommands::newMapWayOutChangesNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestMapMenuCommands::newMapWayOutChangesNothing()
+{
+    QFETCH(bool, closeBox);
+    pickTile(34);
+    paintCell(3, 2);
+    scrollAway();
+    m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
+    const MapSnapshot before(*m_state);
+    const QString mapPanel = panel("map");
+    const QString sizePanel = panel("Size");
+
+    runWithDialog("mnuNew", "frmNewMap", [closeBox](QDialog &dialog) {
+        type(dialog, QStringLiteral("0"), QStringLiteral("25"));
+        press(dialog, "cmdCreateMap");
+        if (closeBox)
+            dialog.close();
+        else
+            press(dialog, "cmdCancel");
+    });
+
+    QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
+    QCOMPARE(m_state->DialogCancelled, 1);
+    QVERIFY(MapSnapshot(*m_state) == before);
+    QCOMPARE(panel("map"), mapPanel);
+    QCOMPARE(panel("Size"), sizePanel);
+    QCOMPARE(bar("HScroll1")->value(), 7);
+    QCOMPARE(bar("VScroll1")->value(), 9);
+}
+
+void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
+{
+    pickTile(34);
+    paintCell(3, 2);
+    paintCell(200, 100);
+    paintCell(254, 126);
+    const auto grid = m_state->TileMap;
+    scrollAway();
+
+    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+        type(dialog, QStringLiteral("10"), QStringLiteral("10"));
+        press(dialog, "cmdSetSize");
+    });
+
+    QVERIFY(m_state->TileMap == grid);
+    QCOMPARE(m_state->MapWidth, 10);
+    QCOMPARE(m_state->MapHeightByte, 10);
+    QCOMPARE(m_state->picMap.size(), QSize(160, 160));
+    QCOMPARE(cellPicture(3, 2), tilePicture(34));
+    QCOMPARE(panel("map"), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(panel("Size"), QStringLiteral("Size: 10x10"));
+    QCOMPARE(bar("HScroll1")->value(), 0);
+    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(canvas()->pos(), QPoint(0, 0));
+
+    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+        type(dialog, QStringLiteral("255"), QStringLiteral("127"));
+        press(dialog, "cmdSetSize");
+    });
+
+    QVERIFY(m_state->TileMap == grid);
+    QCOMPARE(m_state->picMap.size(), QSize(4080, 2032));
+    QCOMPARE(m_state->cell(200, 100), 34);
+    QCOMPARE(cellPicture(200, 100), tilePicture(34));
+    QCOMPARE(cellPicture(254, 126), tilePicture(34));
+    QCOMPARE(cellPicture(3, 2), tilePicture(34));
+    QCOMPARE(cellPicture(100, 50), tilePicture(0));
+    QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
+}
+
+void TestMapMenuCommands::resizeWayOutChangesNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestMapMenuCommands::resizeWayOutChangesNothing()
+{
+    QFETCH(bool, closeBox);
+    pickTile(34);
+    paintCell(3, 2);
+    scrollAway();
+    const MapSnapshot before(*m_state);
+
+    runWithDialog("mnuResizeMap", "Form4", [closeBox](QDialog &dialog) {
+        type(dialog, QStringLiteral("40"), QStringLiteral("x"));
+        press(dialog, "cmdSetSize");
+        if (closeBox)
+            dialog.close();
+        else
+            press(dialog, "cmdCancel");
+    });
+
+    QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
+    QVERIFY(MapSnapshot(*m_state) == before);
+    QCOMPARE(bar("HScroll1")->value(), 7);
+    QCOMPARE(bar("VScroll1")->value(), 9);
+    QCOMPARE(canvas()->pos(), QPoint(-700, -315));
+}
+
+void TestMapMenuCommands::fillAfterTilePickFillsWholeGrid()
+{
+    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+        type(dialog, QStringLiteral("10"), QStringLiteral("5"));
+        press(dialog, "cmdSetSize");
+    });
+    pickTile(34);
+    QVERIFY(!m_editor->window.picker().isVisible());
+    const QString mapPanel = panel("map");
+
+    m_editor->trigger("mnuFill");
+
+    QVERIFY(m_editor->window.picker().isVisible());
+    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+                        [](std::uint8_t tile) { return tile == 34; }));
+    QCOMPARE(m_state->picMap.size(), QSize(160, 80));
+    for (int column = 0; column < 10; ++column)
+        for (int row = 0; row < 5; ++row)
+            QCOMPARE(cellPicture(column, row), tilePicture(34));
+    QCOMPARE(m_state->MapWidth, 10);
+    QCOMPARE(panel("map"), mapPanel);
+}
+
+void TestMapMenuCommands::fillLeavesShownPickerAlone()
+{
+    TilePicker &picker = m_editor->window.picker();
+    picker.show();
+    picker.move(123, 45);
+    const QPoint where = picker.pos();
+
+    m_editor->trigger("mnuFill");
+
+    QVERIFY(picker.isVisible());
+    QCOMPARE(picker.pos(), where);
+    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+                        [](std::uint8_t tile) { return tile == 0; }));
+}
+
+void TestMapMenuCommands::clearMap_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("No") << int(MessageBox::AnswerNo);
+    QTest::newRow("Yes") << int(MessageBox::AnswerYes);
+}
+
+void TestMapMenuCommands::clearMap()
+{
+    QFETCH(int, answer);
+    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+        type(dialog, QStringLiteral("40"), QStringLiteral("25"));
+        press(dialog, "cmdSetSize");
+    });
+    pickTile(34);
+    paintCell(3, 2);
+    m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
+    const MapSnapshot before(*m_state);
+    m_editor->host.messageBox.answers = {answer};
+
+    m_editor->trigger("mnuClearMap");
+
+    const auto &asked = m_editor->host.messageBox.asked;
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().prompt,
+             QStringLiteral("Are you sure you want to clear the map? (There is no Undo) "));
+    QCOMPARE(asked.first().title, QStringLiteral("WARNING!!"));
+    QCOMPARE(asked.first().buttons, int(MessageBox::YesNo));
+    if (answer == MessageBox::AnswerNo) {
+        QVERIFY(MapSnapshot(*m_state) == before);
+        return;
+    }
+    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+                        [](std::uint8_t tile) { return tile == 0; }));
+    QCOMPARE(m_state->picMap.size(), QSize(640, 400));
+    QCOMPARE(cellPicture(3, 2), tilePicture(0));
+    QCOMPARE(panel("map"), QStringLiteral("Map: castle.map"));
+    QCOMPARE(panel("Size"), QStringLiteral("Size: 40x25"));
+}
+
+void TestMapMenuCommands::clearMapBoxAnswersYesOnEnter()
+{
+    QtMessageBox box(&m_editor->window);
+    QString shownText;
+    QTimer::singleShot(0, &m_editor->window, [&shownText] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto *text = modal->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            shownText = text->text();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+
+    const int answer =
+        box.MsgBox(MapCommands::ClearMapPrompt, MessageBox::YesNo, MapCommands::ClearMapTitle);
+
+    QCOMPARE(answer, int(MessageBox::AnswerYes));
+    QCOMPARE(shownText, MapCommands::ClearMapPrompt);
+}
+
+QTEST_MAIN(TestMapMenuCommands)
+#include "tst_mapmenucommands.moc"

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+// The main window at start-up: its state, texts, layout and menu bar.
+#include "core/EditorState.h"
+#include "tests/support/EditorFixture.h"
+#include "ui/main/MainWindow.h"
+#include "ui/tiles/TilePicker.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void startUpTexts();
+    void previewHoldsTileZero();
+    void pickerExistsHiddenAndOnTop();
+    void controlsStandWhereDesigned_data();
+    void controlsStandWhereDesigned();
+    void menuBarHoldsEveryCommand();
+    void exitClosesEveryWindow();
+
+private:
+    std::unique_ptr<EditorFixture> m_editor;
+    EditorState *m_state = nullptr;
+    MainWindow *m_window = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_editor = std::make_unique<EditorFixture>();
+    m_state = &m_editor->state;
+    m_window = &m_editor->window;
+}
+
+void TestMainWindow::cleanup()
+{
+    m_editor.reset();
+}
+
+void TestMainWindow::startUpState()
+{
+    QCOMPARE(m_state->MapWidth, 255);
+    QCOMPARE(m_state->MapHeight, 127);
+    QCOMPARE(m_state->MapWidthByte, 255);
+    QCOMPARE(m_state->MapHeightByte, 127);
+    QCOMPARE(m_state->HeaderByte1, 254);
+    QCOMPARE(m_state->HeaderByte2, 79);
+    QCOMPARE(m_state->SelectedTile, 0);
+    QCOMPARE(m_state->DialogCancelled, 0);
+    QCOMPARE(m_state->picMap.size(), QSize(4080, 2032));
+    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+                        [](auto cell) { return cell == 0; }));
+    QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("picMap"))->size(), QSize(4080, 2032));
+}
+
+void TestMainWindow::startUpTexts()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tesselwick (v1.0) - Quorvane Labs"));
+    const auto panel = [this](const char *key) {
+        return m_window->findChild<QLabel *>(QLatin1String(key));
+    };
+    QCOMPARE(panel("map")->text(), QStringLiteral("Map: Blank Map"));
+    QCOMPARE(panel("Size")->text(), QStringLiteral("Size: 255x127"));
+    QCOMPARE(panel("cursor")->text(), QStringLiteral("Cursor Location"));
+    QCOMPARE(panel("map")->toolTip(), QStringLiteral("Your current loaded map."));
+    QCOMPARE(panel("Size")->toolTip(), QStringLiteral("The current map size."));
+    QCOMPARE(panel("cursor")->toolTip(), QStringLiteral("Your cursor location on map."));
+    QCOMPARE(panel("map")->width(), 427);
+    QCOMPARE(panel("Size")->width(), 188);
+    QCOMPARE(panel("cursor")->width(), 214);
+}
+
+void TestMainWindow::previewHoldsTileZero()
+{
+    const QImage brush = m_state->picSelected.image().copy(0, 0, 16, 16);
+    const QImage tileZero = m_state->picTileSet.image().copy(0, 0, 16, 16);
+    QCOMPARE(brush, tileZero);
+    QCOMPARE(m_state->picMap.image().copy(4064, 2016, 16, 16), tileZero);
+}
+
+void TestMainWindow::pickerExistsHiddenAndOnTop()
+{
+    TilePicker &picker = m_window->picker();
+    QCOMPARE(picker.objectName(), QStringLiteral("Form1"));
+    QVERIFY(!picker.isVisible());
+    QVERIFY(picker.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(picker.windowTitle(), QStringLiteral("Using Default TileSet"));
+}
+
+void TestMainWindow::controlsStandWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("banner") << "Picture2" << QRect(-168, 0, 1204, 45) << QString() << QString();
+    QTest::newRow("viewport") << "Picture1" << QRect(16, 56, 775, 583) << QString() << QString();
+    QTest::newRow("top") << "Command4" << QRect(792, 56, 17, 19) << "^" << "Jump to Top";
+    QTest::newRow("vertical bar") << "VScroll1" << QRect(792, 72, 17, 569) << QString()
+                                  << QString();
+    QTest::newRow("left") << "Command5" << QRect(16, 640, 25, 17) << "<<" << "Jump to Left";
+    QTest::newRow("horizontal bar") << "HScroll1" << QRect(40, 640, 753, 17) << QString()
+                                    << QString();
+    QTest::newRow("home") << "Command2" << QRect(792, 640, 17, 17) << "H" << "Home";
+}
+
+void TestMainWindow::controlsStandWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    const QWidget *control = m_window->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->toolTip(), tip);
+    }
+}
+
+void TestMainWindow::menuBarHoldsEveryCommand()
+{
+    struct Entry
+    {
+        const char *name;
+        const char *caption;
+        const char *shortcut;
+    };
+    const QList<QList<Entry>> expected = {
+        {{"mnuFile", "&File", ""},
+         {"mnuNew", "New Map", "Ctrl+N"},
+         {"mnuClearMap", "Clear Map", "Ctrl+C"},
+         {"mnuResizeMap", "Resize Map", "Ctrl+R"},
+         {"mnuFileBar4", "", ""},
+         {"mnuLoad", "Load Map", "Ctrl+M"},
+         {"mnuSave", "Save Map", "Ctrl+S"},
+         {"mnuFileBar2", "", ""},
+         {"mnuExit", "Exit", "Ctrl+Q"}},
+        {{"mnuTools", "&Tools", ""},
+         {"mnuLoadTiles", "Load Tiles", "Ctrl+L"},
+         {"mnuShowTiles", "Show Tiles", "Ctrl+T"},
+         {"mnuFileBar5", "", ""},
+         {"mnuFill", "Fill Map", "Ctrl+F"},
+         {"mnuFileBar3", "", ""},
+         {"mnuFull", "Map Preview", "Ctrl+P"},
+         {"mnuFileBar1", "", ""},
+         {"mnuImage", "Create Bitmap Image", "Ctrl+B"}},
+        {{"mnuAbout", "&About", ""},
+         {"mnuHelp", "Help", "F1"},
+         {"mnuWeb", "Visit Quorvane.example", ""},
+         {"mnuCredits", "Credits", ""}},
+    };
+
+    const QList<QAction *> menus = m_window->menuBar()->actions();
+    QCOMPARE(menus.size(), expected.size());
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+        const QList<Entry> &entries = expected.at(m);
+        QCOMPARE(menus.at(m)->objectName(), QLatin1String(entries.at(0).name));
+        QCOMPARE(menus.at(m)->text(), QLatin1String(entries.at(0).caption));
+        const QList<QAction *> items = menus.at(m)->menu()->actions();
+        QCOMPARE(items.size(), entries.size() - 1);
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const Entry &entry = entries.at(i + 1);
+            QCOMPARE(items.at(i)->objectName(), QLatin1String(entry.name));
+            QCOMPARE(items.at(i)->isSeparator(), *entry.caption == '\0');
+            QCOMPARE(items.at(i)->text(), QLatin1String(entry.caption));
+            QCOMPARE(items.at(i)->shortcut(), QKeySequence(QLatin1String(entry.shortcut)));
+            QVERIFY(items.at(i)->isVisible());
+        }
+    }
+}
+
+void TestMainWindow::exitClosesEveryWindow()
+{
+    m_window->show();
+    m_window->findChild<QAction *>(QStringLiteral("mnuShowTiles"))->trigger();
+    QVERIFY(m_window->picker().isVisible());
+
+    m_window->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_window->picker().isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

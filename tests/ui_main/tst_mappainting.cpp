@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: MIT
+// Painting with the mouse on the canvas, and moving the view with the scroll
+// bars and jump buttons.
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "tests/support/MouseEvents.h"
+#include "tests/support/EditorFixture.h"
+#include "ui/main/MainWindow.h"
+#include "ui/tiles/TilePicker.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+// Long enough for the 1 ms painting timer to tick several times.
+constexpr int TickWait = 30;
+}
+
+class TestMapPainting : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void pointerTracking_data();
+    void pointerTracking();
+    void heldButtonPaints_data();
+    void heldButtonPaints();
+    void pressAndReleaseBetweenTicksPaintsNothing();
+    void dragPastMapEdgePaintsNothingOutside();
+    void trackingKeepsLastCellWhenPointerLeaves();
+    void scrollBarsMoveCanvas_data();
+    void scrollBarsMoveCanvas();
+    void arrowStepsMoveByOneUnit();
+    void jumpButtons();
+
+private:
+    QWidget *canvas() const { return m_window->findChild<QWidget *>(QStringLiteral("picMap")); }
+    QWidget *outline() const { return canvas()->findChild<QWidget *>(QStringLiteral("Shape1")); }
+    QString cursorPanel() const
+    {
+        return m_window->findChild<QLabel *>(QStringLiteral("cursor"))->text();
+    }
+    QScrollBar *bar(const char *name) const
+    {
+        return m_window->findChild<QScrollBar *>(QLatin1String(name));
+    }
+    void pickTile(int tile);
+
+    std::unique_ptr<EditorFixture> m_editor;
+    EditorState *m_state = nullptr;
+    MainWindow *m_window = nullptr;
+};
+
+void TestMapPainting::init()
+{
+    m_editor = std::make_unique<EditorFixture>();
+    m_state = &m_editor->state;
+    m_window = &m_editor->window;
+    m_window->show();
+}
+
+void TestMapPainting::cleanup()
+{
+    m_editor.reset();
+}
+
+void TestMapPainting::pickTile(int tile)
+{
+    auto *sheet = m_window->picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
+    const QPointF at = QPointF(Tiles::sheetOrigin(tile)) + QPointF(3, 3);
+    MouseEvents::move(sheet, at);
+    MouseEvents::press(sheet, at);
+    MouseEvents::release(sheet, at);
+}
+
+void TestMapPainting::pointerTracking_data()
+{
+    QTest::addColumn<QPointF>("position");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::newRow("fractional") << QPointF(37.5, 20) << 2 << 1;
+    QTest::newRow("top-left corner") << QPointF(0, 0) << 0 << 0;
+    QTest::newRow("left of the canvas") << QPointF(-3, 5) << 0 << 0;
+    QTest::newRow("far beyond the canvas") << QPointF(9000, 9000) << 255 << 127;
+}
+
+void TestMapPainting::pointerTracking()
+{
+    QFETCH(QPointF, position);
+    QFETCH(int, column);
+    QFETCH(int, row);
+
+    MouseEvents::press(canvas(), QPointF(1, 1));
+    MouseEvents::move(canvas(), position, Qt::LeftButton);
+    MouseEvents::release(canvas(), position);
+
+    QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: %1, %2").arg(column).arg(row));
+    QCOMPARE(outline()->pos(), QPoint(column * 16, row * 16));
+    QCOMPARE(int(m_state->SelectedTileX), column * 16);
+    QCOMPARE(int(m_state->SelectedTileY), row * 16);
+}
+
+void TestMapPainting::heldButtonPaints_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void TestMapPainting::heldButtonPaints()
+{
+    QFETCH(Qt::MouseButton, button);
+    pickTile(34);
+    const QImage tile34 = m_state->picTileSet.image().copy(32, 16, 16, 16);
+
+    MouseEvents::move(canvas(), QPointF(37.5, 20));
+    MouseEvents::press(canvas(), QPointF(37.5, 20), button);
+    QTest::qWait(TickWait);
+    MouseEvents::move(canvas(), QPointF(70, 20), button);
+    QTest::qWait(TickWait);
+    MouseEvents::release(canvas(), QPointF(70, 20), button);
+
+    QCOMPARE(m_state->cell(2, 1), 34);
+    QCOMPARE(m_state->cell(4, 1), 34);
+    QCOMPARE(m_state->cell(3, 1), 0);
+    QCOMPARE(m_state->picMap.image().copy(32, 16, 16, 16), tile34);
+    QCOMPARE(m_state->picMap.image().copy(64, 16, 16, 16), tile34);
+
+    // Released: later ticks paint nothing more.
+    MouseEvents::move(canvas(), QPointF(100, 20));
+    QTest::qWait(TickWait);
+    QCOMPARE(m_state->cell(6, 1), 0);
+}
+
+void TestMapPainting::pressAndReleaseBetweenTicksPaintsNothing()
+{
+    pickTile(34);
+    MouseEvents::move(canvas(), QPointF(40, 40));
+    MouseEvents::press(canvas(), QPointF(40, 40));
+    MouseEvents::release(canvas(), QPointF(40, 40));
+    QTest::qWait(TickWait);
+
+    QCOMPARE(m_state->cell(2, 2), 0);
+}
+
+void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
+{
+    m_state->MapWidth = 10;
+    m_state->MapHeight = 5;
+    ResetMap(*m_state);
+    pickTile(34);
+
+    MouseEvents::move(canvas(), QPointF(150, 40));
+    MouseEvents::press(canvas(), QPointF(150, 40));
+    QTest::qWait(TickWait);
+    MouseEvents::move(canvas(), QPointF(170, 40), Qt::LeftButton);
+    QTest::qWait(TickWait);
+    MouseEvents::move(canvas(), QPointF(150, 90), Qt::LeftButton);
+    QTest::qWait(TickWait);
+    MouseEvents::release(canvas(), QPointF(150, 90));
+
+    QCOMPARE(m_state->cell(9, 2), 34);
+    QCOMPARE(m_state->cell(10, 2), 0);
+    QCOMPARE(m_state->cell(9, 5), 0);
+    QCOMPARE(std::count(m_state->TileMap.begin(), m_state->TileMap.end(), 34), 1);
+    QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 9, 5"));
+}
+
+void TestMapPainting::trackingKeepsLastCellWhenPointerLeaves()
+{
+    MouseEvents::move(canvas(), QPointF(37.5, 20));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(canvas(), &leave);
+
+    QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 2, 1"));
+    QCOMPARE(outline()->pos(), QPoint(32, 16));
+}
+
+void TestMapPainting::scrollBarsMoveCanvas_data()
+{
+    QTest::addColumn<int>("horizontal");
+    QTest::addColumn<int>("vertical");
+    QTest::addColumn<QPoint>("canvasAt");
+    QTest::newRow("origin") << 0 << 0 << QPoint(0, 0);
+    QTest::newRow("one unit each") << 1 << 1 << QPoint(-100, -35);
+    QTest::newRow("largest values") << 35 << 45 << QPoint(-3500, -1575);
+}
+
+void TestMapPainting::scrollBarsMoveCanvas()
+{
+    QFETCH(int, horizontal);
+    QFETCH(int, vertical);
+    bar("HScroll1")->setValue(horizontal);
+    bar("VScroll1")->setValue(vertical);
+    QTEST(canvas()->pos(), "canvasAt");
+}
+
+void TestMapPainting::arrowStepsMoveByOneUnit()
+{
+    bar("HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(canvas()->pos(), QPoint(-100, -35));
+    bar("HScroll1")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(canvas()->pos(), QPoint(-200, -35));
+    QVERIFY(!bar("HScroll1")->hasTracking());
+    QVERIFY(!bar("VScroll1")->hasTracking());
+}
+
+void TestMapPainting::jumpButtons()
+{
+    const auto click = [this](const char *name) {
+        m_window->findChild<QPushButton *>(QLatin1String(name))->click();
+    };
+    bar("HScroll1")->setValue(7);
+    bar("VScroll1")->setValue(9);
+
+    click("Command4");
+    QCOMPARE(canvas()->pos(), QPoint(-700, 0));
+    QCOMPARE(bar("VScroll1")->value(), 0);
+
+    bar("VScroll1")->setValue(9);
+    click("Command5");
+    QCOMPARE(canvas()->pos(), QPoint(0, -315));
+    QCOMPARE(bar("HScroll1")->value(), 0);
+
+    bar("HScroll1")->setValue(7);
+    click("Command2");
+    QCOMPARE(canvas()->pos(), QPoint(0, 0));
+    QCOMPARE(bar("HScroll1")->value(), 0);
+    QCOMPARE(bar("VScroll1")->value(), 0);
+}
+
+QTEST_MAIN(TestMapPainting)
+#include "tst_mappainting.moc"

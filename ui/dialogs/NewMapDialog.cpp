@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "ui/dialogs/NewMapDialog.h"
+
+#include "core/EditorState.h"
+#include "core/MapCommands.h"
+#include "host/Fonts.h"
+#include "ui/dialogs/SizeDialogTexts.h"
+
+namespace Layout = SizeDialogLayout;
+namespace Texts = SizeDialogTexts;
+
+NewMapDialog::NewMapDialog(EditorState &state, MessageBox &messageBox, QWidget *parent)
+    : SizeDialog(state, messageBox, Layout::NewMap, "cmdCreateMap", Texts::CreateNewMap, parent)
+{
+    setObjectName(QStringLiteral("frmNewMap"));
+    setWindowTitle(Texts::NewMapCaption);
+    // A sizable frame with minimize and maximize buttons; the controls keep
+    // their places when the window is resized.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    resize(Layout::NewMap.client);
+
+    Label4 = navyLabel("Label4", Texts::NewMapHint, Layout::NewMapHint,
+                       Fonts::font(Fonts::MsSansSerif, Layout::HintPoints, true), this);
+
+    m_state.DialogCancelled = 1;
+}
+
+void NewMapDialog::apply(SizeFieldCheck::MapSize size)
+{
+    MapCommands::applyNewMap(m_state, size);
+}

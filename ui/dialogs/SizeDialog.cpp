@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: MIT
+#include "ui/dialogs/SizeDialog.h"
+
+#include "core/EditorState.h"
+#include "host/Fonts.h"
+#include "host/MessageBox.h"
+#include "ui/dialogs/SizeDialogTexts.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Layout = SizeDialogLayout;
+namespace Texts = SizeDialogTexts;
+
+namespace {
+
+QFont boldFont(const QString &family, qreal points)
+{
+    return Fonts::font(family, points, true);
+}
+
+QLabel *label(const char *name, const QString &text, const QRect &geometry, const QFont &font,
+              QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel *captionLabel(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
+{
+    QLabel *caption =
+        label(name, text, geometry, boldFont(Fonts::MsSansSerif, Layout::CaptionPoints), parent);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return caption;
+}
+
+QLabel *rangeLabel(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
+{
+    return SizeDialog::navyLabel(name, text, geometry, boldFont(Fonts::Arial, Layout::RangePoints),
+                                 parent);
+}
+
+QLineEdit *sizeField(const char *name, const QRect &geometry, QWidget *parent)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(geometry);
+    field->setFont(boldFont(Fonts::MsSansSerif, Layout::CaptionPoints));
+    field->setAlignment(Qt::AlignCenter);
+    field->setMaxLength(Layout::FieldLength);
+    return field;
+}
+
+QPushButton *button(const char *name, const QString &caption, const QRect &geometry,
+                    QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(boldFont(Fonts::MsSansSerif, Layout::ButtonPoints));
+    // A dialog would otherwise make a button the default one, pressed by Enter.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+void setBackColor(QLineEdit &field, const QColor &colour)
+{
+    QPalette palette = field.palette();
+    palette.setColor(QPalette::Base, colour);
+    field.setPalette(palette);
+}
+
+// Focus that leaves with the whole window (to a message box or another
+// program) or for a context menu comes back to the same field, so the field
+// keeps its colour meanwhile.
+bool movesWithinDialog(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+QLabel *SizeDialog::navyLabel(const char *name, const QString &text, const QRect &geometry,
+                              const QFont &font, QWidget *parent)
+{
+    QLabel *navy = label(name, text, geometry, font, parent);
+    QPalette palette = navy->palette();
+    palette.setColor(QPalette::WindowText, Layout::Navy);
+    navy->setPalette(palette);
+    return navy;
+}
+
+SizeDialog::SizeDialog(EditorState &state, MessageBox &messageBox, const Layout::Controls &layout,
+                       const char *applyName, const QString &applyCaption, QWidget *parent)
+    : QDialog(parent), m_state(state), m_messageBox(messageBox)
+{
+    Label1 = captionLabel("Label1", Texts::Width, layout.widthLabel, this);
+    Text1 = sizeField("Text1", layout.widthField, this);
+    Label5 = rangeLabel("Label5", Texts::WidthRange, layout.widthRange, this);
+    Label2 = captionLabel("Label2", Texts::Height, layout.heightLabel, this);
+    Text2 = sizeField("Text2", layout.heightField, this);
+    setBackColor(*Text2, Layout::White);
+    Label6 = rangeLabel("Label6", Texts::HeightRange, layout.heightRange, this);
+    cmdCancel = button("cmdCancel", Texts::Cancel, layout.cancelButton, this);
+    applyButton = button(applyName, applyCaption, layout.applyButton, this);
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, applyButton);
+    setTabOrder(applyButton, cmdCancel);
+    Text1->setFocus();
+
+    Text1->installEventFilter(this);
+    Text2->installEventFilter(this);
+    connect(applyButton, &QPushButton::clicked, this, &SizeDialog::applyButton_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &SizeDialog::cmdCancel_Click);
+}
+
+bool SizeDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field && (field == Text1 || field == Text2)) {
+        if (event->type() == QEvent::FocusIn)
+            Text_GotFocus(field);
+        else if (event->type() == QEvent::FocusOut && movesWithinDialog(event))
+            Text_LostFocus(field);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SizeDialog::keyPressEvent(QKeyEvent *event)
+{
+    // There is no cancel button: Escape leaves the dialog open.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void SizeDialog::applyButton_Click()
+{
+    const SizeFieldCheck::Outcome outcome =
+        SizeFieldCheck::checkSizeFields(Text1->text(), Text2->text());
+    if (!outcome.passed) {
+        m_messageBox.MsgBox(outcome.message, MessageBox::Ok);
+        if (outcome.markWidth)
+            setBackColor(*Text1, Layout::Yellow);
+        if (outcome.markHeight)
+            setBackColor(*Text2, Layout::Yellow);
+        return;
+    }
+    apply(outcome.size);
+    m_state.DialogCancelled = 0;
+    accept();
+}
+
+void SizeDialog::cmdCancel_Click()
+{
+    m_state.DialogCancelled = 1;
+    reject();
+}
+
+void SizeDialog::Text_GotFocus(QLineEdit *field)
+{
+    setBackColor(*field, Layout::Yellow);
+}
+
+void SizeDialog::Text_LostFocus(QLineEdit *field)
+{
+    setBackColor(*field, Layout::White);
+}
