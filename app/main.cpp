@@ -3,6 +3,8 @@
 #include "core/EditorState.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
+#include "host/QtUrlOpener.h"
+#include "ui/about/HelpWindow.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -16,7 +18,9 @@ int main(int argc, char *argv[])
     EditorState state;
     QtFileDialog fileDialog(nullptr);
     QtMessageBox messageBox(nullptr);
-    MainWindow window(state, Host{fileDialog, messageBox});
+    HelpWindow helpWindow;
+    QtUrlOpener urlOpener;
+    MainWindow window(state, Host{fileDialog, messageBox, helpWindow, urlOpener});
     window.show();
     return QApplication::exec();
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 class FileDialog;
+class HelpViewer;
 class MessageBox;
+class UrlOpener;
 
 // The host operations that block on the user or the system, handed to the
 // windows so tests can script them.
@@ -10,4 +12,6 @@ struct Host
 {
     FileDialog &dlg1;
     MessageBox &messageBox;
+    HelpViewer &help;
+    UrlOpener &urlOpener;
 };

@@ -34,9 +34,11 @@ QString QtFileDialog::choose(Mode mode)
         dialog.setFileMode((Flags & FileMustExist) ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
     } else {
-        // A save always accepts a new name, whatever flags an open left behind.
+        // A save always accepts a new name, whatever flags an open left behind,
+        // and replaces an existing file without a question.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
 
     if (dialog.exec() != QDialog::Accepted)

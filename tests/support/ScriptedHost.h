@@ -3,13 +3,17 @@
 
 #include "host/Host.h"
 #include "tests/support/ScriptedFileDialog.h"
+#include "tests/support/ScriptedHelpViewer.h"
 #include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/ScriptedUrlOpener.h"
 
 // Every host operation with a scripted user behind it, for window tests.
 struct ScriptedHost
 {
     ScriptedFileDialog dlg1;
     ScriptedMessageBox messageBox;
+    ScriptedHelpViewer help;
+    ScriptedUrlOpener urlOpener;
 
-    Host host() { return Host{dlg1, messageBox}; }
+    Host host() { return Host{dlg1, messageBox, help, urlOpener}; }
 };

@@ -10,10 +10,14 @@
 #include "core/StatusTexts.h"
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
+#include "host/HelpViewer.h"
 #include "host/MessageBox.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
+#include "host/UrlOpener.h"
 #include "resources/BuiltInArt.h"
+#include "ui/about/CreditsWindow.h"
+#include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
@@ -31,6 +35,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUrl>
 
 namespace Layout = MainWindowLayout;
 namespace Texts = MainWindowTexts;
@@ -294,6 +299,7 @@ void MainWindow::startUp()
     m_state.SelectedTile = 0;
     copySelectionToPreview(m_state);
     MakeOnTop(*Form1);
+    m_host.help.HelpFile = HelpTopics::helpFilePath();
 }
 
 void MainWindow::MakeOnTop(QWidget &window)
@@ -448,12 +454,16 @@ void MainWindow::mnuImage_Click()
 
 void MainWindow::mnuHelp_Click()
 {
+    m_host.help.showHelp(HelpTopics::helpFilePath(), HelpTopics::ContentsContext);
 }
 
 void MainWindow::mnuWeb_Click()
 {
+    m_host.urlOpener.open(QUrl(QLatin1String(AppInfo::WebSiteAddress)));
 }
 
 void MainWindow::mnuCredits_Click()
 {
+    CreditsWindow Form3(*picMap, this);
+    Form3.exec();
 }

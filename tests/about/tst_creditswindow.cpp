@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#include "core/CreditsScroll.h"
+#include "tests/support/EditorFixture.h"
+#include "ui/about/CreditsWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace Scroll = CreditsScroll;
+
+namespace {
+
+// Stands in for the main canvas and counts how often it is painted.
+class CanvasProbe : public QWidget
+{
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override { ++paints; }
+};
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+QList<QLabel *> creditLines(const QWidget &window)
+{
+    return window.findChildren<QLabel *>(QStringLiteral("Label1"));
+}
+
+QWidget &scrollArea(const QWidget &window)
+{
+    return *window.findChild<QWidget *>(QStringLiteral("Picture1"));
+}
+
+QLineEdit &offsetField(const QWidget &window)
+{
+    return *window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+}
+
+bool allLinesBelowArea(const QWidget &window)
+{
+    const int areaHeight = scrollArea(window).height();
+    const QList<QLabel *> lines = creditLines(window);
+    return lines.size() == Scroll::SlotCount &&
+           std::all_of(lines.begin(), lines.end(),
+                       [areaHeight](const QLabel *line) { return line->y() >= areaHeight; });
+}
+
+// The top, in pixels, that a line waiting below the area has.
+int restingTop(const QLabel &line)
+{
+    return Scroll::toPixels(
+        Scroll::restingTop(Scroll::AreaHeight, line.height() * Scroll::TwipsPerPixel));
+}
+
+} // namespace
+
+class TestCreditsWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void designAfterOpening();
+    void backdropContinuesAcrossScrollArea();
+    void linesScrollTogether();
+    void wrapPutsLinesBackBelow();
+    void closingWays_data();
+    void closingWays();
+    void openingTwiceStartsFromTheBottom();
+};
+
+void TestCreditsWindow::designAfterOpening()
+{
+    CanvasProbe canvas;
+    CreditsWindow window(canvas);
+
+    QCOMPARE(window.objectName(), QStringLiteral("Form3"));
+    QCOMPARE(window.size(), QSize(529, 273));
+    QVERIFY(window.windowTitle().isEmpty());
+    QVERIFY(
+        !(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(scrollArea(window).geometry(), QRect(0, 0, 301, 273));
+
+    auto *exit = window.findChild<QLabel *>(QStringLiteral("lblExit"));
+    QVERIFY(exit);
+    QCOMPARE(exit->text(), QStringLiteral("Click To Close"));
+    QCOMPARE(exit->geometry(), QRect(416, 248, 113, 17));
+
+    QLineEdit &offset = offsetField(window);
+    QVERIFY(offset.isHidden());
+    QCOMPARE(offset.text(), QStringLiteral("Text1"));
+
+    const QList<QLabel *> lines = creditLines(window);
+    QCOMPARE(lines.size(), Scroll::SlotCount);
+    for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
+        const QLabel &line = *lines[slot - 1];
+        QCOMPARE(line.property("Index").toInt(), slot);
+        QCOMPARE(line.text(), Scroll::Lines[slot - 1]);
+        QCOMPARE(line.parentWidget(), &scrollArea(window));
+        QCOMPARE(line.palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QVERIFY(line.font().bold());
+        QCOMPARE(line.font().pointSize(), 12);
+        // Sized to its own caption and centred in the 301-pixel area by it.
+        QCOMPARE(line.width(), line.fontMetrics().horizontalAdvance(line.text()));
+        QVERIFY(qAbs(line.x() * 2 + line.width() - 301) <= 1);
+        QCOMPARE(line.y(), restingTop(line));
+    }
+    QVERIFY(allLinesBelowArea(window));
+    QVERIFY(lines[0]->width() > lines[1]->width()); // "Quorvane Labs" against "Presents"
+}
+
+// The built-in backdrop shows unscaled, in the scroll area just as beside it.
+void TestCreditsWindow::backdropContinuesAcrossScrollArea()
+{
+    const QImage backdrop(QStringLiteral(":/art/credits_backdrop.bmp"));
+    QCOMPARE(backdrop.size(), QSize(530, 275));
+    CanvasProbe canvas;
+    CreditsWindow window(canvas);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QImage shot = window.grab().toImage();
+    for (const QPoint point :
+         {QPoint(0, 0), QPoint(150, 136), QPoint(300, 272), QPoint(301, 0), QPoint(528, 100)})
+        QCOMPARE(QColor(shot.pixel(point)), QColor(backdrop.pixel(point)));
+}
+
+void TestCreditsWindow::linesScrollTogether()
+{
+    CanvasProbe canvas;
+    CreditsWindow window(canvas);
+    window.show();
+
+    // Slot 1 shows from offset 410, the 41st tick, about two thirds of a second in.
+    QTRY_VERIFY_WITH_TIMEOUT(Scroll::readOffset(offsetField(window).text()) >= 410, 5000);
+    const QList<QLabel *> lines = creditLines(window);
+    const int offset = Scroll::readOffset(offsetField(window).text());
+    QVERIFY(lines[0]->y() < scrollArea(window).height());
+    for (int slot = 1; slot <= Scroll::SlotCount; ++slot)
+        QCOMPARE(lines[slot - 1]->y(),
+                 Scroll::toPixels(Scroll::AreaHeight - offset + Scroll::LineSpacing * slot));
+}
+
+void TestCreditsWindow::wrapPutsLinesBackBelow()
+{
+    CanvasProbe canvas;
+    CreditsWindow window(canvas);
+    QLineEdit &offset = offsetField(window);
+    offset.setText(QStringLiteral("13880"));
+
+    QStringList texts;
+    bool restedAtWrap = false;
+    connect(&offset, &QLineEdit::textChanged, &window, [&](const QString &text) {
+        texts.append(text);
+        if (text == QLatin1String("0")) {
+            const QList<QLabel *> lines = creditLines(window);
+            restedAtWrap = std::all_of(lines.begin(), lines.end(), [](const QLabel *line) {
+                return line->y() == restingTop(*line);
+            });
+        }
+    });
+    window.show();
+
+    QTRY_VERIFY_WITH_TIMEOUT(texts.size() >= 3, 5000);
+    QCOMPARE(texts.mid(0, 3),
+             QStringList({QStringLiteral("13890"), QStringLiteral("0"), QStringLiteral("10")}));
+    QVERIFY(restedAtWrap);
+}
+
+void TestCreditsWindow::closingWays_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("refreshesCanvas");
+    QTest::newRow("press on the backdrop") << QStringLiteral("backdrop") << true << false;
+    QTest::newRow("right press on the backdrop")
+        << QStringLiteral("backdrop-right") << true << false;
+    QTest::newRow("click on the scroll area") << QStringLiteral("area") << true << false;
+    QTest::newRow("click on a credit line") << QStringLiteral("line") << true << false;
+    QTest::newRow("Click To Close") << QStringLiteral("exit") << true << true;
+    QTest::newRow("the window's close box") << QStringLiteral("close-box") << true << false;
+    QTest::newRow("right click on a credit line") << QStringLiteral("line-right") << false << false;
+}
+
+void TestCreditsWindow::closingWays()
+{
+    QFETCH(QString, way);
+    CanvasProbe canvas;
+    canvas.resize(100, 100);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    CreditsWindow window(canvas);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    const int paintsBefore = canvas.paints;
+
+    QLabel *line = creditLines(window).at(5);
+    if (way == QLatin1String("backdrop"))
+        QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(450, 60));
+    else if (way == QLatin1String("backdrop-right"))
+        QTest::mousePress(&window, Qt::RightButton, {}, QPoint(450, 60));
+    else if (way == QLatin1String("area"))
+        QTest::mouseClick(&scrollArea(window), Qt::LeftButton, {}, QPoint(150, 40));
+    else if (way == QLatin1String("line"))
+        QTest::mouseClick(line, Qt::LeftButton);
+    else if (way == QLatin1String("line-right"))
+        QTest::mouseClick(line, Qt::RightButton);
+    else if (way == QLatin1String("exit"))
+        QTest::mouseClick(window.findChild<QLabel *>(QStringLiteral("lblExit")), Qt::LeftButton);
+    else
+        window.close();
+
+    QTEST(window.isHidden(), "closes");
+    QTEST(canvas.paints > paintsBefore, "refreshesCanvas");
+}
+
+void TestCreditsWindow::openingTwiceStartsFromTheBottom()
+{
+    EditorFixture editor;
+    MainWindow &main = editor.window;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    PaintCounter canvasPaints(*editor.find("picMap"));
+
+    struct Opening
+    {
+        bool startedBelow = false;
+        bool scrolledIntoView = false;
+        bool canvasRefreshed = false;
+    };
+    // Looks at the open window, closes it by a click on a credit line or on
+    // "Click To Close", and notes what it saw. Never fails inside the modal
+    // loop, so the window always closes.
+    const auto visit = [&](Opening &seen, bool byExit) {
+        QTimer::singleShot(0, &main, [&seen, byExit, &canvasPaints] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window || window->objectName() != QLatin1String("Form3"))
+                return;
+            seen.startedBelow =
+                allLinesBelowArea(*window) && Scroll::readOffset(offsetField(*window).text()) < 410;
+            seen.scrolledIntoView = QTest::qWaitFor(
+                [window] { return creditLines(*window).at(0)->y() < scrollArea(*window).height(); },
+                5000);
+            const int paintsBefore = canvasPaints.paints;
+            QWidget *target = byExit ? window->findChild<QLabel *>(QStringLiteral("lblExit"))
+                                     : creditLines(*window).at(0);
+            QTest::mouseClick(target, Qt::LeftButton);
+            seen.canvasRefreshed = canvasPaints.paints > paintsBefore;
+        });
+        // Should the window not show up as expected, this still ends the modal loop.
+        QTimer::singleShot(20000, &main, [] {
+            if (QWidget *window = QApplication::activeModalWidget())
+                window->close();
+        });
+        editor.trigger("mnuCredits");
+    };
+
+    Opening first;
+    visit(first, false);
+    QVERIFY(first.startedBelow);
+    QVERIFY(first.scrolledIntoView);
+    QVERIFY(!first.canvasRefreshed);
+
+    Opening second;
+    visit(second, true);
+    QVERIFY(second.startedBelow);
+    QVERIFY(second.scrolledIntoView);
+    QVERIFY(second.canvasRefreshed);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(TestCreditsWindow)
+#include "tst_creditswindow.moc"

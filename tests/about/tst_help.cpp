@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "AppInfo.h"
+#include "core/EditorState.h"
+#include "tests/support/EditorFixture.h"
+#include "ui/about/HelpTopics.h"
+#include "ui/about/HelpWindow.h"
+#include "ui/main/MainWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+// The help staged beside this test program, as it is beside the editor.
+QString stagedHelp()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(HelpTopics::HelpFileName);
+}
+
+// The file the help window's page shows, "" when it shows none.
+QString shownFile(const HelpWindow &help)
+{
+    return help.findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))->source().toLocalFile();
+}
+
+QString shownPage(const HelpWindow &help)
+{
+    return QFileInfo(shownFile(help)).fileName();
+}
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Works in another folder for as long as it lives.
+class WorkingFolder
+{
+public:
+    explicit WorkingFolder(const QString &path) : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(path);
+    }
+    ~WorkingFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
+void writeText(const QString &path, const QString &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+}
+
+} // namespace
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readContextTable_data();
+    void readContextTable();
+    void shippedHelpIsWhole();
+    void f1OpensContentsBesideTheProgram();
+    void missingHelpChangesNothing_data();
+    void missingHelpChangesNothing();
+    void contentsButtonReturnsToContents();
+    void visitOpensTheWebSite();
+};
+
+void TestHelp::readContextTable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("one entry") << QStringLiteral("30 contents.html\n") << 30
+                               << QStringLiteral("contents.html");
+    QTest::newRow("blanks and tabs")
+        << QStringLiteral("  31\tpainting.html  \r\n") << 31 << QStringLiteral("painting.html");
+    QTest::newRow("comment line") << QStringLiteral("# 30 old.html\n30 new.html") << 30
+                                  << QStringLiteral("new.html");
+    QTest::newRow("number missing") << QStringLiteral("contents.html\n") << 30 << QString();
+    QTest::newRow("page missing") << QStringLiteral("30\n") << 30 << QString();
+    QTest::newRow("other number") << QStringLiteral("31 painting.html\n") << 30 << QString();
+}
+
+void TestHelp::readContextTable()
+{
+    QFETCH(QString, text);
+    QFETCH(int, context);
+    QTEST(HelpTopics::readContextTable(text).value(context), "page");
+}
+
+// Every topic of the table is a page, every page is listed, has a title and
+// links only to pages that exist.
+void TestHelp::shippedHelpIsWhole()
+{
+    const QDir help(stagedHelp());
+    const QHash<int, QString> table =
+        HelpTopics::readContextTable(readText(help.filePath(HelpTopics::ContextTableName)));
+    QCOMPARE(table.value(HelpTopics::ContentsContext), QStringLiteral("contents.html"));
+
+    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    QCOMPARE(QSet<QString>(pages.begin(), pages.end()),
+             QSet<QString>(table.cbegin(), table.cend()));
+
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(#[^\"]*)?\""));
+    static const QRegularExpression title(QStringLiteral("<title>[^<]+</title>"));
+    const QString contents = readText(help.filePath(QStringLiteral("contents.html")));
+    for (const QString &page : pages) {
+        const QString html = readText(help.filePath(page));
+        QVERIFY2(title.match(html).hasMatch(), qPrintable(page));
+        if (page != QLatin1String("contents.html"))
+            QVERIFY2(contents.contains(QLatin1Char('"') + page + QLatin1Char('"')),
+                     qPrintable(page));
+        for (const QRegularExpressionMatch &match : link.globalMatch(html)) {
+            const QString target = match.captured(1);
+            if (target.isEmpty() || target.startsWith(QLatin1String("https:")))
+                continue;
+            QVERIFY2(QFileInfo(help.filePath(target)).isFile(),
+                     qPrintable(page + QStringLiteral(" -> ") + target));
+        }
+    }
+}
+
+// Started from another folder that holds a help of its own, the editor still
+// opens the help beside the program.
+void TestHelp::f1OpensContentsBesideTheProgram()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QDir decoy(elsewhere.filePath(HelpTopics::HelpFileName));
+    QVERIFY(QDir().mkpath(decoy.path()));
+    writeText(decoy.filePath(HelpTopics::ContextTableName), QStringLiteral("30 decoy.html\n"));
+    writeText(decoy.filePath(QStringLiteral("decoy.html")),
+              QStringLiteral("<html><title>Decoy</title></html>"));
+    WorkingFolder workingFolder(elsewhere.path());
+
+    EditorState state;
+    ScriptedHost scripted;
+    HelpWindow help;
+    MainWindow main(state, Host{scripted.dlg1, scripted.messageBox, help, scripted.urlOpener});
+    QCOMPARE(help.HelpFile, stagedHelp());
+
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QTest::keyClick(&main, Qt::Key_F1);
+
+    QVERIFY(help.isVisible());
+    QCOMPARE(shownFile(help), QDir(stagedHelp()).filePath(QStringLiteral("contents.html")));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Tesselwick Help - Contents"));
+    QVERIFY(scripted.messageBox.asked.isEmpty());
+}
+
+void TestHelp::missingHelpChangesNothing_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("context");
+    QTest::newRow("no help file") << QStringLiteral("/nonexistent/Tesselwick-Help") << 30;
+    QTest::newRow("unnamed help file") << QString() << 30;
+    QTest::newRow("no such topic") << stagedHelp() << 999;
+}
+
+void TestHelp::missingHelpChangesNothing()
+{
+    QFETCH(QString, path);
+    QFETCH(int, context);
+    HelpWindow help;
+    help.showHelp(path, context);
+    QVERIFY(help.isHidden());
+    QVERIFY(shownFile(help).isEmpty());
+}
+
+void TestHelp::contentsButtonReturnsToContents()
+{
+    HelpWindow help;
+    help.HelpFile = stagedHelp();
+    const QHash<int, QString> table = HelpTopics::readContextTable(
+        readText(QDir(stagedHelp()).filePath(HelpTopics::ContextTableName)));
+    const int otherContext = table.key(QStringLiteral("map-files.html"));
+    help.showHelp(stagedHelp(), otherContext);
+    QCOMPARE(shownPage(help), QStringLiteral("map-files.html"));
+
+    QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdContents")), Qt::LeftButton);
+    QCOMPARE(shownPage(help), QStringLiteral("contents.html"));
+    QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QCOMPARE(shownPage(help), QStringLiteral("map-files.html"));
+}
+
+void TestHelp::visitOpensTheWebSite()
+{
+    EditorFixture editor;
+    QCOMPARE(editor.find<QAction>("mnuWeb")->text(),
+             QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName));
+
+    editor.trigger("mnuWeb");
+
+    QCOMPARE(editor.host.urlOpener.opened,
+             QList<QUrl>{QUrl(QStringLiteral("https://www.quorvane.example/"))});
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/CreditsScroll.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+
+#include <array>
+
+class PacedTimer;
+class QLineEdit;
+
+namespace CreditsParts {
+
+// A label that reports a click of the left button (press and release on it).
+// It takes every press, so presses on it never reach the window behind.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// The scroll area: shows the backdrop at its own top-left corner, so that it
+// continues the window's backdrop, holds the credit lines and clips them.
+class ScrollArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ScrollArea(const QImage &backdrop, QWidget *parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const QImage &m_backdrop;
+    bool m_pressed = false;
+};
+
+} // namespace CreditsParts
+
+// Form3, the credits window: the credit lines scroll up over a picture of a
+// sample map, pass after pass, until the user clicks anywhere in the window.
+// Every opening builds the window anew, so each starts from the bottom.
+// Closing with "Click To Close" also refreshes the main window's canvas.
+class CreditsWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CreditsWindow(QWidget &canvas, QWidget *parent = nullptr);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void done(int result) override;
+
+private:
+    void Form_Initialize();
+    void Timer1_Timer();
+    void Form_MouseDown();
+    void Picture1_Click();
+    void Label1_Click();
+    void lblExit_Click();
+
+    void unload();
+    void placeAtRest(int slot);
+
+    QWidget &m_canvas;
+    const QImage m_backdrop;
+
+    CreditsParts::ScrollArea *Picture1 = nullptr;
+    std::array<CreditsParts::ClickLabel *, CreditsScroll::SlotCount> Label1{};
+    QLineEdit *Text1 = nullptr;
+    CreditsParts::ClickLabel *lblExit = nullptr;
+    PacedTimer *Timer1 = nullptr;
+};
