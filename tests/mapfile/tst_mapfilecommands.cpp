@@ -368,9 +368,9 @@ void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("brand-new.map"));
     EditorState state;
-    ScriptedMessageBox messageBox;
+    ScriptedHost scripted;
     QtFileDialog dialog(nullptr);
-    MainWindow window(state, Host{dialog, messageBox});
+    MainWindow window(state, Host{dialog, scripted.messageBox, scripted.help, scripted.urlOpener});
 
     QFileDialog::FileMode tilesMode = QFileDialog::AnyFile;
     whenFileDialogShows([&](QFileDialog *shown) {
@@ -397,7 +397,7 @@ void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
     QCOMPARE(saveMode, QFileDialog::AnyFile);
     QCOMPARE(dialog.FileName, path);
     QCOMPARE(readAll(path).size(), MapFile::FileSize);
-    QVERIFY(messageBox.asked.isEmpty());
+    QVERIFY(scripted.messageBox.asked.isEmpty());
 }
 
 QTEST_MAIN(TestMapFileCommands)
