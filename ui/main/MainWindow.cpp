@@ -22,9 +22,11 @@
 #include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
+#include "ui/main/MapFileCommands.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/tiles/TilePicker.h"
+#include "ui/tiles/TileSetLoading.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -413,10 +415,12 @@ void MainWindow::mnuResizeMap_Click()
 
 void MainWindow::mnuLoad_Click()
 {
+    LoadMapFile(m_state, m_host, *this);
 }
 
 void MainWindow::mnuSave_Click()
 {
+    SaveMapFile(m_state, m_host);
 }
 
 void MainWindow::mnuExit_Click()
@@ -426,6 +430,7 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuLoadTiles_Click()
 {
+    LoadTileSet(m_state, m_host);
 }
 
 void MainWindow::mnuShowTiles_Click()

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "core/TileSetFile.h"
+
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "core/StatusTexts.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace TileSetFile {
+
+namespace {
+
+const QRect SheetBox(0, 0, Tiles::SheetWidth, Tiles::SheetHeight);
+
+Result failure(Result::Status status, const QString &reason, QSize size = {})
+{
+    Result result;
+    result.status = status;
+    result.reason = reason;
+    result.size = size;
+    return result;
+}
+
+} // namespace
+
+Result read(const QString &path)
+{
+    // Opened here rather than by the reader, which calls every failure to
+    // open "file not found".
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(Result::Status::CannotOpen, file.errorString());
+    return read(file);
+}
+
+Result read(QIODevice &device)
+{
+    QImageReader reader(&device);
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+        return failure(Result::Status::TooLarge, QString(), claimed);
+    // Formats that can decode a part of the picture read only the sheet's
+    // corner; the others decode it whole and the reader cuts it.
+    if (claimed.isValid())
+        reader.setClipRect(SheetBox.intersected(QRect(QPoint(0, 0), claimed)));
+
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return failure(Result::Status::NotAPicture, reader.errorString());
+    if (!SheetBox.contains(picture.rect()))
+        picture = picture.copy(SheetBox.intersected(picture.rect()));
+
+    Result result;
+    result.status = Result::Status::Loaded;
+    result.size = claimed.isValid() ? claimed : picture.size();
+    result.picture = std::move(picture);
+    return result;
+}
+
+void use(EditorState &state, const QImage &picture, const QString &fileTitle)
+{
+    state.picTileSet.setPicture(picture);
+    redrawMap(state);
+    state.setPickerCaption(StatusTexts::pickerCaption(fileTitle));
+}
+
+} // namespace TileSetFile

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class EditorState;
+class QIODevice;
+
+// Tile set pictures: reading a picture file for the tile sheet, and putting a
+// picture in use as the sheet.
+namespace TileSetFile {
+
+// Pictures beyond this many pixels are refused before they are decoded: a
+// header can claim any size, and a tile set needs only its 512 x 128 corner.
+// 32 megapixels (128 MB as 32-bit pixels) still takes a large photograph.
+inline constexpr qint64 MaxPicturePixels = qint64(8192) * 4096;
+
+struct Result
+{
+    enum class Status {
+        Loaded,      // picture holds the sheet's part of the picture
+        CannotOpen,  // the file could not be opened; reason says why
+        NotAPicture, // no picture format reads it
+        TooLarge,    // size holds the size its header claims
+    };
+
+    Status status = Status::NotAPicture;
+    // At most 512 x 128 pixels: the top-left part the sheet can show.
+    QImage picture;
+    QSize size;
+    QString reason;
+};
+
+// Reads the picture in the file with whatever format reads it (BMP, PNG and
+// the other formats Qt reads), decoding only what the sheet needs where the
+// format can skip the rest.
+Result read(const QString &path);
+Result read(QIODevice &device);
+
+// Makes picture the tile sheet, at its top-left corner: a larger picture is
+// cut, a smaller one leaves the rest of the sheet in its background colour.
+// Then redraws the whole canvas from the new sheet and names the file in the
+// picker's caption. The brush keeps the tile it was given from the old sheet.
+void use(EditorState &state, const QImage &picture, const QString &fileTitle);
+
+} // namespace TileSetFile

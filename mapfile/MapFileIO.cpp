@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "mapfile/MapFileIO.h"
+
+#include "mapfile/MapFileFormat.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace MapFile {
+
+namespace {
+
+QString shortWriteReason(qint64 written, qsizetype wanted)
+{
+    return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
+        .arg(written)
+        .arg(wanted);
+}
+
+} // namespace
+
+bool read(const QString &path, QByteArray *bytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QByteArray content = file.read(FileSize);
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    *bytes = std::move(content);
+    return true;
+}
+
+bool save(const QString &path, QByteArrayView bytes, QString *error)
+{
+    // Leaving the function with the file uncommitted discards the temporary
+    // file; the target is only replaced by a commit that succeeds.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const qint64 written = file.write(bytes.data(), bytes.size());
+    if (written != bytes.size()) {
+        // A write cut short by a full disk reports no error of its own.
+        *error = written < 0 ? file.errorString() : shortWriteReason(written, bytes.size());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace MapFile

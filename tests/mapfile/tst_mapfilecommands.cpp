@@ -1,0 +1,404 @@
+// SPDX-License-Identifier: MIT
+#include "core/EditorState.h"
+#include "host/QtFileDialog.h"
+#include "mapfile/MapFileFormat.h"
+#include "tests/mapfile/FileFaults.h"
+#include "tests/support/ScriptedHost.h"
+#include "ui/main/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString MapFilter = QStringLiteral("MAP Files (.map, .prg)|*.map;*.prg|");
+
+QRgb tileColour(int tile)
+{
+    return qRgb(tile, 255 - tile, 7);
+}
+
+QImage numberedSheet()
+{
+    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
+    for (int tile = 0; tile < Tiles::TileCount; ++tile)
+        for (int y = 0; y < Tiles::TileSize; ++y)
+            for (int x = 0; x < Tiles::TileSize; ++x)
+                sheet.setPixel(Tiles::sheetOrigin(tile) + QPoint(x, y), tileColour(tile));
+    return sheet;
+}
+
+QByteArray mapBytes(int widthByte, int heightByte, int seed = 1)
+{
+    QByteArray bytes(MapFile::FileSize, Qt::Uninitialized);
+    const char head[] = {char(0x21), char(0x43), char(widthByte), char(heightByte)};
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = i < 4 ? head[i] : char((i * seed + i / 256) % 256);
+    return bytes;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The editor as the user sees it: the main window over the shared state,
+// with a scripted user behind its file dialog and message boxes.
+struct Editor
+{
+    EditorState state;
+    ScriptedHost scripted;
+    MainWindow window{state, scripted.host()};
+
+    void trigger(const char *action)
+    {
+        QAction *item = window.findChild<QAction *>(QLatin1String(action));
+        QVERIFY2(item, action);
+        item->trigger();
+    }
+    QScrollBar *scrollBar(const char *name) const
+    {
+        return window.findChild<QScrollBar *>(QLatin1String(name));
+    }
+    QWidget *canvas() const { return window.findChild<QWidget *>(QStringLiteral("picMap")); }
+    QString panel(const char *name) const
+    {
+        return window.findChild<QLabel *>(QLatin1String(name))->text();
+    }
+};
+
+// What a command that fails or is cancelled must leave as it was.
+struct Snapshot
+{
+    explicit Snapshot(const EditorState &state)
+        : file(MapFile::encode(state)), width(state.MapWidth), height(state.MapHeight),
+          canvas(state.picMap.image()), mapPanel(state.statusText(EditorState::MapPanel)),
+          sizePanel(state.statusText(EditorState::SizePanel))
+    {
+    }
+    QByteArray file;
+    int width;
+    int height;
+    QImage canvas;
+    QString mapPanel;
+    QString sizePanel;
+};
+
+void compareUnchanged(const EditorState &state, const Snapshot &before)
+{
+    QCOMPARE(MapFile::encode(state), before.file);
+    QCOMPARE(int(state.MapWidth), before.width);
+    QCOMPARE(int(state.MapHeight), before.height);
+    QCOMPARE(state.picMap.image(), before.canvas);
+    QCOMPARE(state.statusText(EditorState::MapPanel), before.mapPanel);
+    QCOMPARE(state.statusText(EditorState::SizePanel), before.sizePanel);
+}
+
+// Runs handle on the next file dialog that comes up modal; a dialog still
+// open after five seconds is rejected so the test cannot hang on it.
+void whenFileDialogShows(std::function<void(QFileDialog *)> handle)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, handle] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->deleteLater();
+        handle(dialog);
+        QTimer::singleShot(5000, dialog, &QDialog::reject);
+    });
+    poll->start();
+}
+
+} // namespace
+
+class TestMapFileCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadMapShowsTheFile();
+    void loadThenSaveIsByteIdentical();
+    void saveMapWritesTheMap();
+    void cancelChangesNothing();
+    void loadFailureKeepsMap_data();
+    void loadFailureKeepsMap();
+    void saveFailureIsReported_data();
+    void saveFailureIsReported();
+    void failedSaveKeepsExistingFile();
+    void saveAcceptsNewNameAfterLoadTiles();
+};
+
+void TestMapFileCommands::loadMapShowsTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("forest.map"));
+    const QByteArray file = mapBytes(255, 40, 3);
+    writeFile(path, file);
+    Editor editor;
+    editor.state.picTileSet.setPicture(numberedSheet());
+    editor.scrollBar("HScroll1")->setValue(5);
+    editor.scrollBar("VScroll1")->setValue(3);
+    QCOMPARE(editor.canvas()->pos(), QPoint(-500, -105));
+    editor.scripted.dlg1.answers = {path};
+
+    editor.trigger("mnuLoad");
+
+    QCOMPARE(editor.scripted.dlg1.shown.size(), 1);
+    const ScriptedFileDialog::Shown shown = editor.scripted.dlg1.shown.constFirst();
+    QCOMPARE(shown.mode, FileDialog::Mode::Open);
+    QCOMPARE(shown.title, QStringLiteral("Load Map"));
+    QCOMPARE(shown.filter, MapFilter);
+    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+
+    QCOMPARE(int(editor.state.MapWidth), 256);
+    QCOMPARE(int(editor.state.MapHeight), 128);
+    QCOMPARE(editor.state.picMap.size(), QSize(4096, 656));
+    QCOMPARE(editor.canvas()->size(), QSize(4096, 656));
+    QCOMPARE(editor.panel("map"), QStringLiteral("Map: forest.map"));
+    QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 256x128"));
+    QCOMPARE(editor.scrollBar("HScroll1")->value(), 0);
+    QCOMPARE(editor.scrollBar("VScroll1")->value(), 0);
+    QCOMPARE(editor.canvas()->pos(), QPoint(0, 0));
+    for (const QPoint cell : {QPoint(0, 0), QPoint(100, 20), QPoint(255, 40)}) {
+        const int tile = quint8(file[4 + cell.y() * 256 + cell.x()]);
+        const QPoint centre = Tiles::cellOrigin(cell.x(), cell.y()) + QPoint(8, 8);
+        QCOMPARE(editor.state.picMap.image().pixel(centre), tileColour(tile));
+    }
+}
+
+void TestMapFileCommands::loadThenSaveIsByteIdentical()
+{
+    QTemporaryDir dir;
+    const QString original = dir.filePath(QStringLiteral("level1.prg"));
+    const QString copy = dir.filePath(QStringLiteral("copy.prg"));
+    writeFile(original, mapBytes(10, 5, 11));
+    Editor editor;
+    editor.scripted.dlg1.answers = {original, copy};
+
+    editor.trigger("mnuLoad");
+    editor.trigger("mnuSave");
+
+    QCOMPARE(readAll(copy), readAll(original));
+    QCOMPARE(editor.canvas()->size(), QSize(160, 80));
+    QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 10x5"));
+}
+
+void TestMapFileCommands::saveMapWritesTheMap()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new.map"));
+    Editor editor;
+    editor.state.cell(2, 3) = 77;
+    editor.state.cell(255, 127) = 9;
+    const Snapshot before(editor.state);
+    editor.scripted.dlg1.answers = {path};
+
+    editor.trigger("mnuSave");
+
+    const ScriptedFileDialog::Shown shown = editor.scripted.dlg1.shown.constFirst();
+    QCOMPARE(shown.mode, FileDialog::Mode::Save);
+    QCOMPARE(shown.title, QStringLiteral("Save Map"));
+    QCOMPARE(shown.filter, MapFilter);
+    QByteArray expected = QByteArray("\xFE\x4F\xFF\x7F", 4) + QByteArray(32768, '\0');
+    expected[4 + 3 * 256 + 2] = char(77);
+    expected[32771] = char(9);
+    QCOMPARE(readAll(path), expected);
+    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    compareUnchanged(editor.state, before);
+}
+
+// A cancelled Load Map leaves the map on screen, so a save right after it
+// writes that map; a cancelled Save Map writes nothing.
+void TestMapFileCommands::cancelChangesNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("after-cancel.map"));
+    Editor editor;
+    editor.state.cell(5, 5) = 123;
+    const Snapshot before(editor.state);
+    editor.scripted.dlg1.answers = {QString(), QString(), path};
+
+    editor.trigger("mnuLoad");
+    compareUnchanged(editor.state, before);
+    editor.trigger("mnuSave");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    editor.trigger("mnuSave");
+
+    QCOMPARE(readAll(path), before.file);
+    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    compareUnchanged(editor.state, before);
+}
+
+void TestMapFileCommands::loadFailureKeepsMap_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QStringLiteral("missing.map")
+                             << QStringLiteral("No such file or directory");
+    QTest::newRow("folder") << QStringLiteral("folder.map")
+                            << QStringLiteral("file to open is a directory");
+    QTest::newRow("under a file") << QStringLiteral("first.map/a.map")
+                                  << QStringLiteral("Not a directory");
+    QTest::newRow("no read permission")
+        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
+    QTest::newRow("read error") << FileFaults::unreadableDevice()
+                                << QStringLiteral("Input/output error");
+}
+
+void TestMapFileCommands::loadFailureKeepsMap()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
+    const QString first = dir.filePath(QStringLiteral("first.map"));
+    writeFile(first, mapBytes(10, 5, 5));
+    writeFile(dir.filePath(QStringLiteral("locked.map")), mapBytes(20, 20));
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+    if (name == QStringLiteral("locked.map") && !FileFaults::makeUnreadable(path))
+        QSKIP("permissions do not stop this user from reading");
+    Editor editor;
+    editor.scripted.dlg1.answers = {first, path};
+    editor.trigger("mnuLoad");
+    editor.scrollBar("HScroll1")->setValue(2);
+    const Snapshot before(editor.state);
+
+    editor.trigger("mnuLoad");
+
+    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
+    const ScriptedMessageBox::Asked asked = editor.scripted.messageBox.asked.constFirst();
+    QCOMPARE(asked.prompt,
+             QStringLiteral("The map file %1 could not be loaded: %2.").arg(path, reason));
+    QCOMPARE(asked.buttons, int(MessageBox::Ok));
+    QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
+    compareUnchanged(editor.state, before);
+    QCOMPARE(editor.panel("map"), QStringLiteral("Map: first.map"));
+    QCOMPARE(editor.scrollBar("HScroll1")->value(), 2);
+}
+
+void TestMapFileCommands::saveFailureIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder")
+        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
+    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
+                                  << QStringLiteral("Not a directory");
+    QTest::newRow("name of a folder")
+        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
+    QTest::newRow("read-only folder")
+        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+}
+
+void TestMapFileCommands::saveFailureIsReported()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
+    writeFile(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
+    if (name.startsWith(QStringLiteral("locked/")) &&
+        !FileFaults::makeReadOnlyFolder(dir.filePath(QStringLiteral("locked"))))
+        QSKIP("permissions do not stop this user from writing");
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QString path = dir.filePath(name);
+    Editor editor;
+    editor.scripted.dlg1.answers = {path};
+
+    editor.trigger("mnuSave");
+
+    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
+    const ScriptedMessageBox::Asked asked = editor.scripted.messageBox.asked.constFirst();
+    QCOMPARE(asked.prompt, QStringLiteral("The map file %1 could not be saved: %2.\nAny earlier "
+                                          "file of that name is unchanged.")
+                               .arg(path, reason));
+    QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
+}
+
+// Saving over a file when the disk fills up part way reports it and leaves
+// the earlier file whole, with no temporary file left beside it.
+void TestMapFileCommands::failedSaveKeepsExistingFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("precious.map"));
+    const QByteArray precious = mapBytes(40, 25, 13);
+    writeFile(path, precious);
+    Editor editor;
+    editor.scripted.dlg1.answers = {path};
+
+    {
+        FileFaults::FileSizeLimit limit(4096);
+        editor.trigger("mnuSave");
+    }
+
+    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
+    QVERIFY(editor.scripted.messageBox.asked.constFirst().prompt.startsWith(
+        QStringLiteral("The map file %1 could not be saved: only 4096 of 32772 bytes").arg(path)));
+    QCOMPARE(readAll(path), precious);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("precious.map")});
+}
+
+// Load Tiles leaves the must-exist flag on the shared dialog; the real save
+// dialog still takes a name that does not exist yet.
+void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("brand-new.map"));
+    EditorState state;
+    ScriptedHost scripted;
+    QtFileDialog dialog(nullptr);
+    MainWindow window(state, Host{dialog, scripted.messageBox, scripted.help, scripted.urlOpener});
+
+    QFileDialog::FileMode tilesMode = QFileDialog::AnyFile;
+    whenFileDialogShows([&](QFileDialog *shown) {
+        tilesMode = shown->fileMode();
+        shown->reject();
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuLoadTiles"))->trigger();
+    QCOMPARE(tilesMode, QFileDialog::ExistingFile);
+    QCOMPARE(dialog.Flags, FileDialog::FileMustExist);
+
+    QFileDialog::AcceptMode saveAccept = QFileDialog::AcceptOpen;
+    QFileDialog::FileMode saveMode = QFileDialog::ExistingFile;
+    whenFileDialogShows([&](QFileDialog *shown) {
+        saveAccept = shown->acceptMode();
+        saveMode = shown->fileMode();
+        // Typed by the user into the name field.
+        shown->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        // QFileDialog hides its accept(); the dialog takes it as its own.
+        static_cast<QDialog *>(shown)->accept();
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuSave"))->trigger();
+
+    QCOMPARE(saveAccept, QFileDialog::AcceptSave);
+    QCOMPARE(saveMode, QFileDialog::AnyFile);
+    QCOMPARE(dialog.FileName, path);
+    QCOMPARE(readAll(path).size(), MapFile::FileSize);
+    QVERIFY(scripted.messageBox.asked.isEmpty());
+}
+
+QTEST_MAIN(TestMapFileCommands)
+#include "tst_mapfilecommands.moc"

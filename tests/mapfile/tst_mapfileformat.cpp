@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: MIT
+#include "core/EditorState.h"
+#include "core/MapRoutines.h"
+#include "mapfile/MapFileFormat.h"
+#include "mapfile/MapFileIO.h"
+#include "mapfile/MapLoading.h"
+#include "tests/mapfile/FileFaults.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int FileSize = 32772;
+
+// Every tile one flat colour of its own, so a canvas block tells its tile.
+QRgb tileColour(int tile)
+{
+    return qRgb(tile, 255 - tile, 7);
+}
+
+QImage numberedSheet()
+{
+    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
+    for (int tile = 0; tile < Tiles::TileCount; ++tile)
+        for (int y = 0; y < Tiles::TileSize; ++y)
+            for (int x = 0; x < Tiles::TileSize; ++x)
+                sheet.setPixel(Tiles::sheetOrigin(tile) + QPoint(x, y), tileColour(tile));
+    return sheet;
+}
+
+// Four leading bytes and a grid whose every cell differs from its neighbours.
+QByteArray mapBytes(int widthByte, int heightByte, int length = FileSize)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    const char head[] = {char(0x12), char(0x34), char(widthByte), char(heightByte)};
+    for (int i = 0; i < length; ++i)
+        bytes[i] = i < 4 ? head[i] : char((i * 7 + i / 256) % 251 + 1);
+    return bytes;
+}
+
+// The bytes a file leaves behind once loaded: padded with zeros or cut to
+// 32,772 bytes.
+QByteArray asLoaded(const QByteArray &file)
+{
+    QByteArray bytes = file.left(FileSize);
+    bytes.append(QByteArray(FileSize - bytes.size(), '\0'));
+    return bytes;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestMapFileFormat : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadAndSaveBack_data();
+    void loadAndSaveBack();
+    void startUpMapSavesAsFullWidth();
+    void loadRedrawsVisibleCells();
+    void readTakesAtMostOneFile_data();
+    void readTakesAtMostOneFile();
+    void readFailures_data();
+    void readFailures();
+    void saveReplacesExistingFile();
+    void saveFailures_data();
+    void saveFailures();
+    void shortWriteKeepsExistingFile();
+};
+
+void TestMapFileFormat::loadAndSaveBack_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QSize>("canvas");
+
+    QTest::newRow("255/127 is the full grid")
+        << mapBytes(255, 127) << 256 << 128 << QSize(4096, 2048);
+    QTest::newRow("255/40 keeps a short canvas")
+        << mapBytes(255, 40) << 256 << 128 << QSize(4096, 656);
+    QTest::newRow("255/0") << mapBytes(255, 0) << 256 << 128 << QSize(4096, 16);
+    QTest::newRow("255/255") << mapBytes(255, 255) << 256 << 128 << QSize(4096, 4096);
+    QTest::newRow("254/127") << mapBytes(254, 127) << 254 << 127 << QSize(4064, 2032);
+    QTest::newRow("10x5 keeps hidden cells") << mapBytes(10, 5) << 10 << 5 << QSize(160, 80);
+    QTest::newRow("1x1") << mapBytes(1, 1) << 1 << 1 << QSize(16, 16);
+    QTest::newRow("254/128 fills the grid")
+        << mapBytes(254, 128) << 254 << 128 << QSize(4064, 2048);
+    QTest::newRow("width byte 0") << mapBytes(0, 5) << 1 << 5 << QSize(16, 80);
+    QTest::newRow("height byte 0") << mapBytes(10, 0) << 10 << 1 << QSize(160, 16);
+    QTest::newRow("height byte 129") << mapBytes(10, 129) << 10 << 128 << QSize(160, 2048);
+    QTest::newRow("height byte 255") << mapBytes(200, 255) << 200 << 128 << QSize(3200, 2048);
+    QTest::newRow("short file") << mapBytes(40, 25, 1000) << 40 << 25 << QSize(640, 400);
+    QTest::newRow("long file") << mapBytes(40, 25, 40000) << 40 << 25 << QSize(640, 400);
+    QTest::newRow("0-byte file") << QByteArray() << 1 << 1 << QSize(16, 16);
+    QTest::newRow("3-byte file") << QByteArray("\xAA\xBB\x0A", 3) << 10 << 1 << QSize(160, 16);
+    QTest::newRow("5-byte file") << QByteArray("\xAA\xBB\x0A\x05\x07", 5) << 10 << 5
+                                 << QSize(160, 80);
+}
+
+// Loading puts the working size and canvas of the width-255 rule and the
+// clamps in place, and saving at once gives back the file's first 32,772
+// bytes exactly (zeros where it was short), header and size bytes included.
+void TestMapFileFormat::loadAndSaveBack()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QSize, canvas);
+    EditorState state;
+    state.TileMap.fill(99);
+    state.SelectedTile = 42;
+    ResetMap(state);
+
+    MapFile::apply(state, MapFile::decode(file));
+
+    QCOMPARE(int(state.MapWidth), width);
+    QCOMPARE(int(state.MapHeight), height);
+    QCOMPARE(state.picMap.size(), canvas);
+    QCOMPARE(state.statusText(EditorState::SizePanel),
+             QStringLiteral("Size: %1x%2").arg(width).arg(height));
+    QCOMPARE(state.SelectedTile, 42);
+    const QByteArray saved = MapFile::encode(state);
+    QCOMPARE(saved.size(), FileSize);
+    QCOMPARE(saved, asLoaded(file));
+}
+
+void TestMapFileFormat::startUpMapSavesAsFullWidth()
+{
+    EditorState state;
+    ResetMap(state);
+    const QByteArray saved = MapFile::encode(state);
+    QCOMPARE(saved, QByteArray("\xFE\x4F\xFF\x7F", 4) + QByteArray(32768, '\0'));
+
+    MapFile::apply(state, MapFile::decode(saved));
+    QCOMPARE(int(state.MapWidth), 256);
+    QCOMPARE(int(state.MapHeight), 128);
+    QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 256x128"));
+}
+
+void TestMapFileFormat::loadRedrawsVisibleCells()
+{
+    EditorState state;
+    state.picTileSet.setPicture(numberedSheet());
+    ResetMap(state);
+    const QByteArray file = mapBytes(255, 40);
+
+    MapFile::apply(state, MapFile::decode(file));
+
+    const QImage &canvas = state.picMap.image();
+    for (int row = 0; row < 41; ++row)
+        for (int column = 0; column < 256; ++column) {
+            const int tile = quint8(file[4 + row * 256 + column]);
+            const QPoint centre = Tiles::cellOrigin(column, row) + QPoint(8, 8);
+            QCOMPARE(canvas.pixel(centre), tileColour(tile));
+        }
+}
+
+void TestMapFileFormat::readTakesAtMostOneFile_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("read");
+    QTest::newRow("empty") << 0 << 0;
+    QTest::newRow("short") << 10 << 10;
+    QTest::newRow("exact") << FileSize << FileSize;
+    QTest::newRow("long") << 100000 << FileSize;
+}
+
+void TestMapFileFormat::readTakesAtMostOneFile()
+{
+    QFETCH(int, length);
+    QFETCH(int, read);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.map"));
+    writeFile(path, mapBytes(1, 2, length));
+
+    QByteArray bytes;
+    QString error;
+    QVERIFY(MapFile::read(path, &bytes, &error));
+    QCOMPARE(bytes, mapBytes(1, 2, length).left(read));
+    QVERIFY(error.isEmpty());
+}
+
+void TestMapFileFormat::readFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QStringLiteral("missing.map")
+                             << QStringLiteral("No such file or directory");
+    QTest::newRow("folder") << QStringLiteral("folder.map")
+                            << QStringLiteral("file to open is a directory");
+    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
+                                  << QStringLiteral("Not a directory");
+    QTest::newRow("no read permission")
+        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
+    QTest::newRow("read error") << FileFaults::unreadableDevice()
+                                << QStringLiteral("Input/output error");
+}
+
+void TestMapFileFormat::readFailures()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
+    writeFile(dir.filePath(QStringLiteral("plain.map")), mapBytes(1, 1));
+    writeFile(dir.filePath(QStringLiteral("locked.map")), mapBytes(1, 1));
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+    if (name == QStringLiteral("locked.map") && !FileFaults::makeUnreadable(path))
+        QSKIP("permissions do not stop this user from reading");
+
+    QByteArray bytes("untouched");
+    QString error;
+    QVERIFY(!MapFile::read(path, &bytes, &error));
+    QCOMPARE(error, reason);
+    QCOMPARE(bytes, QByteArray("untouched"));
+}
+
+void TestMapFileFormat::saveReplacesExistingFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.map"));
+    writeFile(path, QByteArray("an older, shorter file"));
+    const QByteArray bytes = mapBytes(30, 20);
+
+    QString error;
+    QVERIFY(MapFile::save(path, bytes, &error));
+    QVERIFY(error.isEmpty());
+    QCOMPARE(readAll(path), bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.map")});
+}
+
+void TestMapFileFormat::saveFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder")
+        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
+    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
+                                  << QStringLiteral("Not a directory");
+    QTest::newRow("name of a folder")
+        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
+    QTest::newRow("read-only folder")
+        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+}
+
+void TestMapFileFormat::saveFailures()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
+    writeFile(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    if (name.startsWith(QStringLiteral("locked/")) && !FileFaults::makeReadOnlyFolder(locked))
+        QSKIP("permissions do not stop this user from writing");
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    QString error;
+    QVERIFY(!MapFile::save(dir.filePath(name), mapBytes(1, 1), &error));
+    QCOMPARE(error, reason);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
+}
+
+// A write that ends short, as on a full disk, fails the save, removes the
+// temporary file and leaves the existing file as it was.
+void TestMapFileFormat::shortWriteKeepsExistingFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.map"));
+    const QByteArray existing = mapBytes(7, 7);
+    writeFile(path, existing);
+
+    QString error;
+    bool saved = true;
+    {
+        FileFaults::FileSizeLimit limit(1000);
+        saved = MapFile::save(path, mapBytes(9, 9), &error);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(error,
+             QStringLiteral("only 1000 of 32772 bytes could be written; the disk may be full"));
+    QCOMPARE(readAll(path), existing);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.map")});
+}
+
+QTEST_GUILESS_MAIN(TestMapFileFormat)
+#include "tst_mapfileformat.moc"
