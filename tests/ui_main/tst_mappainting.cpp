@@ -32,6 +32,7 @@ private Q_SLOTS:
     void heldButtonPaints();
     void pressAndReleaseBetweenTicksPaintsNothing();
     void dragPastMapEdgePaintsNothingOutside();
+    void lostReleaseStopsPainting();
     void trackingKeepsLastCellWhenPointerLeaves();
     void scrollBarsMoveCanvas_data();
     void scrollBarsMoveCanvas();
@@ -170,6 +171,23 @@ void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
     QCOMPARE(m_state->cell(9, 5), 0);
     QCOMPARE(std::count(m_state->TileMap.begin(), m_state->TileMap.end(), 34), 1);
     QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 9, 5"));
+}
+
+// The release went to a dialog that opened while the button was held: the
+// next move, made without a button, must not paint.
+void TestMapPainting::lostReleaseStopsPainting()
+{
+    pickTile(34);
+    MouseEvents::move(canvas(), QPointF(40, 40));
+    MouseEvents::press(canvas(), QPointF(40, 40));
+    QTest::qWait(TickWait);
+
+    MouseEvents::move(canvas(), QPointF(100, 40));
+    QTest::qWait(TickWait);
+
+    QCOMPARE(m_state->cell(2, 2), 34);
+    QCOMPARE(m_state->cell(6, 2), 0);
+    QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 6, 2"));
 }
 
 void TestMapPainting::trackingKeepsLastCellWhenPointerLeaves()

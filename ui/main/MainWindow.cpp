@@ -154,8 +154,8 @@ void MainWindow::buildViewport()
     picMap->setObjectName(QStringLiteral("picMap"));
     connect(picMap, &SurfaceView::mouseDown, this, [this] { picMap_MouseDown(); });
     connect(picMap, &SurfaceView::mouseMove, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
-                picMap_MouseMove(position);
+            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF position) {
+                picMap_MouseMove(buttons, position);
             });
     connect(picMap, &SurfaceView::mouseUp, this, [this] { picMap_MouseUp(); });
 
@@ -333,8 +333,12 @@ void MainWindow::picMap_MouseDown()
     Timer1->start();
 }
 
-void MainWindow::picMap_MouseMove(QPointF position)
+void MainWindow::picMap_MouseMove(Qt::MouseButtons buttons, QPointF position)
 {
+    // A release can go to a window that opened while the button was held (a
+    // dialog called up by its shortcut); painting must not outlive it.
+    if (MouseHeld && buttons == Qt::NoButton)
+        picMap_MouseUp();
     const Painting::Cell cell = Painting::cellAt(position);
     CursorColumn = cell.column;
     CursorRow = cell.row;

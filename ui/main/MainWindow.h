@@ -53,7 +53,7 @@ private:
 
     // Painting (pointer tracking on the canvas and the timer tick).
     void picMap_MouseDown();
-    void picMap_MouseMove(QPointF position);
+    void picMap_MouseMove(Qt::MouseButtons buttons, QPointF position);
     void picMap_MouseUp();
     void Timer1_Timer();
 
