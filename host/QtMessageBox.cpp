@@ -7,6 +7,8 @@ int QtMessageBox::ask(const QString &prompt, int buttons, const QString &title)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);
+    // Prompts carry file names, which are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
     box.setIcon(QMessageBox::NoIcon);
     if (buttons == YesNo) {

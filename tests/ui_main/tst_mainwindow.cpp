@@ -79,6 +79,9 @@ void TestMainWindow::startUpTexts()
     QCOMPARE(panel("map")->width(), 427);
     QCOMPARE(panel("Size")->width(), 188);
     QCOMPARE(panel("cursor")->width(), 214);
+    // A file name such as "<b>level</b>.map" must show as it is.
+    for (const char *key : {"map", "Size", "cursor"})
+        QCOMPARE(panel(key)->textFormat(), Qt::PlainText);
 }
 
 void TestMainWindow::previewHoldsTileZero()

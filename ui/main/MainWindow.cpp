@@ -211,6 +211,8 @@ void MainWindow::buildStatusBar()
     for (const Panel &panel : panels) {
         auto *label = new QLabel(m_state.statusText(panel.panel), bar);
         label->setObjectName(QLatin1String(panel.key));
+        // File names are shown as they are, never read as markup.
+        label->setTextFormat(Qt::PlainText);
         label->setToolTip(panel.tip);
         label->setGeometry(left, 0, panel.width, Layout::StatusBarHeight);
         label->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
