@@ -24,6 +24,7 @@ private Q_SLOTS:
     void pressSelectsTrackedTile();
     void pressWithoutMovementSelectsTileZero();
     void dragBeyondSheetMovesOutlineOnly();
+    void pressAfterDragBeyondSheetSelectsPressedTile();
     void closeBoxOnlyHides();
 
 private:
@@ -123,6 +124,24 @@ void TestTilePicker::dragBeyondSheetMovesOutlineOnly()
     QCOMPARE(outline()->pos(), QPoint(-16, 592));
     MouseEvents::release(sheet(), QPointF(-17, 600));
     QCOMPARE(m_state->SelectedTile, 34);
+}
+
+// After a drag released beyond the sheet, a press that no movement over the
+// sheet preceded (the window came up under a resting pointer) must still
+// select a tile of the sheet, the one pressed.
+void TestTilePicker::pressAfterDragBeyondSheetSelectsPressedTile()
+{
+    MouseEvents::move(sheet(), QPointF(5, 5));
+    MouseEvents::press(sheet(), QPointF(5, 5));
+    MouseEvents::move(sheet(), QPointF(600, 200), Qt::LeftButton);
+    MouseEvents::release(sheet(), QPointF(600, 200));
+
+    MouseEvents::press(sheet(), QPointF(37, 20));
+
+    QCOMPARE(m_state->SelectedTile, 34);
+    QCOMPARE(m_state->picSelected.image().copy(0, 0, 16, 16),
+             m_state->picTileSet.image().copy(32, 16, 16, 16));
+    QCOMPARE(outline()->pos(), QPoint(32, 16));
 }
 
 void TestTilePicker::closeBoxOnlyHides()

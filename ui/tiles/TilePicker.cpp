@@ -27,6 +27,11 @@ QLabel *whiteLabel(const char *name, const QRect &geometry, QWidget *parent)
     return label;
 }
 
+bool onSheet(int column, int row)
+{
+    return column >= 0 && column < Tiles::SheetColumns && row >= 0 && row < Tiles::SheetRows;
+}
+
 } // namespace
 
 TilePicker::TilePicker(EditorState &state, QWidget *parent)
@@ -52,7 +57,10 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
                 picTileSet_MouseMove(position);
             });
-    connect(picTileSet, &SurfaceView::mouseDown, this, [this] { picTileSet_MouseDown(); });
+    connect(picTileSet, &SurfaceView::mouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) {
+                picTileSet_MouseDown(position);
+            });
 
     Shape1 = new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, picTileSet);
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -83,8 +91,12 @@ void TilePicker::picTileSet_MouseMove(QPointF position)
     showTileNumbers();
 }
 
-void TilePicker::picTileSet_MouseDown()
+void TilePicker::picTileSet_MouseDown(QPointF position)
 {
+    // A press is always over the sheet, but the position last tracked lies
+    // beyond it after a drag outside; it names no tile, so the press counts.
+    if (!onSheet(PickerColumn, PickerRow))
+        picTileSet_MouseMove(position);
     SelectTile(m_state, static_cast<std::int16_t>(PickerColumn),
                static_cast<std::int16_t>(PickerRow));
     m_state.SelectedTile = static_cast<std::int16_t>(Tiles::tileAt(PickerColumn, PickerRow));
@@ -95,9 +107,7 @@ void TilePicker::picTileSet_MouseDown()
 
 void TilePicker::showTileNumbers()
 {
-    const bool onSheet = PickerColumn >= 0 && PickerColumn < Tiles::SheetColumns &&
-                         PickerRow >= 0 && PickerRow < Tiles::SheetRows;
-    Label1->setText(onSheet ? QStringLiteral("No. %1").arg(Tiles::tileAt(PickerColumn, PickerRow))
+    Label1->setText(onSheet(PickerColumn, PickerRow) ? QStringLiteral("No. %1").arg(Tiles::tileAt(PickerColumn, PickerRow))
                             : QString());
     lblSelectedNumber->setText(QStringLiteral("No. %1").arg(m_state.SelectedTile));
 }

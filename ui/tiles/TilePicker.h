@@ -26,7 +26,7 @@ public:
 
 private:
     void picTileSet_MouseMove(QPointF position);
-    void picTileSet_MouseDown();
+    void picTileSet_MouseDown(QPointF position);
     void showTileNumbers();
 
     EditorState &m_state;
