@@ -99,6 +99,8 @@ void TestTilePicker::pressSelectsTrackedTile()
     QCOMPARE(m_state->SelectedTile, 34);
     QCOMPARE(m_state->SelectedTileX, 32);
     QCOMPARE(m_state->SelectedTileY, 16);
+    QCOMPARE(m_window->picker().findChild<QLabel *>(QStringLiteral("lblSelectedNumber"))->text(),
+             QStringLiteral("No. 34"));
     QCOMPARE(m_state->picSelected.image().copy(0, 0, 16, 16),
              m_state->picTileSet.image().copy(32, 16, 16, 16));
     QVERIFY(m_state->picSelected.image().copy(0, 0, 16, 16) !=

@@ -78,7 +78,8 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     Label1->setToolTip(Layout::PointerNumberTip);
     lblSelectedNumber = whiteLabel("lblSelectedNumber", Layout::SelectedNumber, this);
     lblSelectedNumber->setToolTip(Layout::SelectedNumberTip);
-    showTileNumbers();
+    showPointerNumber();
+    showSelectedNumber();
 }
 
 void TilePicker::picTileSet_MouseMove(QPointF position)
@@ -88,7 +89,7 @@ void TilePicker::picTileSet_MouseMove(QPointF position)
     PickerColumn = static_cast<int>(std::trunc(position.x() / Tiles::TileSize));
     PickerRow = static_cast<int>(std::trunc(position.y() / Tiles::TileSize));
     Shape1->move(PickerColumn * Tiles::TileSize, PickerRow * Tiles::TileSize);
-    showTileNumbers();
+    showPointerNumber();
 }
 
 void TilePicker::picTileSet_MouseDown(QPointF position)
@@ -102,12 +103,17 @@ void TilePicker::picTileSet_MouseDown(QPointF position)
     m_state.SelectedTile = static_cast<std::int16_t>(Tiles::tileAt(PickerColumn, PickerRow));
     copySelectionToPreview(m_state);
     picSelected->refresh();
-    showTileNumbers();
+    showSelectedNumber();
 }
 
-void TilePicker::showTileNumbers()
+void TilePicker::showPointerNumber()
 {
-    Label1->setText(onSheet(PickerColumn, PickerRow) ? QStringLiteral("No. %1").arg(Tiles::tileAt(PickerColumn, PickerRow))
-                            : QString());
-    lblSelectedNumber->setText(QStringLiteral("No. %1").arg(m_state.SelectedTile));
+    Label1->setText(onSheet(PickerColumn, PickerRow)
+                        ? Layout::TileNumberText.arg(Tiles::tileAt(PickerColumn, PickerRow))
+                        : QString());
+}
+
+void TilePicker::showSelectedNumber()
+{
+    lblSelectedNumber->setText(Layout::TileNumberText.arg(m_state.SelectedTile));
 }

@@ -27,7 +27,8 @@ public:
 private:
     void picTileSet_MouseMove(QPointF position);
     void picTileSet_MouseDown(QPointF position);
-    void showTileNumbers();
+    void showPointerNumber();
+    void showSelectedNumber();
 
     EditorState &m_state;
     SurfaceView *picTileSet = nullptr;

@@ -16,6 +16,7 @@ inline constexpr QRect PointerNumber(514, 4, 63, 20);
 inline constexpr QRect SelectedNumber(514, 96, 63, 20);
 
 inline const QString SelectedTileText = QStringLiteral("Selected Tile");
+inline const QString TileNumberText = QStringLiteral("No. %1");
 inline const QString PointerNumberTip = QStringLiteral("Tile under the pointer");
 inline const QString SelectedNumberTip = QStringLiteral("Selected tile");
 inline const QString TileSetResource = QStringLiteral(":/art/tileset.bmp");
