@@ -18,8 +18,6 @@ class SurfaceView : public QWidget
 public:
     explicit SurfaceView(Surface &surface, QWidget *parent = nullptr);
 
-    Surface &surface() const { return *m_surface; }
-
     // Puts on screen what changed since the last refresh.
     void refresh();
 

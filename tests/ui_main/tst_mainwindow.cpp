@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window at start-up: its state, texts, layout and menu bar.
 #include "core/EditorState.h"
+#include "core/MapCommands.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void controlsStandWhereDesigned_data();
     void controlsStandWhereDesigned();
     void menuBarHoldsEveryCommand();
+    void ctrlCClearsTheMapAfterAsking();
     void exitClosesEveryWindow();
 
 private:
@@ -183,6 +185,20 @@ void TestMainWindow::menuBarHoldsEveryCommand()
             QVERIFY(items.at(i)->isVisible());
         }
     }
+}
+
+// Ctrl+C is Clear Map's shortcut, not a copy command.
+void TestMainWindow::ctrlCClearsTheMapAfterAsking()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_state->cell(3, 4) = 9;
+
+    QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
+
+    QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
+    QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MapCommands::ClearMapPrompt);
+    QCOMPARE(m_state->cell(3, 4), 0);
 }
 
 void TestMainWindow::exitClosesEveryWindow()

@@ -160,7 +160,6 @@ void TestTilePicker::closeBoxOnlyHides()
 
     QVERIFY(m_window->picker().isVisible());
     QCOMPARE(m_state->SelectedTile, 34);
-    QCOMPARE(m_window->picker().pickerColumn(), 2);
     QCOMPARE(outline()->pos(), QPoint(32, 16));
 }
 

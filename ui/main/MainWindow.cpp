@@ -239,8 +239,6 @@ void MainWindow::buildMenus()
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
-        // Ctrl+C belongs to Clear Map here, wherever the focus is.
-        action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, handler);
     };
     const auto separator = [](QMenu *menu, const char *name) {

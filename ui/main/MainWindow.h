@@ -33,10 +33,6 @@ public:
     // showing it.
     static void MakeOnTop(QWidget &window);
 
-    // The column and row under the pointer, as last tracked on the canvas.
-    int cursorColumn() const { return CursorColumn; }
-    int cursorRow() const { return CursorRow; }
-
     // Returns the view to the map's top-left corner.
     void scrollHome();
 

@@ -21,9 +21,6 @@ class TilePicker : public QWidget
 public:
     explicit TilePicker(EditorState &state, QWidget *parent = nullptr);
 
-    int pickerColumn() const { return PickerColumn; }
-    int pickerRow() const { return PickerRow; }
-
 private:
     void picTileSet_MouseMove(QPointF position);
     void picTileSet_MouseDown(QPointF position);
