@@ -10,6 +10,17 @@
 #include <array>
 #include <cstdint>
 
+// The map the editor starts with: 255 x 127 tiles, in a file whose header
+// bytes are FE 4F.
+namespace StartUp {
+inline constexpr std::int16_t MapWidth = 255;
+inline constexpr std::int16_t MapHeight = 127;
+inline constexpr std::uint8_t MapWidthByte = 255;
+inline constexpr std::uint8_t MapHeightByte = 127;
+inline constexpr std::uint8_t HeaderByte1 = 0xFE;
+inline constexpr std::uint8_t HeaderByte2 = 0x4F;
+} // namespace StartUp
+
 // The state that every window of the editor shares: the map grid, its size,
 // the four bytes a map file carries, the tile selection, and the three
 // surfaces tiles are drawn on. The shared variables keep the names the rest of
@@ -29,12 +40,12 @@ public:
     // r * 256 + c, the order of the map file.
     std::array<std::uint8_t, Tiles::GridCells> TileMap{};
 
-    std::int16_t MapWidth = 255;
-    std::int16_t MapHeight = 127;
-    std::uint8_t MapWidthByte = 255;
-    std::uint8_t MapHeightByte = 127;
-    std::uint8_t HeaderByte1 = 254;
-    std::uint8_t HeaderByte2 = 79;
+    std::int16_t MapWidth = StartUp::MapWidth;
+    std::int16_t MapHeight = StartUp::MapHeight;
+    std::uint8_t MapWidthByte = StartUp::MapWidthByte;
+    std::uint8_t MapHeightByte = StartUp::MapHeightByte;
+    std::uint8_t HeaderByte1 = StartUp::HeaderByte1;
+    std::uint8_t HeaderByte2 = StartUp::HeaderByte2;
 
     std::int16_t SelectedTile = 0;
     std::int16_t SelectedTileX = 0;

@@ -63,7 +63,10 @@ void TestMainWindow::startUpState()
     QCOMPARE(m_state->picMap.size(), QSize(4080, 2032));
     QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
                         [](auto cell) { return cell == 0; }));
-    QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("picMap"))->size(), QSize(4080, 2032));
+    const QWidget *canvas = m_window->findChild<QWidget *>(QStringLiteral("picMap"));
+    QCOMPARE(canvas->size(), QSize(4080, 2032));
+    // Clipped within the viewport's two-pixel sunken border.
+    QCOMPARE(canvas->parentWidget()->geometry(), QRect(2, 2, 771, 579));
 }
 
 void TestMainWindow::startUpTexts()

@@ -55,7 +55,7 @@ QPushButton *jumpButton(const char *name, const QString &caption, const QString 
     button->setToolTip(tip);
     button->setGeometry(geometry);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
+    button->setFont(Fonts::font(Fonts::MsSansSerif, Layout::ControlPoints, true));
     return button;
 }
 
@@ -143,12 +143,9 @@ void MainWindow::buildViewport()
     grey.setColor(QPalette::Window, ViewportGrey);
     Picture1->setPalette(grey);
 
-    // The canvas moves inside this inner area, which clips it at the border.
+    // The canvas moves inside the area within the border, which clips it.
     auto *clip = new QWidget(Picture1);
-    clip->setGeometry(Layout::Viewport.adjusted(0, 0, -2 * Layout::ViewportBorder,
-                                                -2 * Layout::ViewportBorder)
-                          .translated(-Layout::Viewport.topLeft())
-                          .translated(Layout::ViewportBorder, Layout::ViewportBorder));
+    clip->setGeometry(Picture1->contentsRect());
 
     picMap = new SurfaceView(m_state.picMap, clip);
     picMap->setObjectName(QStringLiteral("picMap"));
@@ -215,7 +212,7 @@ void MainWindow::buildStatusBar()
         label->setTextFormat(Qt::PlainText);
         label->setToolTip(panel.tip);
         label->setGeometry(left, 0, panel.width, Layout::StatusBarHeight);
-        label->setFont(Fonts::font(Fonts::MsSansSerif, 8.25, true));
+        label->setFont(Fonts::font(Fonts::MsSansSerif, Layout::ControlPoints, true));
         left += panel.width;
         connect(&m_state, &EditorState::statusTextChanged, label,
                 [label, index = panel.panel](int changed, const QString &text) {
@@ -289,12 +286,12 @@ void MainWindow::startUp()
 {
     setWindowTitle(mainWindowTitle());
     m_state.DialogCancelled = 0;
-    m_state.HeaderByte1 = 254;
-    m_state.HeaderByte2 = 79;
-    m_state.MapWidthByte = 255;
-    m_state.MapHeightByte = 127;
-    m_state.MapWidth = 255;
-    m_state.MapHeight = 127;
+    m_state.HeaderByte1 = StartUp::HeaderByte1;
+    m_state.HeaderByte2 = StartUp::HeaderByte2;
+    m_state.MapWidthByte = StartUp::MapWidthByte;
+    m_state.MapHeightByte = StartUp::MapHeightByte;
+    m_state.MapWidth = StartUp::MapWidth;
+    m_state.MapHeight = StartUp::MapHeight;
     sizeCanvasToMap(m_state);
     ResetMap(m_state);
     SelectTile(m_state, 0, 0);

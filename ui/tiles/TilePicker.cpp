@@ -68,7 +68,7 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     Label2 = whiteLabel("Label2", Layout::SelectedLabel, this);
     Label2->setText(Layout::SelectedTileText);
     Label2->setWordWrap(true);
-    Label2->setFont(Fonts::font(Fonts::MsSansSerif, 8.25));
+    Label2->setFont(Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints));
 
     picSelected = new SurfaceView(m_state.picSelected, this);
     picSelected->setObjectName(QStringLiteral("picSelected"));

@@ -15,6 +15,8 @@ inline constexpr QRect SelectedPreview(536, 72, 16, 17);
 inline constexpr QRect PointerNumber(514, 4, 63, 20);
 inline constexpr QRect SelectedNumber(514, 96, 63, 20);
 
+inline constexpr qreal LabelPoints = 8.25;
+
 inline const QString SelectedTileText = QStringLiteral("Selected Tile");
 inline const QString TileNumberText = QStringLiteral("No. %1");
 inline const QString PointerNumberTip = QStringLiteral("Tile under the pointer");
