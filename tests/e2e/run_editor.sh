@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end check of the real editor on a private X server: it starts with
-# its title, paints a stroke with a held button, and Ctrl+Q ends it at once
-# with the tile picker open.
+# its title, a tile picked in the tile picker and a stroke with a held button
+# reach the screen, and Ctrl+Q ends it at once with the tile picker open.
 # Usage: run_editor.sh <path/to/tesselwick>
 set -euo pipefail
 editor=$1
@@ -13,7 +13,7 @@ editor_pid=
 cleanup() {
     [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile"
+    rm -f "$displayfile" "$displayfile.png"
 }
 trap cleanup EXIT
 for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
@@ -39,11 +39,39 @@ done
 xdotool search --onlyvisible --name '^Using Default TileSet$' >/dev/null ||
     { echo "Show Tiles did not show the picker"; exit 1; }
 
-# A stroke across the canvas with the button held.
+picker=$(xdotool search --onlyvisible --name '^Using Default TileSet$' | head -n 1)
+# Pick tile 128, a picture tile unlike the blank map's tile 0.
+xdotool mousemove --window "$picker" 4 68 click 1
+
+# A stroke along row 1 of the canvas, columns 2 to 7, with the button held.
+# The client area is 673 pixels high below the menu bar; the canvas starts at
+# 18, 58 in it, within the viewport's border.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+main_x=$X main_y=$Y
+canvas_x=18
+canvas_y=$((HEIGHT - 673 + 58))
 xdotool windowfocus --sync "$window"
-xdotool mousemove --window "$window" 60 100 mousedown 1
-for x in 80 100 120 140; do xdotool mousemove --window "$window" "$x" 100; sleep 0.05; done
+xdotool mousemove --window "$window" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) mousedown 1
+for column in 3 4 5 6 7; do
+    xdotool mousemove --window "$window" $((canvas_x + column * 16 + 8)) $((canvas_y + 24))
+    sleep 0.05
+done
 xdotool mouseup 1
+sleep 0.3
+
+# What the screen shows: the painted cells hold the brush that the picker's
+# preview shows, the cells below them still tile 0.
+shot="$displayfile.png"
+/usr/bin/import -window root "$shot"
+pixels() { /usr/bin/convert "$shot" -crop "16x16+$1+$2" +repage -format '%#' info:; }
+eval "$(xdotool getwindowgeometry --shell "$picker")"
+brush=$(pixels $((X + 536)) $((Y + 72)))
+blank=$(pixels $((main_x + canvas_x + 4 * 16)) $((main_y + canvas_y + 5 * 16)))
+[[ "$brush" != "$blank" ]] || { echo "the picked tile looks like tile 0"; exit 1; }
+for column in 2 3 4 5 6; do
+    painted=$(pixels $((main_x + canvas_x + column * 16)) $((main_y + canvas_y + 16)))
+    [[ "$painted" == "$brush" ]] || { echo "cell $column, 1 does not show the brush"; exit 1; }
+done
 
 xdotool windowfocus --sync "$window"
 xdotool key ctrl+q
