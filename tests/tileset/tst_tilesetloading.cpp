@@ -3,15 +3,14 @@
 #include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/TileSetFile.h"
+#include "tests/support/MouseEvents.h"
 #include "tests/support/ScriptedHost.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QBuffer>
 #include <QDir>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -387,12 +386,8 @@ void TestTileSetLoading::brushKeepsOldTileUntilNextPick()
 
     QWidget *sheetView = editor.window.picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
     const QPointF onTile37(5 * 16 + 4, 1 * 16 + 4);
-    QMouseEvent move(QEvent::MouseMove, onTile37, sheetView->mapToGlobal(onTile37), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(sheetView, &move);
-    QMouseEvent press(QEvent::MouseButtonPress, onTile37, sheetView->mapToGlobal(onTile37),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(sheetView, &press);
+    MouseEvents::move(sheetView, onTile37);
+    MouseEvents::press(sheetView, onTile37);
 
     const QImage newTile = block(state.picTileSet.image(), Tiles::sheetOrigin(37));
     QVERIFY(newTile != oldTile);
