@@ -24,8 +24,9 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Through env, so the setting that keeps apt from asking survives sudo, which
+# clears the environment.
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+[[ $(id -u) -ne 0 ]] && as_root=(sudo "${as_root[@]}")
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
