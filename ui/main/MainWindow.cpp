@@ -232,54 +232,45 @@ void MainWindow::buildMenus()
         return menu;
     };
     const auto item = [this](QMenu *menu, const char *name, const QString &caption,
-                             const QKeySequence &shortcut, Handler handler) {
+                             const QString &shortcut, Handler handler) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
-        action->setShortcut(shortcut);
+        action->setShortcut(QKeySequence(shortcut));
         connect(action, &QAction::triggered, this, handler);
     };
     const auto separator = [](QMenu *menu, const char *name) {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu *file = menu("mnuFile", QStringLiteral("&File"));
-    item(file, "mnuNew", QStringLiteral("New Map"), QKeySequence(QStringLiteral("Ctrl+N")),
-         &MainWindow::mnuNew_Click);
-    item(file, "mnuClearMap", QStringLiteral("Clear Map"), QKeySequence(QStringLiteral("Ctrl+C")),
-         &MainWindow::mnuClearMap_Click);
-    item(file, "mnuResizeMap", QStringLiteral("Resize Map"),
-         QKeySequence(QStringLiteral("Ctrl+R")), &MainWindow::mnuResizeMap_Click);
+    QMenu *file = menu("mnuFile", Texts::FileMenu);
+    item(file, "mnuNew", Texts::NewMap, Texts::NewMapKeys, &MainWindow::mnuNew_Click);
+    item(file, "mnuClearMap", Texts::ClearMap, Texts::ClearMapKeys, &MainWindow::mnuClearMap_Click);
+    item(file, "mnuResizeMap", Texts::ResizeMap, Texts::ResizeMapKeys,
+         &MainWindow::mnuResizeMap_Click);
     separator(file, "mnuFileBar4");
-    item(file, "mnuLoad", QStringLiteral("Load Map"), QKeySequence(QStringLiteral("Ctrl+M")),
-         &MainWindow::mnuLoad_Click);
-    item(file, "mnuSave", QStringLiteral("Save Map"), QKeySequence(QStringLiteral("Ctrl+S")),
-         &MainWindow::mnuSave_Click);
+    item(file, "mnuLoad", Texts::LoadMap, Texts::LoadMapKeys, &MainWindow::mnuLoad_Click);
+    item(file, "mnuSave", Texts::SaveMap, Texts::SaveMapKeys, &MainWindow::mnuSave_Click);
     separator(file, "mnuFileBar2");
-    item(file, "mnuExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")),
-         &MainWindow::mnuExit_Click);
+    item(file, "mnuExit", Texts::Exit, Texts::ExitKeys, &MainWindow::mnuExit_Click);
 
-    QMenu *tools = menu("mnuTools", QStringLiteral("&Tools"));
-    item(tools, "mnuLoadTiles", QStringLiteral("Load Tiles"),
-         QKeySequence(QStringLiteral("Ctrl+L")), &MainWindow::mnuLoadTiles_Click);
-    item(tools, "mnuShowTiles", QStringLiteral("Show Tiles"),
-         QKeySequence(QStringLiteral("Ctrl+T")), &MainWindow::mnuShowTiles_Click);
+    QMenu *tools = menu("mnuTools", Texts::ToolsMenu);
+    item(tools, "mnuLoadTiles", Texts::LoadTiles, Texts::LoadTilesKeys,
+         &MainWindow::mnuLoadTiles_Click);
+    item(tools, "mnuShowTiles", Texts::ShowTiles, Texts::ShowTilesKeys,
+         &MainWindow::mnuShowTiles_Click);
     separator(tools, "mnuFileBar5");
-    item(tools, "mnuFill", QStringLiteral("Fill Map"), QKeySequence(QStringLiteral("Ctrl+F")),
-         &MainWindow::mnuFill_Click);
+    item(tools, "mnuFill", Texts::FillMap, Texts::FillMapKeys, &MainWindow::mnuFill_Click);
     separator(tools, "mnuFileBar3");
-    item(tools, "mnuFull", QStringLiteral("Map Preview"), QKeySequence(QStringLiteral("Ctrl+P")),
-         &MainWindow::mnuFull_Click);
+    item(tools, "mnuFull", Texts::MapPreview, Texts::MapPreviewKeys, &MainWindow::mnuFull_Click);
     separator(tools, "mnuFileBar1");
-    item(tools, "mnuImage", QStringLiteral("Create Bitmap Image"),
-         QKeySequence(QStringLiteral("Ctrl+B")), &MainWindow::mnuImage_Click);
+    item(tools, "mnuImage", Texts::CreateBitmapImage, Texts::CreateBitmapImageKeys,
+         &MainWindow::mnuImage_Click);
 
-    QMenu *about = menu("mnuAbout", QStringLiteral("&About"));
-    item(about, "mnuHelp", QStringLiteral("Help"), QKeySequence(Qt::Key_F1),
-         &MainWindow::mnuHelp_Click);
-    item(about, "mnuWeb", QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName),
-         QKeySequence(), &MainWindow::mnuWeb_Click);
-    item(about, "mnuCredits", QStringLiteral("Credits"), QKeySequence(),
-         &MainWindow::mnuCredits_Click);
+    QMenu *about = menu("mnuAbout", Texts::AboutMenu);
+    item(about, "mnuHelp", Texts::Help, Texts::HelpKeys, &MainWindow::mnuHelp_Click);
+    item(about, "mnuWeb", Texts::VisitPrefix + QLatin1String(AppInfo::WebSiteName), QString(),
+         &MainWindow::mnuWeb_Click);
+    item(about, "mnuCredits", Texts::Credits, QString(), &MainWindow::mnuCredits_Click);
 }
 
 void MainWindow::startUp()
