@@ -7,7 +7,7 @@ namespace {
 constexpr QSize PreviewSize(Tiles::TileSize, Tiles::TileSize + 1);
 // The sheet's box shows the system window colour where a small picture leaves room.
 const QColor SheetBackground(Qt::white);
-}
+} // namespace
 
 EditorState::EditorState(QObject *parent)
     : QObject(parent),

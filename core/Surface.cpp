@@ -9,7 +9,7 @@ namespace {
 constexpr QImage::Format SurfaceFormat = QImage::Format_RGB32;
 // The tile size the line-by-line grid drawing is tuned for.
 constexpr int FastTileSize = 16;
-}
+} // namespace
 
 Surface::Surface(QSize size, QColor background, QObject *parent)
     : QObject(parent), m_image(size, SurfaceFormat), m_background(background)
@@ -110,12 +110,11 @@ void Surface::drawTileGrid(const Surface &sheet, int sheetColumns, const std::ui
             for (int column = 0; column < wholeColumns; ++column, to += FastTileSize * 4)
                 std::memcpy(to, tileOrigins[rowCells[column]] + lineOffset, FastTileSize * 4);
             if (partColumnBytes > 0)
-                std::memcpy(to, tileOrigins[rowCells[wholeColumns]] + lineOffset,
-                            partColumnBytes);
+                std::memcpy(to, tileOrigins[rowCells[wholeColumns]] + lineOffset, partColumnBytes);
         }
     }
-    markDirty(QRect(0, 0, std::min(width(), columns * tileSize),
-                    std::min(height(), rows * tileSize)));
+    markDirty(
+        QRect(0, 0, std::min(width(), columns * tileSize), std::min(height(), rows * tileSize)));
 }
 
 void Surface::fillBackground(const QRect &rect)

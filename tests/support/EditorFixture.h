@@ -15,8 +15,7 @@ struct EditorFixture
     ScriptedHost host;
     MainWindow window{state, host.host()};
 
-    template<typename T = QWidget>
-    T *find(const char *objectName) const
+    template <typename T = QWidget> T *find(const char *objectName) const
     {
         return window.findChild<T *>(QLatin1String(objectName));
     }

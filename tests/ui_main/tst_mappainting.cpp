@@ -3,8 +3,8 @@
 // bars and jump buttons.
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
-#include "tests/support/MouseEvents.h"
 #include "tests/support/EditorFixture.h"
+#include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 
@@ -16,7 +16,7 @@
 namespace {
 // Long enough for the 1 ms painting timer to tick several times.
 constexpr int TickWait = 30;
-}
+} // namespace
 
 class TestMapPainting : public QObject
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/EditorState.h"
-#include "tests/support/MouseEvents.h"
 #include "tests/support/EditorFixture.h"
+#include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 

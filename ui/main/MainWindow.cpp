@@ -165,14 +165,13 @@ void MainWindow::buildScrollControls()
     QWidget *client = centralWidget();
     Command4 = jumpButton("Command4", Texts::JumpToTopCaption, Texts::JumpToTopTip,
                           Layout::JumpToTop, client);
-    VScroll1 = scrollBar("VScroll1", Qt::Vertical, Scrolling::VerticalMax, Layout::VerticalBar,
-                         client);
+    VScroll1 =
+        scrollBar("VScroll1", Qt::Vertical, Scrolling::VerticalMax, Layout::VerticalBar, client);
     Command5 = jumpButton("Command5", Texts::JumpToLeftCaption, Texts::JumpToLeftTip,
                           Layout::JumpToLeft, client);
     HScroll1 = scrollBar("HScroll1", Qt::Horizontal, Scrolling::HorizontalMax,
                          Layout::HorizontalBar, client);
-    Command2 =
-        jumpButton("Command2", Texts::HomeCaption, Texts::HomeTip, Layout::Home, client);
+    Command2 = jumpButton("Command2", Texts::HomeCaption, Texts::HomeTip, Layout::Home, client);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &MainWindow::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
