@@ -37,6 +37,8 @@ private Q_SLOTS:
     void scrollBarsMoveCanvas_data();
     void scrollBarsMoveCanvas();
     void arrowStepsMoveByOneUnit();
+    void viewportShowsMapThenGrey_data();
+    void viewportShowsMapThenGrey();
     void jumpButtons();
 
 private:
@@ -228,6 +230,46 @@ void TestMapPainting::arrowStepsMoveByOneUnit()
     QCOMPARE(canvas()->pos(), QPoint(-200, -35));
     QVERIFY(!bar("HScroll1")->hasTracking());
     QVERIFY(!bar("VScroll1")->hasTracking());
+}
+
+void TestMapPainting::viewportShowsMapThenGrey_data()
+{
+    QTest::addColumn<QSize>("mapSize");
+    QTest::addColumn<QPoint>("steps");
+    QTest::addColumn<QSize>("visible");
+    QTest::newRow("10 x 10 map") << QSize(10, 10) << QPoint(0, 0) << QSize(160, 160);
+    QTest::newRow("one step right") << QSize(10, 10) << QPoint(1, 0) << QSize(60, 160);
+    QTest::newRow("two steps right") << QSize(10, 10) << QPoint(2, 0) << QSize(0, 160);
+    QTest::newRow("start-up map at the far corner")
+        << QSize(255, 127) << QPoint(35, 45) << QSize(4080 - 3500, 2032 - 1575);
+}
+
+// What the viewport shows: the visible part of the map from its inner
+// top-left corner, grey beyond it.
+void TestMapPainting::viewportShowsMapThenGrey()
+{
+    QFETCH(QSize, mapSize);
+    QFETCH(QPoint, steps);
+    QFETCH(QSize, visible);
+    m_state->MapWidth = static_cast<std::int16_t>(mapSize.width());
+    m_state->MapHeight = static_cast<std::int16_t>(mapSize.height());
+    ResetMap(*m_state);
+    bar("HScroll1")->setValue(steps.x());
+    bar("VScroll1")->setValue(steps.y());
+    QCoreApplication::processEvents();
+
+    const QImage view =
+        m_window->findChild<QWidget *>(QStringLiteral("Picture1"))->grab().toImage();
+    const QRgb grey = qRgb(128, 128, 128);
+    constexpr int Border = 2;
+    const int right = Border + visible.width();
+    const int bottom = Border + visible.height();
+    if (visible.width() > 0) {
+        QVERIFY(view.pixel(right - 1, Border) != grey);
+        QVERIFY(view.pixel(Border, bottom - 1) != grey);
+        QCOMPARE(view.pixel(Border, bottom), grey);
+    }
+    QCOMPARE(view.pixel(right, Border), grey);
 }
 
 void TestMapPainting::jumpButtons()
