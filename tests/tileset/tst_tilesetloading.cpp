@@ -3,12 +3,11 @@
 #include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/TileSetFile.h"
+#include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
-#include "tests/support/ScriptedHost.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 
-#include <QAction>
 #include <QBuffer>
 #include <QDir>
 #include <QPainter>
@@ -109,15 +108,11 @@ QByteArray pngHeader(int width, int height)
     return bytes;
 }
 
-struct Editor
+// The editor at start-up with a map whose visible cells use every tile.
+struct Editor : EditorFixture
 {
-    EditorState state;
-    ScriptedHost scripted;
-    MainWindow window{state, scripted.host()};
-
     Editor()
     {
-        // A map whose visible cells use every tile.
         for (int row = 0; row < Tiles::GridRows; ++row)
             for (int column = 0; column < Tiles::GridColumns; ++column)
                 state.cell(column, row) = static_cast<std::uint8_t>(column + row * 5);
@@ -125,8 +120,8 @@ struct Editor
     }
     void loadTiles(const QStringList &answers)
     {
-        scripted.dlg1.answers = answers;
-        window.findChild<QAction *>(QStringLiteral("mnuLoadTiles"))->trigger();
+        host.dlg1.answers = answers;
+        trigger("mnuLoadTiles");
     }
 };
 
@@ -206,14 +201,14 @@ void TestTileSetLoading::loadTilesUsesThePicture()
 
     editor.loadTiles({path});
 
-    QCOMPARE(editor.scripted.dlg1.shown.size(), 1);
-    const ScriptedFileDialog::Shown shown = editor.scripted.dlg1.shown.constFirst();
+    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    const ScriptedFileDialog::Shown shown = editor.host.dlg1.shown.constFirst();
     QCOMPARE(shown.mode, FileDialog::Mode::Open);
     QCOMPARE(shown.title, QStringLiteral("Load TileSet"));
     QCOMPARE(shown.filter, TileSetFilter);
     QCOMPARE(shown.filterIndex, 1);
     QCOMPARE(shown.flags, 4096);
-    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    QVERIFY(editor.host.messageBox.asked.isEmpty());
 
     const QImage sheet = sheetFrom(picture, editor.state.picTileSet.background());
     QCOMPARE(editor.state.picTileSet.image(), sheet);
@@ -272,9 +267,9 @@ void TestTileSetLoading::notAPictureChangesNothing()
 
     editor.loadTiles({path, path});
 
-    QCOMPARE(editor.scripted.dlg1.shown.size(), 1);
-    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
-    const ScriptedMessageBox::Asked asked = editor.scripted.messageBox.asked.constFirst();
+    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    QCOMPARE(editor.host.messageBox.asked.size(), 1);
+    const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
     QCOMPARE(asked.prompt, NotATileSet);
     QCOMPARE(asked.buttons, int(MessageBox::Ok));
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
@@ -303,8 +298,8 @@ void TestTileSetLoading::hugePictureIsRefused()
 
     editor.loadTiles({path});
 
-    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
-    const ScriptedMessageBox::Asked asked = editor.scripted.messageBox.asked.constFirst();
+    QCOMPARE(editor.host.messageBox.asked.size(), 1);
+    const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
     QCOMPARE(
         asked.prompt,
         QStringLiteral("%1 is %2 x %3 pixels, too large to be a TileSet (a TileSet is 512 x 128).")
@@ -340,9 +335,9 @@ void TestTileSetLoading::unopenableFileOffersDialogOnceMore()
     editor.loadTiles(
         {folder, secondAnswer.isEmpty() ? QString() : dir.filePath(secondAnswer), folder});
 
-    QCOMPARE(editor.scripted.dlg1.shown.size(), 2);
-    QCOMPARE(editor.scripted.messageBox.asked.size(), messages);
-    QCOMPARE(editor.scripted.messageBox.asked.constFirst().prompt,
+    QCOMPARE(editor.host.dlg1.shown.size(), 2);
+    QCOMPARE(editor.host.messageBox.asked.size(), messages);
+    QCOMPARE(editor.host.messageBox.asked.constFirst().prompt,
              QStringLiteral("The TileSet file %1 could not be opened: file to open is a directory.")
                  .arg(folder));
     if (loaded)
@@ -358,8 +353,8 @@ void TestTileSetLoading::cancelChangesNothing()
 
     editor.loadTiles({QString()});
 
-    QCOMPARE(editor.scripted.dlg1.shown.size(), 1);
-    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    QVERIFY(editor.host.messageBox.asked.isEmpty());
     compareUnchanged(editor, before);
 }
 
