@@ -33,6 +33,7 @@ private Q_SLOTS:
     void pressAndReleaseBetweenTicksPaintsNothing();
     void dragPastMapEdgePaintsNothingOutside();
     void lostReleaseStopsPainting();
+    void windowTakingOverStopsPainting();
     void trackingKeepsLastCellWhenPointerLeaves();
     void scrollBarsMoveCanvas_data();
     void scrollBarsMoveCanvas();
@@ -190,6 +191,25 @@ void TestMapPainting::lostReleaseStopsPainting()
     QCOMPARE(m_state->cell(2, 2), 34);
     QCOMPARE(m_state->cell(6, 2), 0);
     QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 6, 2"));
+}
+
+// A dialog opened by its shortcut while the button is held takes the release
+// with it: painting stops at once, not at the next move.
+void TestMapPainting::windowTakingOverStopsPainting()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    pickTile(34);
+    MouseEvents::move(canvas(), QPointF(40, 40));
+    MouseEvents::press(canvas(), QPointF(40, 40));
+
+    QWidget dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    m_state->cell(2, 2) = 0;
+    QTest::qWait(TickWait);
+
+    QCOMPARE(m_state->cell(2, 2), 0);
 }
 
 void TestMapPainting::trackingKeepsLastCellWhenPointerLeaves()

@@ -314,6 +314,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QCoreApplication::quit();
 }
 
+void MainWindow::changeEvent(QEvent *event)
+{
+    // A window that takes over while the button is held (a dialog opened by
+    // its shortcut) gets the release, so painting ends here.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        picMap_MouseUp();
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::picMap_MouseDown()
 {
     MouseHeld = true;
@@ -322,8 +331,7 @@ void MainWindow::picMap_MouseDown()
 
 void MainWindow::picMap_MouseMove(Qt::MouseButtons buttons, QPointF position)
 {
-    // A release can go to a window that opened while the button was held (a
-    // dialog called up by its shortcut); painting must not outlive it.
+    // A release can also go to a menu opened while the button was held.
     if (MouseHeld && buttons == Qt::NoButton)
         picMap_MouseUp();
     const Painting::Cell cell = Painting::cellAt(position);
