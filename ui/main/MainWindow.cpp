@@ -86,14 +86,9 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
-    Picture2 = new QLabel(client);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(Layout::Banner);
-    Picture2->setPixmap(QPixmap(Texts::BannerResource));
-    Picture2->setStyleSheet(QStringLiteral("background: black"));
-
     Form1 = new TilePicker(m_state);
 
+    buildBanner();
     buildViewport();
     buildScrollControls();
     buildStatusBar();
@@ -130,6 +125,15 @@ void MainWindow::placePickerBelow(const QRect &available)
 MainWindow::~MainWindow()
 {
     delete Form1;
+}
+
+void MainWindow::buildBanner()
+{
+    Picture2 = new QLabel(centralWidget());
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(Layout::Banner);
+    Picture2->setPixmap(QPixmap(Texts::BannerResource));
+    Picture2->setStyleSheet(QStringLiteral("background: black"));
 }
 
 void MainWindow::buildViewport()

@@ -41,6 +41,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void buildBanner();
     void buildViewport();
     void buildScrollControls();
     void buildStatusBar();
