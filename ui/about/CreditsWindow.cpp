@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about/CreditsWindow.h"
 
+#include "core/Twips.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"
 #include "ui/about/AboutTexts.h"
@@ -13,21 +14,11 @@
 
 namespace Scroll = CreditsScroll;
 namespace Layout = CreditsLayout;
+using Twips::toPixels;
 
 namespace {
 
 const QColor Yellow(255, 255, 0);
-
-QRect toPixels(const QRect &twips)
-{
-    return QRect(Scroll::toPixels(twips.x()), Scroll::toPixels(twips.y()),
-                 Scroll::toPixels(twips.width()), Scroll::toPixels(twips.height()));
-}
-
-int toTwips(int pixels)
-{
-    return pixels * Scroll::TwipsPerPixel;
-}
 
 // A label sized to its caption on one line, as an auto-sized label is.
 void sizeToCaption(QLabel &label)
@@ -38,7 +29,7 @@ void sizeToCaption(QLabel &label)
 
 int heightTwips(const QLabel &label)
 {
-    return toTwips(label.height());
+    return Twips::fromPixels(label.height());
 }
 
 QImage builtInBackdrop()
@@ -118,8 +109,7 @@ CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(Scroll::toPixels(Layout::ClientSize.width()),
-                 Scroll::toPixels(Layout::ClientSize.height()));
+    setFixedSize(toPixels(Layout::ClientSize.width()), toPixels(Layout::ClientSize.height()));
 
     Picture1 = new CreditsParts::ScrollArea(m_backdrop, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -171,15 +161,16 @@ void CreditsWindow::Form_Initialize()
         makeYellow(*label);
         sizeToCaption(*label);
         label->move(label->x(),
-                    Scroll::toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(*label))));
+                    toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(*label))));
     }
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
         Label1[slot - 1]->setText(Scroll::Lines[slot - 1]);
         sizeToCaption(*Label1[slot - 1]);
     }
     for (CreditsParts::ClickLabel *label : Label1) {
-        const double left = Scroll::centredLeft(Scroll::AreaWidth, toTwips(label->width()));
-        label->move(Scroll::toPixels(left), label->y());
+        const double left =
+            Scroll::centredLeft(Scroll::AreaWidth, Twips::fromPixels(label->width()));
+        label->move(toPixels(left), label->y());
     }
 }
 
@@ -188,7 +179,7 @@ void CreditsWindow::Timer1_Timer()
     const Scroll::Tick tick = Scroll::step(Text1->text(), Scroll::AreaHeight);
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
         QLabel *label = Label1[slot - 1];
-        label->move(label->x(), Scroll::toPixels(tick.tops[slot - 1]));
+        label->move(label->x(), toPixels(tick.tops[slot - 1]));
     }
     if (tick.wrapped) {
         for (int slot = 1; slot <= Scroll::SlotCount; ++slot)
@@ -200,14 +191,13 @@ void CreditsWindow::Timer1_Timer()
 void CreditsWindow::placeAtRest(int slot)
 {
     QLabel &label = *Label1[slot - 1];
-    label.move(label.x(),
-               Scroll::toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(label))));
+    label.move(label.x(), toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(label))));
     QFont font = label.font();
     font.setPointSize(Layout::FontPoints);
     label.setFont(font);
     sizeToCaption(label);
-    const double left = Scroll::centredLeft(Scroll::AreaWidth, toTwips(label.width()));
-    label.move(Scroll::toPixels(left), label.y());
+    const double left = Scroll::centredLeft(Scroll::AreaWidth, Twips::fromPixels(label.width()));
+    label.move(toPixels(left), label.y());
 }
 
 void CreditsWindow::mousePressEvent(QMouseEvent *event)
