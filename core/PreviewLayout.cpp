@@ -155,12 +155,9 @@ std::optional<QRect> scrollAreaOnResize(QSize windowInner, bool minimized)
 
 int toScrollInteger(double value)
 {
-    const double clamped = std::clamp(value, SmallestScrollInteger, LargestScrollInteger);
-    double whole = std::floor(clamped);
-    const double fraction = clamped - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    return static_cast<int>(whole);
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    return static_cast<int>(
+        std::nearbyint(std::clamp(value, SmallestScrollInteger, LargestScrollInteger)));
 }
 
 } // namespace PreviewLayout
