@@ -45,13 +45,6 @@ void makeYellow(QLabel &label)
     label.setPalette(palette);
 }
 
-void drawBackdrop(QWidget &widget, const QImage &backdrop)
-{
-    QPainter painter(&widget);
-    painter.fillRect(widget.rect(), Qt::black);
-    painter.drawImage(0, 0, backdrop);
-}
-
 } // namespace
 
 namespace CreditsParts {
@@ -63,33 +56,6 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        Q_EMIT clicked();
-}
-
-ScrollArea::ScrollArea(const QImage &backdrop, QWidget *parent)
-    : QWidget(parent), m_backdrop(backdrop)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ScrollArea::paintEvent(QPaintEvent *)
-{
-    drawBackdrop(*this, m_backdrop);
-}
-
-void ScrollArea::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ScrollArea::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
@@ -111,10 +77,13 @@ CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(toPixels(Layout::ClientSize.width()), toPixels(Layout::ClientSize.height()));
 
-    Picture1 = new CreditsParts::ScrollArea(m_backdrop, this);
+    // The backdrop at the area's own top-left corner continues the window's.
+    Picture1 = new CreditsParts::ClickLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(toPixels(QRect(0, 0, Scroll::AreaWidth, Scroll::AreaHeight)));
-    connect(Picture1, &CreditsParts::ScrollArea::clicked, this, &CreditsWindow::Picture1_Click);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap::fromImage(m_backdrop));
+    connect(Picture1, &CreditsParts::ClickLabel::clicked, this, &CreditsWindow::Picture1_Click);
 
     // Slot 1 as designed; the others are made as copies of it at set-up.
     auto *slot1 = new CreditsParts::ClickLabel(Picture1);
@@ -208,7 +177,9 @@ void CreditsWindow::mousePressEvent(QMouseEvent *event)
 
 void CreditsWindow::paintEvent(QPaintEvent *)
 {
-    drawBackdrop(*this, m_backdrop);
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawImage(0, 0, m_backdrop);
 }
 
 void CreditsWindow::done(int result)
