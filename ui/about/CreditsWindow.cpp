@@ -27,9 +27,18 @@ void sizeToCaption(QLabel &label)
     label.resize(metrics.horizontalAdvance(label.text()), metrics.height());
 }
 
-int heightTwips(const QLabel &label)
+// Just below the visible part of the scroll area, out of sight.
+void moveBelowArea(QLabel &label)
 {
-    return Twips::fromPixels(label.height());
+    const int top = Scroll::restingTop(Scroll::AreaHeight, Twips::fromPixels(label.height()));
+    label.move(label.x(), toPixels(top));
+}
+
+// Centred in the scroll area by its own width.
+void centreInArea(QLabel &label)
+{
+    const double left = Scroll::centredLeft(Scroll::AreaWidth, Twips::fromPixels(label.width()));
+    label.move(toPixels(left), label.y());
 }
 
 QImage builtInBackdrop()
@@ -129,18 +138,14 @@ void CreditsWindow::Form_Initialize()
         label->setAlignment(Qt::AlignCenter);
         makeYellow(*label);
         sizeToCaption(*label);
-        label->move(label->x(),
-                    toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(*label))));
+        moveBelowArea(*label);
     }
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
         Label1[slot - 1]->setText(Scroll::Lines[slot - 1]);
         sizeToCaption(*Label1[slot - 1]);
     }
-    for (CreditsParts::ClickLabel *label : Label1) {
-        const double left =
-            Scroll::centredLeft(Scroll::AreaWidth, Twips::fromPixels(label->width()));
-        label->move(toPixels(left), label->y());
-    }
+    for (CreditsParts::ClickLabel *label : Label1)
+        centreInArea(*label);
 }
 
 void CreditsWindow::Timer1_Timer()
@@ -160,13 +165,12 @@ void CreditsWindow::Timer1_Timer()
 void CreditsWindow::placeAtRest(int slot)
 {
     QLabel &label = *Label1[slot - 1];
-    label.move(label.x(), toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(label))));
+    moveBelowArea(label);
     QFont font = label.font();
     font.setPointSize(Layout::FontPoints);
     label.setFont(font);
     sizeToCaption(label);
-    const double left = Scroll::centredLeft(Scroll::AreaWidth, Twips::fromPixels(label.width()));
-    label.move(toPixels(left), label.y());
+    centreInArea(label);
 }
 
 void CreditsWindow::mousePressEvent(QMouseEvent *event)
