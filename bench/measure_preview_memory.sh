@@ -7,7 +7,7 @@
 # 200 % document with "Create Image" and reads the peak again.
 #
 # Usage: bench/measure_preview_memory.sh [--export] [build-dir]
-# Needs xvfb and xdotool (scripts/setup.sh with TESSELWICK_WITH_X=1).
+# Needs xvfb and xdotool, which scripts/setup.sh installs.
 set -euo pipefail
 
 export_too=0
