@@ -56,6 +56,8 @@ private Q_SLOTS:
     void wayOutAfterFailedCheckChangesNothing();
     void enterAndEscapePressNothing_data();
     void enterAndEscapePressNothing();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
     void applyingCloses_data();
     void applyingCloses();
 
@@ -387,6 +389,34 @@ void TestSizeDialogs::enterAndEscapePressNothing()
     QVERIFY(m_dialog->isVisible());
     QVERIFY(m_box.asked.isEmpty());
     QVERIFY(MapSnapshot(*m_state) == before);
+}
+
+void TestSizeDialogs::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("frmNewMap cmdCreateMap") << NewMap << true;
+    QTest::newRow("frmNewMap cmdCancel") << NewMap << false;
+    QTest::newRow("Form4 cmdSetSize") << ResizeMap << true;
+    QTest::newRow("Form4 cmdCancel") << ResizeMap << false;
+}
+
+// Tabbing to a button and pressing Enter presses it, as a click would.
+void TestSizeDialogs::enterPressesFocusedButton()
+{
+    QFETCH(Kind, kind);
+    QFETCH(bool, apply);
+    open(kind);
+    fill(QStringLiteral("40"), QStringLiteral("25"));
+    QPushButton *pressed = apply ? applyButton() : button("cmdCancel");
+    pressed->setFocus();
+
+    QTest::keyClick(pressed, Qt::Key_Return);
+
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), int(apply ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(m_state->DialogCancelled, apply ? 0 : 1);
+    QCOMPARE(m_state->MapWidth, apply ? 40 : 255);
 }
 
 void TestSizeDialogs::applyingCloses_data()

@@ -138,10 +138,23 @@ bool SizeDialog::eventFilter(QObject *watched, QEvent *event)
 
 void SizeDialog::keyPressEvent(QKeyEvent *event)
 {
-    // There is no cancel button: Escape leaves the dialog open.
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        // There is no cancel button: Escape leaves the dialog open.
         event->accept();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // No button is the default, so Enter in a field presses nothing; a
+        // button that has the focus takes Enter as a press, as Space.
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
+            event->accept();
+            focused->click();
+            return;
+        }
+        break;
+    default:
+        break;
     }
     QDialog::keyPressEvent(event);
 }
