@@ -5,6 +5,7 @@
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"
 #include "tests/mapfile/FileFaults.h"
+#include "tests/support/NumberedSheet.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,22 +14,6 @@
 namespace {
 
 constexpr int FileSize = 32772;
-
-// Every tile one flat colour of its own, so a canvas block tells its tile.
-QRgb tileColour(int tile)
-{
-    return qRgb(tile, 255 - tile, 7);
-}
-
-QImage numberedSheet()
-{
-    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
-    for (int tile = 0; tile < Tiles::TileCount; ++tile)
-        for (int y = 0; y < Tiles::TileSize; ++y)
-            for (int x = 0; x < Tiles::TileSize; ++x)
-                sheet.setPixel(Tiles::sheetOrigin(tile) + QPoint(x, y), tileColour(tile));
-    return sheet;
-}
 
 // Four leading bytes and a grid whose every cell differs from its neighbours.
 QByteArray mapBytes(int widthByte, int heightByte, int length = FileSize)
@@ -156,7 +141,7 @@ void TestMapFileFormat::startUpMapSavesAsFullWidth()
 void TestMapFileFormat::loadRedrawsVisibleCells()
 {
     EditorState state;
-    state.picTileSet.setPicture(numberedSheet());
+    state.picTileSet.setPicture(NumberedSheet::sheet());
     ResetMap(state);
     const QByteArray file = mapBytes(255, 40);
 
@@ -167,7 +152,7 @@ void TestMapFileFormat::loadRedrawsVisibleCells()
         for (int column = 0; column < 256; ++column) {
             const int tile = quint8(file[4 + row * 256 + column]);
             const QPoint centre = Tiles::cellOrigin(column, row) + QPoint(8, 8);
-            QCOMPARE(canvas.pixel(centre), tileColour(tile));
+            QCOMPARE(canvas.pixel(centre), NumberedSheet::tileColour(tile));
         }
 }
 
