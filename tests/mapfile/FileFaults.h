@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -65,6 +66,41 @@ inline bool makeUnreadable(const QString &file)
 inline QString unreadableDevice()
 {
     return QStringLiteral("/proc/self/mem");
+}
+
+// Table rows of reads that fail: "name", a path inside the test's folder (which
+// holds a folder "folder.map", a file "plain.map" and a file "locked.map" the
+// test makes unreadable) or an absolute path, and "reason", the system's words.
+inline void addReadFailureRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QStringLiteral("missing.map")
+                             << QStringLiteral("No such file or directory");
+    QTest::newRow("folder") << QStringLiteral("folder.map")
+                            << QStringLiteral("file to open is a directory");
+    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
+                                  << QStringLiteral("Not a directory");
+    QTest::newRow("no read permission")
+        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
+    QTest::newRow("read error") << unreadableDevice() << QStringLiteral("Input/output error");
+}
+
+// Table rows of saves that fail: "name", a path inside the test's folder
+// (which holds a folder "folder.map", a file "plain.map" and a folder
+// "locked" the test makes read-only when a row asks for it), and "reason".
+inline void addSaveFailureRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder")
+        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
+    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
+                                  << QStringLiteral("Not a directory");
+    QTest::newRow("name of a folder")
+        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
+    QTest::newRow("read-only folder")
+        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
 }
 
 } // namespace FileFaults

@@ -222,18 +222,7 @@ void TestMapFileCommands::cancelChangesNothing()
 
 void TestMapFileCommands::loadFailureKeepsMap_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << QStringLiteral("missing.map")
-                             << QStringLiteral("No such file or directory");
-    QTest::newRow("folder") << QStringLiteral("folder.map")
-                            << QStringLiteral("file to open is a directory");
-    QTest::newRow("under a file") << QStringLiteral("first.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("no read permission")
-        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
-    QTest::newRow("read error") << FileFaults::unreadableDevice()
-                                << QStringLiteral("Input/output error");
+    FileFaults::addReadFailureRows();
 }
 
 void TestMapFileCommands::loadFailureKeepsMap()
@@ -242,7 +231,7 @@ void TestMapFileCommands::loadFailureKeepsMap()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
-    const QString first = dir.filePath(QStringLiteral("first.map"));
+    const QString first = dir.filePath(QStringLiteral("plain.map"));
     writeFile(first, mapBytes(10, 5, 5));
     writeFile(dir.filePath(QStringLiteral("locked.map")), mapBytes(20, 20));
     const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
@@ -263,22 +252,13 @@ void TestMapFileCommands::loadFailureKeepsMap()
     QCOMPARE(asked.buttons, int(MessageBox::Ok));
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     compareUnchanged(editor.state, before);
-    QCOMPARE(editor.panel("map"), QStringLiteral("Map: first.map"));
+    QCOMPARE(editor.panel("map"), QStringLiteral("Map: plain.map"));
     QCOMPARE(editor.scrollBar("HScroll1")->value(), 2);
 }
 
 void TestMapFileCommands::saveFailureIsReported_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder")
-        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
-    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("name of a folder")
-        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
-    QTest::newRow("read-only folder")
-        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+    FileFaults::addSaveFailureRows();
 }
 
 void TestMapFileCommands::saveFailureIsReported()

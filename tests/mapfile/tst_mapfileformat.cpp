@@ -183,18 +183,7 @@ void TestMapFileFormat::readTakesAtMostOneFile()
 
 void TestMapFileFormat::readFailures_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << QStringLiteral("missing.map")
-                             << QStringLiteral("No such file or directory");
-    QTest::newRow("folder") << QStringLiteral("folder.map")
-                            << QStringLiteral("file to open is a directory");
-    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("no read permission")
-        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
-    QTest::newRow("read error") << FileFaults::unreadableDevice()
-                                << QStringLiteral("Input/output error");
+    FileFaults::addReadFailureRows();
 }
 
 void TestMapFileFormat::readFailures()
@@ -232,16 +221,7 @@ void TestMapFileFormat::saveReplacesExistingFile()
 
 void TestMapFileFormat::saveFailures_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder")
-        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
-    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("name of a folder")
-        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
-    QTest::newRow("read-only folder")
-        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+    FileFaults::addSaveFailureRows();
 }
 
 void TestMapFileFormat::saveFailures()
