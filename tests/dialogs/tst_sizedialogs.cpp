@@ -9,9 +9,11 @@
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
@@ -50,6 +52,8 @@ private Q_SLOTS:
     void fourthCharacterRefused();
     void focusColours_data();
     void focusColours();
+    void fieldTextDarkOnDarkDesktop_data();
+    void fieldTextDarkOnDarkDesktop();
     void failedCheck_data();
     void failedCheck();
     void wayOutAfterFailedCheckChangesNothing_data();
@@ -280,6 +284,28 @@ void TestSizeDialogs::focusColours()
     QTest::keyClick(m_dialog.get(), Qt::Key_Tab);
     QVERIFY(width->hasFocus());
     QCOMPARE(backColor(width), Yellow);
+}
+
+void TestSizeDialogs::fieldTextDarkOnDarkDesktop_data()
+{
+    addKinds();
+}
+
+// A dark desktop palette has light text, which would vanish on the fields'
+// yellow and white.
+void TestSizeDialogs::fieldTextDarkOnDarkDesktop()
+{
+    QFETCH(Kind, kind);
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+    open(kind);
+
+    for (const char *name : {"Text1", "Text2"})
+        QCOMPARE(field(name)->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
 void TestSizeDialogs::failedCheck_data()

@@ -55,6 +55,11 @@ QLineEdit *sizeField(const char *name, const QRect &geometry, QWidget *parent)
     field->setFont(boldFont(Fonts::MsSansSerif, Layout::CaptionPoints));
     field->setAlignment(Qt::AlignCenter);
     field->setMaxLength(Layout::FieldLength);
+    // The field shows on yellow or white, so its text stays black also
+    // under a dark desktop palette.
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, Layout::FieldText);
+    field->setPalette(palette);
     return field;
 }
 
