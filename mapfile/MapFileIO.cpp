@@ -4,11 +4,14 @@
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace MapFile {
 
 namespace {
+
+const QString NotRegularFile = QStringLiteral("Not a regular file");
 
 QString shortWriteReason(qint64 written, qsizetype wanted)
 {
@@ -21,6 +24,13 @@ QString shortWriteReason(qint64 written, qsizetype wanted)
 
 bool read(const QString &path, QByteArray *bytes, QString *error)
 {
+    // Opening a pipe waits for a writer, and a device may never end: only
+    // a regular file is read. Folders are left to open(), which names them.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        *error = NotRegularFile;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();

@@ -3,11 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // Ways to make file operations fail for real, also for a test run as root,
 // whom permissions do not stop.
@@ -68,6 +71,17 @@ inline QString unreadableDevice()
     return QStringLiteral("/proc/self/mem");
 }
 
+// A named pipe that nobody writes to: opening it to read would wait for a
+// writer for good.
+inline QString pipeWithoutWriter()
+{
+    static const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("pipe.map"));
+    if (!QFileInfo::exists(path))
+        mkfifo(QFile::encodeName(path).constData(), 0600);
+    return path;
+}
+
 // Table rows of reads that fail: "name", a path inside the test's folder (which
 // holds a folder "folder.map", a file "plain.map" and a file "locked.map" the
 // test makes unreadable) or an absolute path, and "reason", the system's words.
@@ -84,6 +98,8 @@ inline void addReadFailureRows()
     QTest::newRow("no read permission")
         << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
     QTest::newRow("read error") << unreadableDevice() << QStringLiteral("Input/output error");
+    QTest::newRow("pipe") << pipeWithoutWriter() << QStringLiteral("Not a regular file");
+    QTest::newRow("device") << QStringLiteral("/dev/zero") << QStringLiteral("Not a regular file");
 }
 
 // Table rows of saves that fail: "name", a path inside the test's folder
