@@ -13,6 +13,14 @@ namespace {
 
 const QString NotRegularFile = QStringLiteral("Not a regular file");
 
+// A pipe, a device or a socket: neither a regular file nor a folder (which
+// opening names by itself).
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 QString shortWriteReason(qint64 written, qsizetype wanted)
 {
     return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
@@ -24,10 +32,8 @@ QString shortWriteReason(qint64 written, qsizetype wanted)
 
 bool read(const QString &path, QByteArray *bytes, QString *error)
 {
-    // Opening a pipe waits for a writer, and a device may never end: only
-    // a regular file is read. Folders are left to open(), which names them.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
+    // Opening a pipe waits for a writer, and a device may never end.
+    if (isSpecialFile(path)) {
         *error = NotRegularFile;
         return false;
     }
@@ -47,6 +53,12 @@ bool read(const QString &path, QByteArray *bytes, QString *error)
 
 bool save(const QString &path, QByteArrayView bytes, QString *error)
 {
+    // The commit renames a new file over the target, which would put a
+    // regular file in the place of a pipe or a device.
+    if (isSpecialFile(path)) {
+        *error = NotRegularFile;
+        return false;
+    }
     // Leaving the function with the file uncommitted discards the temporary
     // file; the target is only replaced by a commit that succeeds.
     QSaveFile file(path);

@@ -18,7 +18,8 @@ bool read(const QString &path, QByteArray *bytes, QString *error);
 // Writes bytes to path atomically: into a temporary file beside it that
 // replaces the target only once everything was written. On failure the
 // temporary file is removed, any existing file of that name is left
-// untouched, and error holds the reason.
+// untouched, and error holds the reason. A pipe or a device of that name is
+// refused, never replaced.
 bool save(const QString &path, QByteArrayView bytes, QString *error);
 
 } // namespace MapFile

@@ -84,7 +84,8 @@ inline QString pipeWithoutWriter()
 
 // Table rows of reads that fail: "name", a path inside the test's folder (which
 // holds a folder "folder.map", a file "plain.map" and a file "locked.map" the
-// test makes unreadable) or an absolute path, and "reason", the system's words.
+// test makes unreadable) or an absolute path, and "reason", the words the
+// failure is reported with.
 inline void addReadFailureRows()
 {
     QTest::addColumn<QString>("name");
@@ -104,7 +105,8 @@ inline void addReadFailureRows()
 
 // Table rows of saves that fail: "name", a path inside the test's folder
 // (which holds a folder "folder.map", a file "plain.map" and a folder
-// "locked" the test makes read-only when a row asks for it), and "reason".
+// "locked" the test makes read-only when a row asks for it) or an absolute
+// path, and "reason".
 inline void addSaveFailureRows()
 {
     QTest::addColumn<QString>("name");
@@ -117,6 +119,7 @@ inline void addSaveFailureRows()
         << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
     QTest::newRow("read-only folder")
         << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+    QTest::newRow("pipe") << pipeWithoutWriter() << QStringLiteral("Not a regular file");
 }
 
 } // namespace FileFaults

@@ -272,7 +272,7 @@ void TestMapFileCommands::saveFailureIsReported()
         !FileFaults::makeReadOnlyFolder(dir.filePath(QStringLiteral("locked"))))
         QSKIP("permissions do not stop this user from writing");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QString path = dir.filePath(name);
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     Editor editor;
     editor.host.dlg1.answers = {path};
 
