@@ -4,11 +4,22 @@
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace MapFile {
 
 namespace {
+
+const QString NotRegularFile = QStringLiteral("Not a regular file");
+
+// A pipe, a device or a socket: neither a regular file nor a folder (which
+// opening names by itself).
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
 
 QString shortWriteReason(qint64 written, qsizetype wanted)
 {
@@ -21,6 +32,11 @@ QString shortWriteReason(qint64 written, qsizetype wanted)
 
 bool read(const QString &path, QByteArray *bytes, QString *error)
 {
+    // Opening a pipe waits for a writer, and a device may never end.
+    if (isSpecialFile(path)) {
+        *error = NotRegularFile;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();
@@ -37,6 +53,12 @@ bool read(const QString &path, QByteArray *bytes, QString *error)
 
 bool save(const QString &path, QByteArrayView bytes, QString *error)
 {
+    // The commit renames a new file over the target, which would put a
+    // regular file in the place of a pipe or a device.
+    if (isSpecialFile(path)) {
+        *error = NotRegularFile;
+        return false;
+    }
     // Leaving the function with the file uncommitted discards the temporary
     // file; the target is only replaced by a commit that succeeds.
     QSaveFile file(path);
