@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileIO.h"
 
+#include "core/FileKinds.h"
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace MapFile {
 
 namespace {
 
-const QString NotRegularFile = QStringLiteral("Not a regular file");
-
-// A pipe, a device or a socket: neither a regular file nor a folder (which
-// opening names by itself).
-bool isSpecialFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
+using FileKinds::isSpecialFile;
+using FileKinds::NotRegularFile;
 
 QString shortWriteReason(qint64 written, qsizetype wanted)
 {

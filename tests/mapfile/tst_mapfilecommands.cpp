@@ -2,7 +2,7 @@
 #include "core/EditorState.h"
 #include "host/QtFileDialog.h"
 #include "mapfile/MapFileFormat.h"
-#include "tests/mapfile/FileFaults.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/NumberedSheet.h"
 #include "tests/support/ScriptedHost.h"

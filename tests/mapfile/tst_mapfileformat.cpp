@@ -4,7 +4,7 @@
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"
-#include "tests/mapfile/FileFaults.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QDir>
