@@ -7,7 +7,7 @@
 # 200 % document with "Create Image" and reads the peak again.
 #
 # Usage: bench/measure_preview_memory.sh [--export] [build-dir]
-# Needs xvfb and xdotool (scripts/setup.sh with TESSELWICK_WITH_X=1).
+# Needs xvfb and xdotool, which scripts/setup.sh installs.
 set -euo pipefail
 
 export_too=0
@@ -17,48 +17,17 @@ if [[ "${1:-}" == --export ]]; then
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${1:-$root/build}"
-editor="$build/bin/tesselwick"
-work=$(mktemp -d)
+source "$root/tests/support/xsession.sh"
 
-xvfb_pid=""
-editor_pid=""
-cleanup() {
-    [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
-unset QT_QPA_PLATFORMTHEME
-
-"$editor" >"$work/editor.log" 2>&1 &
-editor_pid=$!
-
-window() {
-    for _ in $(seq 100); do
-        local id
-        id=$(xdotool search --name "$1" 2>/dev/null | head -1) && [[ -n "$id" ]] && {
-            echo "$id"
-            return
-        }
-        sleep 0.1
-    done
-    echo "no window named $1" >&2
-    cat "$work/editor.log" >&2
-    exit 1
-}
+start_x_server
+start_editor "$build/bin/tesselwick"
 
 memory() {
     awk -v what="$1" '/^VmHWM|^VmRSS/ { printf "%s %s %.1f MiB\n", what, $1, $2 / 1024 }' \
         "/proc/$editor_pid/status"
 }
 
-main=$(window 'Tesselwick \(v')
+main=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
 sleep 1
 memory "editor at start-up:"
 xdotool windowfocus --sync "$main" key ctrl+p

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/BitmapExport.h"
 
+#include "core/FileKinds.h"
+
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -15,6 +17,10 @@ constexpr char BitmapFormat[] = "bmp";
 
 QString writeBitmapFile(const QImage &picture, const QString &fileName)
 {
+    // The commit renames the new file over the target, which would put a
+    // plain file in the place of a pipe or a device.
+    if (FileKinds::isSpecialFile(fileName))
+        return FileKinds::NotRegularFile;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

@@ -31,9 +31,4 @@ Tick step(const QString &offsetText, int areaHeight)
     return tick;
 }
 
-int toPixels(double twips)
-{
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
-
 } // namespace CreditsScroll

@@ -5,11 +5,11 @@
 
 #include <array>
 
-// The credits window's scrolling lines, in twips (15 to the pixel) as the
-// window is laid out. The lines stand a fixed distance apart and move up
-// together by one step a tick; the scroll offset lives as decimal text in the
-// window's hidden Text1 field. When the last line has gone far enough above
-// the scroll area, every line goes back below it and the pass starts again.
+// The credits window's scrolling lines, in twips as the window is laid out.
+// The lines stand a fixed distance apart and move up together by one step a
+// tick; the scroll offset lives as decimal text in the window's hidden Text1
+// field. When the last line has gone far enough above the scroll area, every
+// line goes back below it and the pass starts again.
 namespace CreditsScroll {
 
 inline constexpr int SlotCount = 24;
@@ -20,7 +20,6 @@ inline constexpr int TicksPerSecond = 64;
 inline constexpr int LineSpacing = 400;
 // A pass ends when the last line's top is strictly above this.
 inline constexpr int WrapAbove = -200;
-inline constexpr int TwipsPerPixel = 15;
 
 // The scroll area, Picture1.
 inline constexpr int AreaWidth = 4515;
@@ -97,8 +96,5 @@ constexpr double centredLeft(int areaWidth, int lineWidth)
 {
     return (areaWidth - lineWidth) / 2.0;
 }
-
-// Twips to the nearest whole pixel, where a line is placed on screen.
-int toPixels(double twips);
 
 } // namespace CreditsScroll

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/PreviewLayout.h"
 
+#include "core/Twips.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +12,14 @@ namespace {
 
 constexpr double SmallestScrollInteger = -32768.0;
 constexpr double LargestScrollInteger = 32767.0;
+constexpr float OnePixel = Twips::PerPixel;
+
+using Twips::toPixels;
+
+float toTwips(int pixels)
+{
+    return static_cast<float>(Twips::fromPixels(pixels));
+}
 
 // A fit mode's scale. A viewport no larger than the margins would give a
 // scale of 0 or less; the page then keeps at least one pixel.
@@ -17,7 +27,7 @@ float fitScale(float viewport, float picture)
 {
     if (picture <= 0)
         return 1.0f;
-    return std::max(viewport - BothMargins, TwipsPerPixel) / picture;
+    return std::max(viewport - BothMargins, OnePixel) / picture;
 }
 
 float scaleFor(const Input &input, float vw, float vh)
@@ -49,23 +59,6 @@ Bar scrollBar(int holderPixels, int viewportPixels)
 }
 
 } // namespace
-
-int toPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
-
-QRect toPixels(const QRect &twips)
-{
-    return QRect(toPixels(static_cast<float>(twips.x())), toPixels(static_cast<float>(twips.y())),
-                 toPixels(static_cast<float>(twips.width())),
-                 toPixels(static_cast<float>(twips.height())));
-}
-
-float toTwips(int pixels)
-{
-    return static_cast<float>(pixels) * TwipsPerPixel;
-}
 
 Input Input::fromPixels(QSize buffer, QSize scrollArea, int hBarHeight, int vBarWidth, float zoom)
 {
@@ -162,12 +155,9 @@ std::optional<QRect> scrollAreaOnResize(QSize windowInner, bool minimized)
 
 int toScrollInteger(double value)
 {
-    const double clamped = std::clamp(value, SmallestScrollInteger, LargestScrollInteger);
-    double whole = std::floor(clamped);
-    const double fraction = clamped - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    return static_cast<int>(whole);
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    return static_cast<int>(
+        std::nearbyint(std::clamp(value, SmallestScrollInteger, LargestScrollInteger)));
 }
 
 } // namespace PreviewLayout

@@ -6,13 +6,10 @@
 
 #include <optional>
 
-// The preview window's geometry. The window is designed in twips (1440 to the
-// inch), so its arithmetic is done in twips, with single-precision floats where
-// the window keeps geometry, and turned into whole pixels at 15 twips a pixel
-// only where a widget is placed.
+// The preview window's geometry. The window is designed in twips, so its
+// arithmetic is done in twips, with single-precision floats where the window
+// keeps geometry, and turned into whole pixels only where a widget is placed.
 namespace PreviewLayout {
-
-inline constexpr float TwipsPerPixel = 15.0f;
 
 // The black border around the document inside the holder, on every side.
 inline constexpr float Margin = 240.0f;
@@ -33,11 +30,6 @@ inline constexpr float ControlStripHeight = 495.0f;
 inline constexpr float ResizedScrollTop = 500.0f;
 // A window this low or lower keeps its layout when resized.
 inline constexpr float MinimumResizeHeight = 600.0f;
-
-// Twips to whole pixels, the way the window places widgets.
-int toPixels(float twips);
-QRect toPixels(const QRect &twips);
-float toTwips(int pixels);
 
 struct Input
 {

@@ -2,6 +2,31 @@
 #include "host/QtFileDialog.h"
 
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
+
+namespace {
+
+// Icons and type names from the name alone. Qt's own provider reads a file's
+// first bytes to guess its type, which blocks on files such as /proc/kmsg and
+// would freeze the editor while the dialog lists such a folder.
+class NameOnlyIconProvider : public QFileIconProvider
+{
+public:
+    QIcon icon(const QFileInfo &info) const override
+    {
+        return QFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+
+    QString type(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return QFileIconProvider::type(info);
+        return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+    }
+};
+
+} // namespace
 
 QStringList QtFileDialog::nameFilters(const QString &filter)
 {
@@ -19,6 +44,8 @@ QString QtFileDialog::choose(Mode mode)
 {
     QFileDialog dialog(m_parent, DialogTitle);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    NameOnlyIconProvider icons;
+    dialog.setIconProvider(&icons);
     const QStringList filters = nameFilters(Filter);
     dialog.setNameFilters(filters);
     if (FilterIndex >= 1 && FilterIndex <= filters.size())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileIO.h"
 
+#include "core/FileKinds.h"
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
@@ -9,6 +10,9 @@
 namespace MapFile {
 
 namespace {
+
+using FileKinds::isSpecialFile;
+using FileKinds::NotRegularFile;
 
 QString shortWriteReason(qint64 written, qsizetype wanted)
 {
@@ -21,6 +25,11 @@ QString shortWriteReason(qint64 written, qsizetype wanted)
 
 bool read(const QString &path, QByteArray *bytes, QString *error)
 {
+    // Opening a pipe waits for a writer, and a device may never end.
+    if (isSpecialFile(path)) {
+        *error = NotRegularFile;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();
@@ -37,6 +46,12 @@ bool read(const QString &path, QByteArray *bytes, QString *error)
 
 bool save(const QString &path, QByteArrayView bytes, QString *error)
 {
+    // The commit renames a new file over the target, which would put a
+    // regular file in the place of a pipe or a device.
+    if (isSpecialFile(path)) {
+        *error = NotRegularFile;
+        return false;
+    }
     // Leaving the function with the file uncommitted discards the temporary
     // file; the target is only replaced by a commit that succeeds.
     QSaveFile file(path);

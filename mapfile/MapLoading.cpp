@@ -6,9 +6,23 @@
 #include "core/StatusTexts.h"
 #include "mapfile/MapFileFormat.h"
 
+#include <QSize>
+
 #include <algorithm>
+#include <cstdint>
 
 namespace MapFile {
+
+namespace {
+
+// The working map size and the canvas size that a file's width and height
+// bytes give.
+struct Geometry
+{
+    std::int16_t width = 0;
+    std::int16_t height = 0;
+    QSize canvas;
+};
 
 Geometry geometry(std::uint8_t widthByte, std::uint8_t heightByte)
 {
@@ -20,6 +34,8 @@ Geometry geometry(std::uint8_t widthByte, std::uint8_t heightByte)
     const auto height = static_cast<std::int16_t>(std::clamp<int>(heightByte, 1, Tiles::GridRows));
     return {width, height, QSize(width * TileSize, height * TileSize)};
 }
+
+} // namespace
 
 void apply(EditorState &state, const Contents &contents)
 {

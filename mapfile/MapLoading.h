@@ -1,26 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QSize>
-
-#include <cstdint>
-
 class EditorState;
 
 namespace MapFile {
 
 struct Contents;
 
-// The working map size and the canvas size that a file's width and height
-// bytes give.
-struct Geometry
-{
-    std::int16_t width = 0;
-    std::int16_t height = 0;
-    QSize canvas;
-    friend bool operator==(const Geometry &, const Geometry &) = default;
-};
-
+// Puts a read map in use: the four bytes and the whole grid, the working size
+// and the canvas, a full redraw from the tile sheet and the size status
+// panel. Leaves the selection, the brush and the other panels alone.
+//
 // A width byte of 255 means the full 256 x 128 grid, while the canvas is
 // 4096 pixels wide and as tall as the height byte says plus one row
 // (height byte x 16 + 16). Any other width byte is the width and the height
@@ -28,11 +18,6 @@ struct Geometry
 // rows than the grid has, would leave painting, scrolling and the preview
 // outside it. The canvas then matches the clamped size. The bytes themselves
 // are never changed, so a file saves back exactly as it was read.
-Geometry geometry(std::uint8_t widthByte, std::uint8_t heightByte);
-
-// Puts a read map in use: the four bytes and the whole grid, the working size
-// and the canvas by geometry(), a full redraw from the tile sheet and the size
-// status panel. Leaves the selection, the brush and the other panels alone.
 void apply(EditorState &state, const Contents &contents);
 
 } // namespace MapFile

@@ -7,49 +7,25 @@
 set -euo pipefail
 editor=$(realpath "$1")
 
-workdir=$(mktemp -d)
-displayfile=$(mktemp)
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" 2>/dev/null &
-xvfb=$!
-editor_pid=
-cleanup() {
-    [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$displayfile" "$workdir"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$displayfile")"
+source "$(dirname "$0")/../support/xsession.sh"
 
 # A help in the working folder that the editor must not take.
-mkdir "$workdir/Tesselwick-Help"
-echo "30 decoy.html" >"$workdir/Tesselwick-Help/contexts.txt"
-echo "<html><title>Decoy</title></html>" >"$workdir/Tesselwick-Help/decoy.html"
+mkdir "$work/Tesselwick-Help"
+echo "30 decoy.html" >"$work/Tesselwick-Help/contexts.txt"
+echo "<html><title>Decoy</title></html>" >"$work/Tesselwick-Help/decoy.html"
 
-cd "$workdir"
-env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 \
-    "$editor" 2>/dev/null &
-editor_pid=$!
+start_x_server
+cd "$work"
+start_editor "$editor"
+window=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
 
-# wait_for <seconds> <command...>: runs the command until it succeeds.
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
-
-wait_for 10 xdotool search --onlyvisible --name '^Tesselwick \(v1\.0\) - Quorvane Labs$' ||
-    { echo "the main window did not appear"; exit 1; }
-window=$(xdotool search --onlyvisible --name '^Tesselwick \(v1\.0\) - Quorvane Labs$' | head -n 1)
-
-help_open() { xdotool search --onlyvisible --name '^Tesselwick Help - Contents$'; }
 for _ in 1 2 3; do
     xdotool windowfocus --sync "$window"
     xdotool key F1
-    wait_for 3 help_open && break
+    wait_for 3 visible_window 'Tesselwick Help - Contents' && break
 done
-help_open >/dev/null || { echo "F1 did not open the help beside the program at its contents"; exit 1; }
+visible_window 'Tesselwick Help - Contents' >/dev/null ||
+    { echo "F1 did not open the help beside the program at its contents"; exit 1; }
 
 # The credits window has no title; it is the only window of its size.
 credits_open() {
@@ -76,10 +52,4 @@ xdotool mousemove --window "$credits" 150 100 click 1
 wait_for 5 bash -c "! xdotool search --onlyvisible --pid $editor_pid | grep -qx $credits" ||
     { echo "a click did not close the credits"; exit 1; }
 
-xdotool windowfocus --sync "$window"
-xdotool key ctrl+q
-wait_for 5 bash -c "! kill -0 $editor_pid" || { echo "Ctrl+Q did not end the editor"; exit 1; }
-wait "$editor_pid"
-status=$?
-editor_pid=
-exit "$status"
+quit_editor "$window"

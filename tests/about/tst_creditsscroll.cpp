@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/CreditsScroll.h"
+#include "core/Twips.h"
 
 #include <QTest>
 
@@ -94,7 +95,7 @@ void TestCreditsScroll::centredLeft()
 {
     QCOMPARE(Scroll::centredLeft(Scroll::AreaWidth, 0), 2257.5);
     QCOMPARE(Scroll::centredLeft(Scroll::AreaWidth, 1515), 1500.0);
-    QCOMPARE(Scroll::toPixels(Scroll::centredLeft(Scroll::AreaWidth, 1515)), 100);
+    QCOMPARE(Twips::toPixels(Scroll::centredLeft(Scroll::AreaWidth, 1515)), 100);
     QCOMPARE(Scroll::restingTop(Scroll::AreaHeight, 285), 4380);
 }
 

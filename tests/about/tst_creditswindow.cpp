@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/CreditsScroll.h"
+#include "core/Twips.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/about/CreditsWindow.h"
 
@@ -66,8 +67,7 @@ bool allLinesBelowArea(const QWidget &window)
 // The top, in pixels, that a line waiting below the area has.
 int restingTop(const QLabel &line)
 {
-    return Scroll::toPixels(
-        Scroll::restingTop(Scroll::AreaHeight, line.height() * Scroll::TwipsPerPixel));
+    return Twips::toPixels(Scroll::restingTop(Scroll::AreaHeight, line.height() * Twips::PerPixel));
 }
 
 } // namespace
@@ -155,7 +155,7 @@ void TestCreditsWindow::linesScrollTogether()
     QVERIFY(lines[0]->y() < scrollArea(window).height());
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot)
         QCOMPARE(lines[slot - 1]->y(),
-                 Scroll::toPixels(Scroll::AreaHeight - offset + Scroll::LineSpacing * slot));
+                 Twips::toPixels(Scroll::AreaHeight - offset + Scroll::LineSpacing * slot));
 }
 
 void TestCreditsWindow::wrapPutsLinesBackBelow()

@@ -3,8 +3,8 @@
 #include "core/MapCommands.h"
 #include "core/MapRoutines.h"
 #include "core/StatusTexts.h"
+#include "tests/support/NumberedSheet.h"
 
-#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -27,17 +27,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-// A sheet whose 256 tiles each have a colour of their own.
-QImage numberedSheet()
-{
-    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
-    QPainter painter(&sheet);
-    for (int tile = 0; tile < Tiles::TileCount; ++tile)
-        painter.fillRect(QRect(Tiles::sheetOrigin(tile), QSize(TileSize, TileSize)),
-                         QColor(tile, 255 - tile, (tile * 7) % 256));
-    return sheet;
-}
 
 QImage tilePicture(const EditorState &state, int tile)
 {
@@ -64,7 +53,7 @@ bool canvasShowsGrid(const EditorState &state)
 // The full-size map with a tile of its own in every cell, drawn.
 void paintEveryCell(EditorState &state)
 {
-    state.picTileSet.setPicture(numberedSheet());
+    state.picTileSet.setPicture(NumberedSheet::sheet());
     state.MapWidth = 255;
     state.MapHeight = 127;
     sizeCanvasToMap(state);

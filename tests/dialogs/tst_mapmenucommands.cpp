@@ -39,6 +39,7 @@ private Q_SLOTS:
     void newMapWayOutChangesNothing_data();
     void newMapWayOutChangesNothing();
     void shrinkThenGrowKeepsPaintedCells();
+    void resizeToSameSizeStillResizes();
     void resizeWayOutChangesNothing_data();
     void resizeWayOutChangesNothing();
     void fillAfterTilePickFillsWholeGrid();
@@ -255,6 +256,24 @@ void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
     QCOMPARE(cellPicture(3, 2), tilePicture(34));
     QCOMPARE(cellPicture(100, 50), tilePicture(0));
     QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
+}
+
+void TestMapMenuCommands::resizeToSameSizeStillResizes()
+{
+    scrollAway();
+    m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
+    m_state->setStatusText(EditorState::SizePanel, QString());
+
+    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+        type(dialog, QStringLiteral("255"), QStringLiteral("127"));
+        press(dialog, "cmdSetSize");
+    });
+
+    QCOMPARE(panel("map"), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
+    QCOMPARE(bar("HScroll1")->value(), 0);
+    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(canvas()->pos(), QPoint(0, 0));
 }
 
 void TestMapMenuCommands::resizeWayOutChangesNothing_data()

@@ -9,9 +9,11 @@
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
@@ -50,12 +52,16 @@ private Q_SLOTS:
     void fourthCharacterRefused();
     void focusColours_data();
     void focusColours();
+    void fieldTextDarkOnDarkDesktop_data();
+    void fieldTextDarkOnDarkDesktop();
     void failedCheck_data();
     void failedCheck();
     void wayOutAfterFailedCheckChangesNothing_data();
     void wayOutAfterFailedCheckChangesNothing();
     void enterAndEscapePressNothing_data();
     void enterAndEscapePressNothing();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
     void applyingCloses_data();
     void applyingCloses();
 
@@ -280,6 +286,28 @@ void TestSizeDialogs::focusColours()
     QCOMPARE(backColor(width), Yellow);
 }
 
+void TestSizeDialogs::fieldTextDarkOnDarkDesktop_data()
+{
+    addKinds();
+}
+
+// A dark desktop palette has light text, which would vanish on the fields'
+// yellow and white.
+void TestSizeDialogs::fieldTextDarkOnDarkDesktop()
+{
+    QFETCH(Kind, kind);
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+    open(kind);
+
+    for (const char *name : {"Text1", "Text2"})
+        QCOMPARE(field(name)->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
 void TestSizeDialogs::failedCheck_data()
 {
     QTest::addColumn<Kind>("kind");
@@ -387,6 +415,34 @@ void TestSizeDialogs::enterAndEscapePressNothing()
     QVERIFY(m_dialog->isVisible());
     QVERIFY(m_box.asked.isEmpty());
     QVERIFY(MapSnapshot(*m_state) == before);
+}
+
+void TestSizeDialogs::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("frmNewMap cmdCreateMap") << NewMap << true;
+    QTest::newRow("frmNewMap cmdCancel") << NewMap << false;
+    QTest::newRow("Form4 cmdSetSize") << ResizeMap << true;
+    QTest::newRow("Form4 cmdCancel") << ResizeMap << false;
+}
+
+// Tabbing to a button and pressing Enter presses it, as a click would.
+void TestSizeDialogs::enterPressesFocusedButton()
+{
+    QFETCH(Kind, kind);
+    QFETCH(bool, apply);
+    open(kind);
+    fill(QStringLiteral("40"), QStringLiteral("25"));
+    QPushButton *pressed = apply ? applyButton() : button("cmdCancel");
+    pressed->setFocus();
+
+    QTest::keyClick(pressed, Qt::Key_Return);
+
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), int(apply ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(m_state->DialogCancelled, apply ? 0 : 1);
+    QCOMPARE(m_state->MapWidth, apply ? 40 : 255);
 }
 
 void TestSizeDialogs::applyingCloses_data()

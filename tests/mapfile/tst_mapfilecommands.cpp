@@ -2,7 +2,9 @@
 #include "core/EditorState.h"
 #include "host/QtFileDialog.h"
 #include "mapfile/MapFileFormat.h"
-#include "tests/mapfile/FileFaults.h"
+#include "tests/support/FileFaults.h"
+#include "tests/support/EditorFixture.h"
+#include "tests/support/NumberedSheet.h"
 #include "tests/support/ScriptedHost.h"
 #include "ui/main/MainWindow.h"
 
@@ -18,26 +20,10 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
 const QString MapFilter = QStringLiteral("MAP Files (.map, .prg)|*.map;*.prg|");
-
-QRgb tileColour(int tile)
-{
-    return qRgb(tile, 255 - tile, 7);
-}
-
-QImage numberedSheet()
-{
-    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
-    for (int tile = 0; tile < Tiles::TileCount; ++tile)
-        for (int y = 0; y < Tiles::TileSize; ++y)
-            for (int x = 0; x < Tiles::TileSize; ++x)
-                sheet.setPixel(Tiles::sheetOrigin(tile) + QPoint(x, y), tileColour(tile));
-    return sheet;
-}
 
 QByteArray mapBytes(int widthByte, int heightByte, int seed = 1)
 {
@@ -61,29 +47,13 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The editor as the user sees it: the main window over the shared state,
-// with a scripted user behind its file dialog and message boxes.
-struct Editor
+// The editor as the user sees it, with a scripted user behind its file
+// dialog and message boxes.
+struct Editor : EditorFixture
 {
-    EditorState state;
-    ScriptedHost scripted;
-    MainWindow window{state, scripted.host()};
-
-    void trigger(const char *action)
-    {
-        QAction *item = window.findChild<QAction *>(QLatin1String(action));
-        QVERIFY2(item, action);
-        item->trigger();
-    }
-    QScrollBar *scrollBar(const char *name) const
-    {
-        return window.findChild<QScrollBar *>(QLatin1String(name));
-    }
-    QWidget *canvas() const { return window.findChild<QWidget *>(QStringLiteral("picMap")); }
-    QString panel(const char *name) const
-    {
-        return window.findChild<QLabel *>(QLatin1String(name))->text();
-    }
+    QScrollBar *scrollBar(const char *name) const { return find<QScrollBar>(name); }
+    QWidget *canvas() const { return find<QWidget>("picMap"); }
+    QString panel(const char *name) const { return find<QLabel>(name)->text(); }
 };
 
 // What a command that fails or is cancelled must leave as it was.
@@ -156,20 +126,20 @@ void TestMapFileCommands::loadMapShowsTheFile()
     const QByteArray file = mapBytes(255, 40, 3);
     writeFile(path, file);
     Editor editor;
-    editor.state.picTileSet.setPicture(numberedSheet());
+    editor.state.picTileSet.setPicture(NumberedSheet::sheet());
     editor.scrollBar("HScroll1")->setValue(5);
     editor.scrollBar("VScroll1")->setValue(3);
     QCOMPARE(editor.canvas()->pos(), QPoint(-500, -105));
-    editor.scripted.dlg1.answers = {path};
+    editor.host.dlg1.answers = {path};
 
     editor.trigger("mnuLoad");
 
-    QCOMPARE(editor.scripted.dlg1.shown.size(), 1);
-    const ScriptedFileDialog::Shown shown = editor.scripted.dlg1.shown.constFirst();
+    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    const ScriptedFileDialog::Shown shown = editor.host.dlg1.shown.constFirst();
     QCOMPARE(shown.mode, FileDialog::Mode::Open);
     QCOMPARE(shown.title, QStringLiteral("Load Map"));
     QCOMPARE(shown.filter, MapFilter);
-    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    QVERIFY(editor.host.messageBox.asked.isEmpty());
 
     QCOMPARE(int(editor.state.MapWidth), 256);
     QCOMPARE(int(editor.state.MapHeight), 128);
@@ -183,7 +153,7 @@ void TestMapFileCommands::loadMapShowsTheFile()
     for (const QPoint cell : {QPoint(0, 0), QPoint(100, 20), QPoint(255, 40)}) {
         const int tile = quint8(file[4 + cell.y() * 256 + cell.x()]);
         const QPoint centre = Tiles::cellOrigin(cell.x(), cell.y()) + QPoint(8, 8);
-        QCOMPARE(editor.state.picMap.image().pixel(centre), tileColour(tile));
+        QCOMPARE(editor.state.picMap.image().pixel(centre), NumberedSheet::tileColour(tile));
     }
 }
 
@@ -194,7 +164,7 @@ void TestMapFileCommands::loadThenSaveIsByteIdentical()
     const QString copy = dir.filePath(QStringLiteral("copy.prg"));
     writeFile(original, mapBytes(10, 5, 11));
     Editor editor;
-    editor.scripted.dlg1.answers = {original, copy};
+    editor.host.dlg1.answers = {original, copy};
 
     editor.trigger("mnuLoad");
     editor.trigger("mnuSave");
@@ -212,11 +182,11 @@ void TestMapFileCommands::saveMapWritesTheMap()
     editor.state.cell(2, 3) = 77;
     editor.state.cell(255, 127) = 9;
     const Snapshot before(editor.state);
-    editor.scripted.dlg1.answers = {path};
+    editor.host.dlg1.answers = {path};
 
     editor.trigger("mnuSave");
 
-    const ScriptedFileDialog::Shown shown = editor.scripted.dlg1.shown.constFirst();
+    const ScriptedFileDialog::Shown shown = editor.host.dlg1.shown.constFirst();
     QCOMPARE(shown.mode, FileDialog::Mode::Save);
     QCOMPARE(shown.title, QStringLiteral("Save Map"));
     QCOMPARE(shown.filter, MapFilter);
@@ -224,7 +194,7 @@ void TestMapFileCommands::saveMapWritesTheMap()
     expected[4 + 3 * 256 + 2] = char(77);
     expected[32771] = char(9);
     QCOMPARE(readAll(path), expected);
-    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    QVERIFY(editor.host.messageBox.asked.isEmpty());
     compareUnchanged(editor.state, before);
 }
 
@@ -237,7 +207,7 @@ void TestMapFileCommands::cancelChangesNothing()
     Editor editor;
     editor.state.cell(5, 5) = 123;
     const Snapshot before(editor.state);
-    editor.scripted.dlg1.answers = {QString(), QString(), path};
+    editor.host.dlg1.answers = {QString(), QString(), path};
 
     editor.trigger("mnuLoad");
     compareUnchanged(editor.state, before);
@@ -246,24 +216,13 @@ void TestMapFileCommands::cancelChangesNothing()
     editor.trigger("mnuSave");
 
     QCOMPARE(readAll(path), before.file);
-    QVERIFY(editor.scripted.messageBox.asked.isEmpty());
+    QVERIFY(editor.host.messageBox.asked.isEmpty());
     compareUnchanged(editor.state, before);
 }
 
 void TestMapFileCommands::loadFailureKeepsMap_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << QStringLiteral("missing.map")
-                             << QStringLiteral("No such file or directory");
-    QTest::newRow("folder") << QStringLiteral("folder.map")
-                            << QStringLiteral("file to open is a directory");
-    QTest::newRow("under a file") << QStringLiteral("first.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("no read permission")
-        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
-    QTest::newRow("read error") << FileFaults::unreadableDevice()
-                                << QStringLiteral("Input/output error");
+    FileFaults::addReadFailureRows();
 }
 
 void TestMapFileCommands::loadFailureKeepsMap()
@@ -272,43 +231,34 @@ void TestMapFileCommands::loadFailureKeepsMap()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
-    const QString first = dir.filePath(QStringLiteral("first.map"));
+    const QString first = dir.filePath(QStringLiteral("plain.map"));
     writeFile(first, mapBytes(10, 5, 5));
     writeFile(dir.filePath(QStringLiteral("locked.map")), mapBytes(20, 20));
     const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     if (name == QStringLiteral("locked.map") && !FileFaults::makeUnreadable(path))
         QSKIP("permissions do not stop this user from reading");
     Editor editor;
-    editor.scripted.dlg1.answers = {first, path};
+    editor.host.dlg1.answers = {first, path};
     editor.trigger("mnuLoad");
     editor.scrollBar("HScroll1")->setValue(2);
     const Snapshot before(editor.state);
 
     editor.trigger("mnuLoad");
 
-    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
-    const ScriptedMessageBox::Asked asked = editor.scripted.messageBox.asked.constFirst();
+    QCOMPARE(editor.host.messageBox.asked.size(), 1);
+    const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
     QCOMPARE(asked.prompt,
              QStringLiteral("The map file %1 could not be loaded: %2.").arg(path, reason));
     QCOMPARE(asked.buttons, int(MessageBox::Ok));
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     compareUnchanged(editor.state, before);
-    QCOMPARE(editor.panel("map"), QStringLiteral("Map: first.map"));
+    QCOMPARE(editor.panel("map"), QStringLiteral("Map: plain.map"));
     QCOMPARE(editor.scrollBar("HScroll1")->value(), 2);
 }
 
 void TestMapFileCommands::saveFailureIsReported_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder")
-        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
-    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("name of a folder")
-        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
-    QTest::newRow("read-only folder")
-        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+    FileFaults::addSaveFailureRows();
 }
 
 void TestMapFileCommands::saveFailureIsReported()
@@ -322,14 +272,14 @@ void TestMapFileCommands::saveFailureIsReported()
         !FileFaults::makeReadOnlyFolder(dir.filePath(QStringLiteral("locked"))))
         QSKIP("permissions do not stop this user from writing");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QString path = dir.filePath(name);
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     Editor editor;
-    editor.scripted.dlg1.answers = {path};
+    editor.host.dlg1.answers = {path};
 
     editor.trigger("mnuSave");
 
-    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
-    const ScriptedMessageBox::Asked asked = editor.scripted.messageBox.asked.constFirst();
+    QCOMPARE(editor.host.messageBox.asked.size(), 1);
+    const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
     QCOMPARE(asked.prompt, QStringLiteral("The map file %1 could not be saved: %2.\nAny earlier "
                                           "file of that name is unchanged.")
                                .arg(path, reason));
@@ -347,15 +297,15 @@ void TestMapFileCommands::failedSaveKeepsExistingFile()
     const QByteArray precious = mapBytes(40, 25, 13);
     writeFile(path, precious);
     Editor editor;
-    editor.scripted.dlg1.answers = {path};
+    editor.host.dlg1.answers = {path};
 
     {
         FileFaults::FileSizeLimit limit(4096);
         editor.trigger("mnuSave");
     }
 
-    QCOMPARE(editor.scripted.messageBox.asked.size(), 1);
-    QVERIFY(editor.scripted.messageBox.asked.constFirst().prompt.startsWith(
+    QCOMPARE(editor.host.messageBox.asked.size(), 1);
+    QVERIFY(editor.host.messageBox.asked.constFirst().prompt.startsWith(
         QStringLiteral("The map file %1 could not be saved: only 4096 of 32772 bytes").arg(path)));
     QCOMPARE(readAll(path), precious);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("precious.map")});

@@ -4,7 +4,8 @@
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"
-#include "tests/mapfile/FileFaults.h"
+#include "tests/support/FileFaults.h"
+#include "tests/support/NumberedSheet.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,22 +14,6 @@
 namespace {
 
 constexpr int FileSize = 32772;
-
-// Every tile one flat colour of its own, so a canvas block tells its tile.
-QRgb tileColour(int tile)
-{
-    return qRgb(tile, 255 - tile, 7);
-}
-
-QImage numberedSheet()
-{
-    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
-    for (int tile = 0; tile < Tiles::TileCount; ++tile)
-        for (int y = 0; y < Tiles::TileSize; ++y)
-            for (int x = 0; x < Tiles::TileSize; ++x)
-                sheet.setPixel(Tiles::sheetOrigin(tile) + QPoint(x, y), tileColour(tile));
-    return sheet;
-}
 
 // Four leading bytes and a grid whose every cell differs from its neighbours.
 QByteArray mapBytes(int widthByte, int heightByte, int length = FileSize)
@@ -156,7 +141,7 @@ void TestMapFileFormat::startUpMapSavesAsFullWidth()
 void TestMapFileFormat::loadRedrawsVisibleCells()
 {
     EditorState state;
-    state.picTileSet.setPicture(numberedSheet());
+    state.picTileSet.setPicture(NumberedSheet::sheet());
     ResetMap(state);
     const QByteArray file = mapBytes(255, 40);
 
@@ -167,7 +152,7 @@ void TestMapFileFormat::loadRedrawsVisibleCells()
         for (int column = 0; column < 256; ++column) {
             const int tile = quint8(file[4 + row * 256 + column]);
             const QPoint centre = Tiles::cellOrigin(column, row) + QPoint(8, 8);
-            QCOMPARE(canvas.pixel(centre), tileColour(tile));
+            QCOMPARE(canvas.pixel(centre), NumberedSheet::tileColour(tile));
         }
 }
 
@@ -198,18 +183,7 @@ void TestMapFileFormat::readTakesAtMostOneFile()
 
 void TestMapFileFormat::readFailures_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << QStringLiteral("missing.map")
-                             << QStringLiteral("No such file or directory");
-    QTest::newRow("folder") << QStringLiteral("folder.map")
-                            << QStringLiteral("file to open is a directory");
-    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("no read permission")
-        << QStringLiteral("locked.map") << QStringLiteral("Permission denied");
-    QTest::newRow("read error") << FileFaults::unreadableDevice()
-                                << QStringLiteral("Input/output error");
+    FileFaults::addReadFailureRows();
 }
 
 void TestMapFileFormat::readFailures()
@@ -247,16 +221,7 @@ void TestMapFileFormat::saveReplacesExistingFile()
 
 void TestMapFileFormat::saveFailures_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder")
-        << QStringLiteral("missing/a.map") << QStringLiteral("No such file or directory");
-    QTest::newRow("under a file") << QStringLiteral("plain.map/a.map")
-                                  << QStringLiteral("Not a directory");
-    QTest::newRow("name of a folder")
-        << QStringLiteral("folder.map") << QStringLiteral("Filename refers to a directory");
-    QTest::newRow("read-only folder")
-        << QStringLiteral("locked/a.map") << QStringLiteral("Permission denied");
+    FileFaults::addSaveFailureRows();
 }
 
 void TestMapFileFormat::saveFailures()
@@ -270,9 +235,10 @@ void TestMapFileFormat::saveFailures()
     if (name.startsWith(QStringLiteral("locked/")) && !FileFaults::makeReadOnlyFolder(locked))
         QSKIP("permissions do not stop this user from writing");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
 
     QString error;
-    QVERIFY(!MapFile::save(dir.filePath(name), mapBytes(1, 1), &error));
+    QVERIFY(!MapFile::save(path, mapBytes(1, 1), &error));
     QCOMPARE(error, reason);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));

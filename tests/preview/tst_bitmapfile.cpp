@@ -2,6 +2,7 @@
 // Writing bitmap files: the format standard readers expect, names used as
 // given, and old files kept when a write fails.
 #include "core/BitmapExport.h"
+#include "tests/support/FileFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,8 @@ private Q_SLOTS:
     void replacesAnExistingFile();
     void failedWriteKeepsTheOldFile();
     void folderThatCannotExist();
+    void fullDiskKeepsTheOldFile();
+    void pipeIsNotReplaced();
 };
 
 void TestBitmapFile::writesUncompressed24BitBitmap()
@@ -116,6 +119,29 @@ void TestBitmapFile::folderThatCannotExist()
     const QString reason = writeBitmapFile(pattern(QSize(2, 2)), file + QStringLiteral("/x.bmp"));
     QVERIFY(!reason.isEmpty());
     QCOMPARE(contents(file), QByteArray("old"));
+}
+
+void TestBitmapFile::fullDiskKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("map.bmp"));
+    writeText(path, "old");
+    QString reason;
+    {
+        // Room for the headers and a few rows, not for the whole picture.
+        const FileFaults::FileSizeLimit fullDisk(4096);
+        reason = writeBitmapFile(pattern(QSize(256, 256)), path);
+    }
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("map.bmp")}));
+}
+
+void TestBitmapFile::pipeIsNotReplaced()
+{
+    const QString pipe = FileFaults::pipeWithoutWriter();
+    QVERIFY(!writeBitmapFile(pattern(QSize(2, 2)), pipe).isEmpty());
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 }
 
 QTEST_APPLESS_MAIN(TestBitmapFile)

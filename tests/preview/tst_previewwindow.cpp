@@ -27,6 +27,7 @@ private Q_SLOTS:
     void typedZoom_data();
     void typedZoom();
     void enterOnFullPageKeepsIt();
+    void rejectedEntryAfterTypedZoomShowsIt();
     void zoomInForceMakesNoPass();
     void scrollBarsMoveTheHolder();
     void scrollingRepaintsOnlyWhatItExposes();
@@ -205,6 +206,20 @@ void TestPreviewWindow::enterOnFullPageKeepsIt()
     QCOMPARE(m_fixture->window->zoomLevel(), 0.0f);
     // No pass ran: the bar was not returned to 0.
     QCOMPARE(horizontal->value(), 50);
+}
+
+// A typed zoom leaves no list item selected, although the box's list still
+// has a current item: a rejected entry then shows the zoom in force, not
+// that item's caption.
+void TestPreviewWindow::rejectedEntryAfterTypedZoomShowsIt()
+{
+    m_fixture->setMap(10, 5);
+    QVERIFY(m_fixture->open());
+    type(QStringLiteral("150"));
+    type(QStringLiteral("abc"));
+    QCOMPARE(zoomBox()->currentText(), QStringLiteral("150 %"));
+    QCOMPARE(m_fixture->window->zoomLevel(), 150.0f);
+    QCOMPARE(document()->size(), QSize(240, 120));
 }
 
 void TestPreviewWindow::zoomInForceMakesNoPass()

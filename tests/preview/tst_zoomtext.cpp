@@ -109,6 +109,8 @@ void TestZoomText::enterZoom_data()
         << QStringLiteral("0") << hundred << 100.0f << hundred << Unchanged;
     QTest::newRow("-5 restores the item")
         << QStringLiteral("-5") << hundred << 100.0f << hundred << Unchanged;
+    QTest::newRow("too long a number restores the item")
+        << QString(60, QLatin1Char('9')) << hundred << 100.0f << hundred << Unchanged;
     QTest::newRow("text without an item shows the zoom")
         << QStringLiteral("big") << NoItem << 150.0f << QStringLiteral("150 %") << Unchanged;
     QTest::newRow("Enter on Full Page")

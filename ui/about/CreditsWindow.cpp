@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about/CreditsWindow.h"
 
+#include "core/Twips.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"
 #include "ui/about/AboutTexts.h"
@@ -13,21 +14,11 @@
 
 namespace Scroll = CreditsScroll;
 namespace Layout = CreditsLayout;
+using Twips::toPixels;
 
 namespace {
 
 const QColor Yellow(255, 255, 0);
-
-QRect toPixels(const QRect &twips)
-{
-    return QRect(Scroll::toPixels(twips.x()), Scroll::toPixels(twips.y()),
-                 Scroll::toPixels(twips.width()), Scroll::toPixels(twips.height()));
-}
-
-int toTwips(int pixels)
-{
-    return pixels * Scroll::TwipsPerPixel;
-}
 
 // A label sized to its caption on one line, as an auto-sized label is.
 void sizeToCaption(QLabel &label)
@@ -36,9 +27,18 @@ void sizeToCaption(QLabel &label)
     label.resize(metrics.horizontalAdvance(label.text()), metrics.height());
 }
 
-int heightTwips(const QLabel &label)
+// Just below the visible part of the scroll area, out of sight.
+void moveBelowArea(QLabel &label)
 {
-    return toTwips(label.height());
+    const int top = Scroll::restingTop(Scroll::AreaHeight, Twips::fromPixels(label.height()));
+    label.move(label.x(), toPixels(top));
+}
+
+// Centred in the scroll area by its own width.
+void centreInArea(QLabel &label)
+{
+    const double left = Scroll::centredLeft(Scroll::AreaWidth, Twips::fromPixels(label.width()));
+    label.move(toPixels(left), label.y());
 }
 
 QImage builtInBackdrop()
@@ -52,13 +52,6 @@ void makeYellow(QLabel &label)
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, Yellow);
     label.setPalette(palette);
-}
-
-void drawBackdrop(QWidget &widget, const QImage &backdrop)
-{
-    QPainter painter(&widget);
-    painter.fillRect(widget.rect(), Qt::black);
-    painter.drawImage(0, 0, backdrop);
 }
 
 } // namespace
@@ -81,33 +74,6 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
-ScrollArea::ScrollArea(const QImage &backdrop, QWidget *parent)
-    : QWidget(parent), m_backdrop(backdrop)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ScrollArea::paintEvent(QPaintEvent *)
-{
-    drawBackdrop(*this, m_backdrop);
-}
-
-void ScrollArea::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ScrollArea::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        Q_EMIT clicked();
-}
-
 } // namespace CreditsParts
 
 CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
@@ -118,13 +84,15 @@ CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(Scroll::toPixels(Layout::ClientSize.width()),
-                 Scroll::toPixels(Layout::ClientSize.height()));
+    setFixedSize(toPixels(Layout::ClientSize.width()), toPixels(Layout::ClientSize.height()));
 
-    Picture1 = new CreditsParts::ScrollArea(m_backdrop, this);
+    // The backdrop at the area's own top-left corner continues the window's.
+    Picture1 = new CreditsParts::ClickLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(toPixels(QRect(0, 0, Scroll::AreaWidth, Scroll::AreaHeight)));
-    connect(Picture1, &CreditsParts::ScrollArea::clicked, this, &CreditsWindow::Picture1_Click);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap::fromImage(m_backdrop));
+    connect(Picture1, &CreditsParts::ClickLabel::clicked, this, &CreditsWindow::Picture1_Click);
 
     // Slot 1 as designed; the others are made as copies of it at set-up.
     auto *slot1 = new CreditsParts::ClickLabel(Picture1);
@@ -170,17 +138,14 @@ void CreditsWindow::Form_Initialize()
         label->setAlignment(Qt::AlignCenter);
         makeYellow(*label);
         sizeToCaption(*label);
-        label->move(label->x(),
-                    Scroll::toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(*label))));
+        moveBelowArea(*label);
     }
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
         Label1[slot - 1]->setText(Scroll::Lines[slot - 1]);
         sizeToCaption(*Label1[slot - 1]);
     }
-    for (CreditsParts::ClickLabel *label : Label1) {
-        const double left = Scroll::centredLeft(Scroll::AreaWidth, toTwips(label->width()));
-        label->move(Scroll::toPixels(left), label->y());
-    }
+    for (CreditsParts::ClickLabel *label : Label1)
+        centreInArea(*label);
 }
 
 void CreditsWindow::Timer1_Timer()
@@ -188,7 +153,7 @@ void CreditsWindow::Timer1_Timer()
     const Scroll::Tick tick = Scroll::step(Text1->text(), Scroll::AreaHeight);
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
         QLabel *label = Label1[slot - 1];
-        label->move(label->x(), Scroll::toPixels(tick.tops[slot - 1]));
+        label->move(label->x(), toPixels(tick.tops[slot - 1]));
     }
     if (tick.wrapped) {
         for (int slot = 1; slot <= Scroll::SlotCount; ++slot)
@@ -200,14 +165,12 @@ void CreditsWindow::Timer1_Timer()
 void CreditsWindow::placeAtRest(int slot)
 {
     QLabel &label = *Label1[slot - 1];
-    label.move(label.x(),
-               Scroll::toPixels(Scroll::restingTop(Scroll::AreaHeight, heightTwips(label))));
+    moveBelowArea(label);
     QFont font = label.font();
     font.setPointSize(Layout::FontPoints);
     label.setFont(font);
     sizeToCaption(label);
-    const double left = Scroll::centredLeft(Scroll::AreaWidth, toTwips(label.width()));
-    label.move(Scroll::toPixels(left), label.y());
+    centreInArea(label);
 }
 
 void CreditsWindow::mousePressEvent(QMouseEvent *event)
@@ -218,7 +181,9 @@ void CreditsWindow::mousePressEvent(QMouseEvent *event)
 
 void CreditsWindow::paintEvent(QPaintEvent *)
 {
-    drawBackdrop(*this, m_backdrop);
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawImage(0, 0, m_backdrop);
 }
 
 void CreditsWindow::done(int result)

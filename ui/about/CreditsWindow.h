@@ -15,7 +15,9 @@ class QLineEdit;
 namespace CreditsParts {
 
 // A label that reports a click of the left button (press and release on it).
-// It takes every press, so presses on it never reach the window behind.
+// It takes every press, so presses on it never reach the window behind. The
+// credit lines, "Click To Close" and the scroll area, a label that shows the
+// backdrop, are all such labels.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -31,28 +33,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
-};
-
-// The scroll area: shows the backdrop at its own top-left corner, so that it
-// continues the window's backdrop, holds the credit lines and clips them.
-class ScrollArea : public QWidget
-{
-    Q_OBJECT
-
-public:
-    ScrollArea(const QImage &backdrop, QWidget *parent);
-
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    const QImage &m_backdrop;
     bool m_pressed = false;
 };
 
@@ -88,7 +68,7 @@ private:
     QWidget &m_canvas;
     const QImage m_backdrop;
 
-    CreditsParts::ScrollArea *Picture1 = nullptr;
+    CreditsParts::ClickLabel *Picture1 = nullptr;
     std::array<CreditsParts::ClickLabel *, CreditsScroll::SlotCount> Label1{};
     QLineEdit *Text1 = nullptr;
     CreditsParts::ClickLabel *lblExit = nullptr;

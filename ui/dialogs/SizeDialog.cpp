@@ -55,6 +55,11 @@ QLineEdit *sizeField(const char *name, const QRect &geometry, QWidget *parent)
     field->setFont(boldFont(Fonts::MsSansSerif, Layout::CaptionPoints));
     field->setAlignment(Qt::AlignCenter);
     field->setMaxLength(Layout::FieldLength);
+    // The field shows on yellow or white, so its text stays black also
+    // under a dark desktop palette.
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, Layout::FieldText);
+    field->setPalette(palette);
     return field;
 }
 
@@ -138,10 +143,23 @@ bool SizeDialog::eventFilter(QObject *watched, QEvent *event)
 
 void SizeDialog::keyPressEvent(QKeyEvent *event)
 {
-    // There is no cancel button: Escape leaves the dialog open.
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        // There is no cancel button: Escape leaves the dialog open.
         event->accept();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // No button is the default, so Enter in a field presses nothing; a
+        // button that has the focus takes Enter as a press, as Space.
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
+            event->accept();
+            focused->click();
+            return;
+        }
+        break;
+    default:
+        break;
     }
     QDialog::keyPressEvent(event);
 }

@@ -18,8 +18,9 @@ class QPushButton;
 // "Cancel" and an applying button. The applying button runs the size check,
 // shows its message and marks the failing fields, or applies the size and
 // closes the dialog. Neither button is the default or the cancel button, so
-// Enter and Escape in a field press nothing; the close box closes the dialog
-// without touching the editor state.
+// Enter and Escape in a field press nothing, while Enter presses a button that
+// has the focus; the close box closes the dialog without touching the editor
+// state.
 class SizeDialog : public QDialog
 {
     Q_OBJECT

@@ -46,6 +46,8 @@ inline constexpr qreal HintPoints = 9.75;
 inline const QColor Yellow(255, 255, 0);
 // A field that has lost the focus.
 inline const QColor White(255, 255, 255);
+// The text in both fields, on yellow or white.
+inline const QColor FieldText(0, 0, 0);
 // The range labels and the size hint.
 inline const QColor Navy(0, 0, 128);
 

@@ -4,6 +4,7 @@
 #include "core/EditorState.h"
 #include "core/PreviewLayout.h"
 #include "core/ScaledPicture.h"
+#include "core/Twips.h"
 #include "core/ZoomText.h"
 #include "host/Fonts.h"
 #include "ui/preview/ImageExport.h"
@@ -22,7 +23,7 @@
 #include <optional>
 
 namespace Layout = PreviewWindowLayout;
-using PreviewLayout::toPixels;
+using Twips::toPixels;
 
 namespace {
 
@@ -77,7 +78,7 @@ QScrollBar *scrollBar(const char *name, Qt::Orientation orientation, QWidget *pa
 {
     auto *bar = new QScrollBar(orientation, parent);
     bar->setObjectName(QLatin1String(name));
-    const int thickness = toPixels(static_cast<float>(Layout::ScrollBarThickness));
+    const int thickness = toPixels(Layout::ScrollBarThickness);
     bar->resize(thickness, thickness);
     // The document moves when the value changes, not while the thumb is dragged.
     bar->setTracking(false);
@@ -113,8 +114,7 @@ PreviewWindow::PreviewWindow(EditorState &state, Host host, QWidget *parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    resize(toPixels(static_cast<float>(Layout::ClientSize.width())),
-           toPixels(static_cast<float>(Layout::ClientSize.height())));
+    resize(toPixels(Layout::ClientSize.width()), toPixels(Layout::ClientSize.height()));
 
     buildControlStrip();
     buildScrollArea();

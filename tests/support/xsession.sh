@@ -1,0 +1,68 @@
+# Sourced by the scripts that drive the real editor on a private X server.
+# Gives them the server, the editor process, waiting for windows and one
+# clean-up on exit that ends both and removes the scratch folder $work.
+# shellcheck shell=bash
+
+work=$(mktemp -d)
+xvfb_pid=
+editor_pid=
+
+xsession_cleanup() {
+    [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap xsession_cleanup EXIT
+
+# Starts Xvfb on a free display and points DISPLAY at it once it accepts clients.
+start_x_server() {
+    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+    [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# start_editor <program>: runs it at 96 dots per inch without a desktop
+# theme, so windows have their designed pixel sizes; its output goes to
+# $work/editor.log.
+start_editor() {
+    env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 \
+        "$1" >"$work/editor.log" 2>&1 &
+    editor_pid=$!
+}
+
+# wait_for <seconds> <command...>: runs the command until it succeeds.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+
+# visible_window <title pattern>: the id of a visible window whose whole
+# title matches, if there is one.
+visible_window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .
+}
+
+# window <title pattern>: waits up to 20 seconds for such a window and
+# prints its id; without one, says so with the editor's output and exits.
+window() {
+    if ! wait_for 20 visible_window "$1"; then
+        echo "no window \"$1\"" >&2
+        cat "$work/editor.log" >&2
+        exit 1
+    fi
+    visible_window "$1"
+}
+
+# quit_editor <main window id>: Ctrl+Q, then the editor's exit status.
+quit_editor() {
+    xdotool windowfocus --sync "$1" key ctrl+q
+    wait_for 5 bash -c "! kill -0 $editor_pid" || { echo "Ctrl+Q did not end the editor" >&2; exit 1; }
+    local status=0
+    wait "$editor_pid" || status=$?
+    editor_pid=
+    return "$status"
+}
