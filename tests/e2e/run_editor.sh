@@ -6,40 +6,14 @@
 set -euo pipefail
 editor=$1
 
-displayfile=$(mktemp)
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" 2>/dev/null &
-xvfb=$!
-editor_pid=
-cleanup() {
-    [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile" "$displayfile.png"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$displayfile")"
+source "$(dirname "$0")/../support/xsession.sh"
 
-env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 \
-    "$editor" 2>/dev/null &
-editor_pid=$!
+start_x_server
+start_editor "$editor"
+window=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
 
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^Tesselwick \(v1\.0\) - Quorvane Labs$' 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
-    sleep 0.1
-done
-[[ -n "$window" ]] || { echo "the main window did not appear"; exit 1; }
-
-xdotool windowfocus --sync "$window"
-xdotool key ctrl+t
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Using Default TileSet$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Using Default TileSet$' >/dev/null ||
-    { echo "Show Tiles did not show the picker"; exit 1; }
-
-picker=$(xdotool search --onlyvisible --name '^Using Default TileSet$' | head -n 1)
+xdotool windowfocus --sync "$window" key ctrl+t
+picker=$(window 'Using Default TileSet')
 # Pick tile 128, a picture tile unlike the blank map's tile 0.
 xdotool mousemove --window "$picker" 4 68 click 1
 
@@ -61,9 +35,8 @@ sleep 0.3
 
 # What the screen shows: the painted cells hold the brush that the picker's
 # preview shows, the cells below them still tile 0.
-shot="$displayfile.png"
-/usr/bin/import -window root "$shot"
-pixels() { /usr/bin/convert "$shot" -crop "16x16+$1+$2" +repage -format '%#' info:; }
+/usr/bin/import -window root "$work/shot.png"
+pixels() { /usr/bin/convert "$work/shot.png" -crop "16x16+$1+$2" +repage -format '%#' info:; }
 eval "$(xdotool getwindowgeometry --shell "$picker")"
 brush=$(pixels $((X + 536)) $((Y + 72)))
 blank=$(pixels $((main_x + canvas_x + 4 * 16)) $((main_y + canvas_y + 5 * 16)))
@@ -73,17 +46,4 @@ for column in 2 3 4 5 6; do
     [[ "$painted" == "$brush" ]] || { echo "cell $column, 1 does not show the brush"; exit 1; }
 done
 
-xdotool windowfocus --sync "$window"
-xdotool key ctrl+q
-for _ in $(seq 50); do
-    kill -0 "$editor_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$editor_pid" 2>/dev/null; then
-    echo "Ctrl+Q did not end the editor"
-    exit 1
-fi
-wait "$editor_pid"
-status=$?
-editor_pid=
-exit "$status"
+quit_editor "$window"
