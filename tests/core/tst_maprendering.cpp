@@ -2,31 +2,11 @@
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
 #include "core/WindowTitle.h"
+#include "tests/support/NumberedSheet.h"
 
 #include <QTest>
 
-namespace {
-
-// A sheet whose every tile is one flat colour of its own, so a block of the
-// canvas tells which tile was drawn there.
-QImage numberedSheet()
-{
-    QImage sheet(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
-    for (int tile = 0; tile < Tiles::TileCount; ++tile) {
-        const QPoint origin = Tiles::sheetOrigin(tile);
-        for (int y = 0; y < Tiles::TileSize; ++y)
-            for (int x = 0; x < Tiles::TileSize; ++x)
-                sheet.setPixel(origin.x() + x, origin.y() + y, qRgb(tile, 255 - tile, 7));
-    }
-    return sheet;
-}
-
-QRgb tileColour(int tile)
-{
-    return qRgb(tile, 255 - tile, 7);
-}
-
-} // namespace
+using NumberedSheet::tileColour;
 
 class TestMapRendering : public QObject
 {
@@ -66,7 +46,7 @@ void TestMapRendering::sheetOrigin()
 void TestMapRendering::resetMapClearsWholeGrid()
 {
     EditorState state;
-    state.picTileSet.setPicture(numberedSheet());
+    state.picTileSet.setPicture(NumberedSheet::sheet());
     state.TileMap.fill(9);
     state.SelectedTile = 34;
     ResetMap(state);
@@ -81,7 +61,7 @@ void TestMapRendering::resetMapClearsWholeGrid()
 void TestMapRendering::resetMapOnOneByOne()
 {
     EditorState state;
-    state.picTileSet.setPicture(numberedSheet());
+    state.picTileSet.setPicture(NumberedSheet::sheet());
     state.cell(255, 127) = 200;
     state.MapWidth = 1;
     state.MapHeight = 1;
@@ -145,7 +125,7 @@ void TestMapRendering::blitClipsAtEdges()
 void TestMapRendering::redrawDrawsEveryCellFromTheGrid()
 {
     EditorState state;
-    state.picTileSet.setPicture(numberedSheet());
+    state.picTileSet.setPicture(NumberedSheet::sheet());
     state.MapWidth = 10;
     state.MapHeight = 5;
     sizeCanvasToMap(state);
