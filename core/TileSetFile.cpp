@@ -2,6 +2,7 @@
 #include "core/TileSetFile.h"
 
 #include "core/EditorState.h"
+#include "core/FileKinds.h"
 #include "core/MapRoutines.h"
 #include "core/StatusTexts.h"
 
@@ -27,6 +28,9 @@ Result failure(Result::Status status, const QString &reason, QSize size = {})
 
 Result read(const QString &path)
 {
+    // Opening a pipe waits for a writer, and a device may never end.
+    if (FileKinds::isSpecialFile(path))
+        return failure(Result::Status::CannotOpen, FileKinds::NotRegularFile);
     // Opened here rather than by the reader, which calls every failure to
     // open "file not found".
     QFile file(path);

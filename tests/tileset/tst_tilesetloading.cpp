@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString TileSetFilter = QStringLiteral("Tile Sets (.bmp)|*.bmp|");
@@ -165,6 +167,8 @@ private Q_SLOTS:
     void hugePictureIsRefused();
     void unopenableFileOffersDialogOnceMore_data();
     void unopenableFileOffersDialogOnceMore();
+    void specialFileIsRefusedUnopened_data();
+    void specialFileIsRefusedUnopened();
     void cancelChangesNothing();
     void brushKeepsOldTileUntilNextPick();
 };
@@ -344,6 +348,37 @@ void TestTileSetLoading::unopenableFileOffersDialogOnceMore()
         QCOMPARE(editor.window.picker().windowTitle(), QStringLiteral("Using good.bmp TileSet"));
     else
         compareUnchanged(editor, before);
+}
+
+// A pipe or a device is refused before it is opened: opening a pipe waits for
+// a writer, which would freeze the editor for good.
+void TestTileSetLoading::specialFileIsRefusedUnopened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("pipe") << QStringLiteral("pipe");
+    QTest::newRow("device") << QStringLiteral("/dev/zero");
+}
+
+void TestTileSetLoading::specialFileIsRefusedUnopened()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = kind;
+    if (kind == QStringLiteral("pipe")) {
+        path = dir.filePath(QStringLiteral("pipe.bmp"));
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    }
+    Editor editor;
+    const Snapshot before(editor);
+
+    editor.loadTiles({path});
+
+    QCOMPARE(editor.host.dlg1.shown.size(), 2);
+    QCOMPARE(editor.host.messageBox.asked.size(), 1);
+    QCOMPARE(editor.host.messageBox.asked.constFirst().prompt,
+             QStringLiteral("The TileSet file %1 could not be opened: Not a regular file.")
+                 .arg(path));
+    compareUnchanged(editor, before);
 }
 
 void TestTileSetLoading::cancelChangesNothing()
