@@ -375,9 +375,9 @@ void TestTileSetLoading::specialFileIsRefusedUnopened()
 
     QCOMPARE(editor.host.dlg1.shown.size(), 2);
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
-    QCOMPARE(editor.host.messageBox.asked.constFirst().prompt,
-             QStringLiteral("The TileSet file %1 could not be opened: Not a regular file.")
-                 .arg(path));
+    QCOMPARE(
+        editor.host.messageBox.asked.constFirst().prompt,
+        QStringLiteral("The TileSet file %1 could not be opened: Not a regular file.").arg(path));
     compareUnchanged(editor, before);
 }
 
