@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QLatin1String(AppInfo::CompanyName));
 
     EditorState state;
-    QtFileDialog fileDialog(nullptr);
-    QtMessageBox messageBox(nullptr);
+    QtFileDialog fileDialog;
+    QtMessageBox messageBox;
     HelpWindow helpWindow;
     QtUrlOpener urlOpener;
     MainWindow window(state, Host{fileDialog, messageBox, helpWindow, urlOpener});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/QtFileDialog.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMimeDatabase>
@@ -42,7 +43,8 @@ QStringList QtFileDialog::nameFilters(const QString &filter)
 
 QString QtFileDialog::choose(Mode mode)
 {
-    QFileDialog dialog(m_parent, DialogTitle);
+    // Over whichever window asked: the main window or the preview.
+    QFileDialog dialog(QApplication::activeWindow(), DialogTitle);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     NameOnlyIconProvider icons;
     dialog.setIconProvider(&icons);

@@ -5,21 +5,14 @@
 
 #include <QStringList>
 
-class QWidget;
-
-// The file dialog shown with Qt's own dialog, modal to its parent window.
+// The file dialog shown with Qt's own dialog, modal to the active window.
 class QtFileDialog : public FileDialog
 {
 public:
-    explicit QtFileDialog(QWidget *parent) : m_parent(parent) {}
-
     // "MAP Files (.map, .prg)|*.map;*.prg|" becomes Qt's
     // "MAP Files (.map, .prg) (*.map *.prg)".
     static QStringList nameFilters(const QString &filter);
 
 protected:
     QString choose(Mode mode) override;
-
-private:
-    QWidget *m_parent;
 };

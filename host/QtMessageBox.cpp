@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "host/QtMessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 int QtMessageBox::ask(const QString &prompt, int buttons, const QString &title)
 {
-    QMessageBox box(m_parent);
+    // Over whichever window asked: the main window or the preview.
+    QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     // Prompts carry file names, which are shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);

@@ -3,16 +3,9 @@
 
 #include "host/MessageBox.h"
 
-class QWidget;
-
+// The message box shown with Qt's own box, modal to the active window.
 class QtMessageBox : public MessageBox
 {
-public:
-    explicit QtMessageBox(QWidget *parent) : m_parent(parent) {}
-
 protected:
     int ask(const QString &prompt, int buttons, const QString &title) override;
-
-private:
-    QWidget *m_parent;
 };

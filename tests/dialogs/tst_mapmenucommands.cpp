@@ -387,7 +387,7 @@ void TestMapMenuCommands::clearMap()
 
 void TestMapMenuCommands::clearMapBoxAnswersYesOnEnter()
 {
-    QtMessageBox box(&m_editor->window);
+    QtMessageBox box;
     QString shownText;
     QTimer::singleShot(0, &m_editor->window, [&shownText] {
         QWidget *modal = QApplication::activeModalWidget();

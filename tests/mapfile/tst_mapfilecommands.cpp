@@ -319,7 +319,7 @@ void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
     const QString path = dir.filePath(QStringLiteral("brand-new.map"));
     EditorState state;
     ScriptedHost scripted;
-    QtFileDialog dialog(nullptr);
+    QtFileDialog dialog;
     MainWindow window(state, Host{dialog, scripted.messageBox, scripted.help, scripted.urlOpener});
 
     QFileDialog::FileMode tilesMode = QFileDialog::AnyFile;
