@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     const QByteArray saved = MapFile::encode(state);
     const qsizetype kept = std::min<qsizetype>(file.size(), MapFile::FileSize);
-    if (saved.size() != MapFile::FileSize || QByteArrayView(saved).first(kept) != file.first(kept) ||
+    if (saved.size() != MapFile::FileSize ||
+        QByteArrayView(saved).first(kept) != file.first(kept) ||
         std::any_of(saved.begin() + kept, saved.end(), [](char byte) { return byte != 0; }))
         std::abort();
     return 0;

@@ -91,9 +91,11 @@ void ArtworkTest::imagesMatchTheGenerator()
         QVERIFY2(!committed.isNull(), qPrintable(name));
         QVERIFY2(committed.convertToFormat(QImage::Format_ARGB32) ==
                      image.convertToFormat(QImage::Format_ARGB32),
-                 qPrintable(name + QStringLiteral(" differs from the generator's output; regenerate it")));
+                 qPrintable(name +
+                            QStringLiteral(" differs from the generator's output; regenerate it")));
     }
-    QCOMPARE(QImage(resources.filePath(QStringLiteral("icons/tesselwick.png"))).size(), QSize(32, 32));
+    QCOMPARE(QImage(resources.filePath(QStringLiteral("icons/tesselwick.png"))).size(),
+             QSize(32, 32));
 }
 
 void ArtworkTest::tileSheetPaddingIsBlack()
