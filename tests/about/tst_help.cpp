@@ -2,6 +2,7 @@
 #include "AppInfo.h"
 #include "core/EditorState.h"
 #include "tests/support/EditorFixture.h"
+#include "tests/support/TestFiles.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/main/MainWindow.h"
@@ -53,13 +54,6 @@ public:
 private:
     QString m_previous;
 };
-
-void writeText(const QString &path, const QString &text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
 
 } // namespace
 
@@ -141,9 +135,10 @@ void TestHelp::f1OpensContentsBesideTheProgram()
     QVERIFY(elsewhere.isValid());
     const QDir decoy(elsewhere.filePath(HelpTopics::HelpFileName));
     QVERIFY(QDir().mkpath(decoy.path()));
-    writeText(decoy.filePath(HelpTopics::ContextTableName), QStringLiteral("30 decoy.html\n"));
-    writeText(decoy.filePath(QStringLiteral("decoy.html")),
-              QStringLiteral("<html><title>Decoy</title></html>"));
+    TestFiles::write(decoy.filePath(HelpTopics::ContextTableName),
+                     QByteArrayLiteral("30 decoy.html\n"));
+    TestFiles::write(decoy.filePath(QStringLiteral("decoy.html")),
+                     QByteArrayLiteral("<html><title>Decoy</title></html>"));
     WorkingFolder workingFolder(elsewhere.path());
 
     EditorState state;

@@ -6,6 +6,7 @@
 #include "tests/support/FileFaults.h"
 #include "tests/support/NumberedSheet.h"
 #include "tests/support/ScriptedHost.h"
+#include "tests/support/TestFiles.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
@@ -32,19 +33,6 @@ QByteArray mapBytes(int widthByte, int heightByte, int seed = 1)
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = i < 4 ? head[i] : char((i * seed + i / 256) % 256);
     return bytes;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The editor as the user sees it, with a scripted user behind its file
@@ -124,7 +112,7 @@ void TestMapFileCommands::loadMapShowsTheFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("forest.map"));
     const QByteArray file = mapBytes(255, 40, 3);
-    writeFile(path, file);
+    TestFiles::write(path, file);
     Editor editor;
     editor.state.picTileSet.setPicture(NumberedSheet::sheet());
     editor.scrollBar("HScroll1")->setValue(5);
@@ -162,14 +150,14 @@ void TestMapFileCommands::loadThenSaveIsByteIdentical()
     QTemporaryDir dir;
     const QString original = dir.filePath(QStringLiteral("level1.prg"));
     const QString copy = dir.filePath(QStringLiteral("copy.prg"));
-    writeFile(original, mapBytes(10, 5, 11));
+    TestFiles::write(original, mapBytes(10, 5, 11));
     Editor editor;
     editor.host.dlg1.answers = {original, copy};
 
     editor.trigger("mnuLoad");
     editor.trigger("mnuSave");
 
-    QCOMPARE(readAll(copy), readAll(original));
+    QCOMPARE(TestFiles::readAll(copy), TestFiles::readAll(original));
     QCOMPARE(editor.canvas()->size(), QSize(160, 80));
     QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 10x5"));
 }
@@ -193,7 +181,7 @@ void TestMapFileCommands::saveMapWritesTheMap()
     QByteArray expected = QByteArray("\xFE\x4F\xFF\x7F", 4) + QByteArray(32768, '\0');
     expected[4 + 3 * 256 + 2] = char(77);
     expected[32771] = char(9);
-    QCOMPARE(readAll(path), expected);
+    QCOMPARE(TestFiles::readAll(path), expected);
     QVERIFY(editor.host.messageBox.asked.isEmpty());
     compareUnchanged(editor.state, before);
 }
@@ -215,7 +203,7 @@ void TestMapFileCommands::cancelChangesNothing()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
     editor.trigger("mnuSave");
 
-    QCOMPARE(readAll(path), before.file);
+    QCOMPARE(TestFiles::readAll(path), before.file);
     QVERIFY(editor.host.messageBox.asked.isEmpty());
     compareUnchanged(editor.state, before);
 }
@@ -232,8 +220,8 @@ void TestMapFileCommands::loadFailureKeepsMap()
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
     const QString first = dir.filePath(QStringLiteral("plain.map"));
-    writeFile(first, mapBytes(10, 5, 5));
-    writeFile(dir.filePath(QStringLiteral("locked.map")), mapBytes(20, 20));
+    TestFiles::write(first, mapBytes(10, 5, 5));
+    TestFiles::write(dir.filePath(QStringLiteral("locked.map")), mapBytes(20, 20));
     const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     if (name == QStringLiteral("locked.map") && !FileFaults::makeUnreadable(path))
         QSKIP("permissions do not stop this user from reading");
@@ -267,7 +255,7 @@ void TestMapFileCommands::saveFailureIsReported()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
-    writeFile(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
+    TestFiles::write(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
     if (name.startsWith(QStringLiteral("locked/")) &&
         !FileFaults::makeReadOnlyFolder(dir.filePath(QStringLiteral("locked"))))
         QSKIP("permissions do not stop this user from writing");
@@ -285,7 +273,7 @@ void TestMapFileCommands::saveFailureIsReported()
                                .arg(path, reason));
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
+    QCOMPARE(TestFiles::readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
 }
 
 // Saving over a file when the disk fills up part way reports it and leaves
@@ -295,7 +283,7 @@ void TestMapFileCommands::failedSaveKeepsExistingFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("precious.map"));
     const QByteArray precious = mapBytes(40, 25, 13);
-    writeFile(path, precious);
+    TestFiles::write(path, precious);
     Editor editor;
     editor.host.dlg1.answers = {path};
 
@@ -307,7 +295,7 @@ void TestMapFileCommands::failedSaveKeepsExistingFile()
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
     QVERIFY(editor.host.messageBox.asked.constFirst().prompt.startsWith(
         QStringLiteral("The map file %1 could not be saved: only 4096 of 32772 bytes").arg(path)));
-    QCOMPARE(readAll(path), precious);
+    QCOMPARE(TestFiles::readAll(path), precious);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("precious.map")});
 }
 
@@ -346,7 +334,7 @@ void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
     QCOMPARE(saveAccept, QFileDialog::AcceptSave);
     QCOMPARE(saveMode, QFileDialog::AnyFile);
     QCOMPARE(dialog.FileName, path);
-    QCOMPARE(readAll(path).size(), MapFile::FileSize);
+    QCOMPARE(TestFiles::readAll(path).size(), MapFile::FileSize);
     QVERIFY(scripted.messageBox.asked.isEmpty());
 }
 

@@ -6,6 +6,7 @@
 #include "mapfile/MapLoading.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/NumberedSheet.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -32,19 +33,6 @@ QByteArray asLoaded(const QByteArray &file)
     QByteArray bytes = file.left(FileSize);
     bytes.append(QByteArray(FileSize - bytes.size(), '\0'));
     return bytes;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -172,7 +160,7 @@ void TestMapFileFormat::readTakesAtMostOneFile()
     QFETCH(int, read);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.map"));
-    writeFile(path, mapBytes(1, 2, length));
+    TestFiles::write(path, mapBytes(1, 2, length));
 
     QByteArray bytes;
     QString error;
@@ -192,8 +180,8 @@ void TestMapFileFormat::readFailures()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
-    writeFile(dir.filePath(QStringLiteral("plain.map")), mapBytes(1, 1));
-    writeFile(dir.filePath(QStringLiteral("locked.map")), mapBytes(1, 1));
+    TestFiles::write(dir.filePath(QStringLiteral("plain.map")), mapBytes(1, 1));
+    TestFiles::write(dir.filePath(QStringLiteral("locked.map")), mapBytes(1, 1));
     const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     if (name == QStringLiteral("locked.map") && !FileFaults::makeUnreadable(path))
         QSKIP("permissions do not stop this user from reading");
@@ -209,13 +197,13 @@ void TestMapFileFormat::saveReplacesExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.map"));
-    writeFile(path, QByteArray("an older, shorter file"));
+    TestFiles::write(path, QByteArray("an older, shorter file"));
     const QByteArray bytes = mapBytes(30, 20);
 
     QString error;
     QVERIFY(MapFile::save(path, bytes, &error));
     QVERIFY(error.isEmpty());
-    QCOMPARE(readAll(path), bytes);
+    QCOMPARE(TestFiles::readAll(path), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.map")});
 }
 
@@ -230,7 +218,7 @@ void TestMapFileFormat::saveFailures()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
-    writeFile(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
+    TestFiles::write(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
     const QString locked = dir.filePath(QStringLiteral("locked"));
     if (name.startsWith(QStringLiteral("locked/")) && !FileFaults::makeReadOnlyFolder(locked))
         QSKIP("permissions do not stop this user from writing");
@@ -241,7 +229,7 @@ void TestMapFileFormat::saveFailures()
     QVERIFY(!MapFile::save(path, mapBytes(1, 1), &error));
     QCOMPARE(error, reason);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
+    QCOMPARE(TestFiles::readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
 }
 
 // A write that ends short, as on a full disk, fails the save, removes the
@@ -251,7 +239,7 @@ void TestMapFileFormat::shortWriteKeepsExistingFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.map"));
     const QByteArray existing = mapBytes(7, 7);
-    writeFile(path, existing);
+    TestFiles::write(path, existing);
 
     QString error;
     bool saved = true;
@@ -262,7 +250,7 @@ void TestMapFileFormat::shortWriteKeepsExistingFile()
     QVERIFY(!saved);
     QCOMPARE(error,
              QStringLiteral("only 1000 of 32772 bytes could be written; the disk may be full"));
-    QCOMPARE(readAll(path), existing);
+    QCOMPARE(TestFiles::readAll(path), existing);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.map")});
 }
 

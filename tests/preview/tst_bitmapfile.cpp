@@ -3,6 +3,7 @@
 // given, and old files kept when a write fails.
 #include "core/BitmapExport.h"
 #include "tests/support/FileFaults.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,19 +21,6 @@ QImage pattern(QSize size)
         for (int x = 0; x < size.width(); ++x)
             image.setPixel(x, y, qRgb(x * 9 % 256, y * 5 % 256, 200));
     return image;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 
 } // namespace
@@ -59,7 +47,7 @@ void TestBitmapFile::writesUncompressed24BitBitmap()
     const QImage picture = pattern(QSize(10, 7));
     QCOMPARE(writeBitmapFile(picture, path), QString());
 
-    const QByteArray bytes = contents(path);
+    const QByteArray bytes = TestFiles::readAll(path);
     QVERIFY(bytes.startsWith("BM"));
     const auto field16 = [&bytes](int offset) {
         return qFromLittleEndian<quint16>(bytes.constData() + offset);
@@ -91,7 +79,7 @@ void TestBitmapFile::replacesAnExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("map.bmp"));
-    writeText(path, "an older file");
+    TestFiles::write(path, "an older file");
     const QImage picture = pattern(QSize(3, 2));
     QCOMPARE(writeBitmapFile(picture, path), QString());
     QImage read;
@@ -103,10 +91,10 @@ void TestBitmapFile::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("map.bmp"));
-    writeText(path, "old");
+    TestFiles::write(path, "old");
     // An empty picture makes the writer fail once the file is open.
     QVERIFY(!writeBitmapFile(QImage(), path).isEmpty());
-    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(TestFiles::readAll(path), QByteArray("old"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("map.bmp")}));
 }
 
@@ -114,18 +102,18 @@ void TestBitmapFile::folderThatCannotExist()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("plain"));
-    writeText(file, "old");
+    TestFiles::write(file, "old");
     // A folder under a plain file cannot be made, not even by root.
     const QString reason = writeBitmapFile(pattern(QSize(2, 2)), file + QStringLiteral("/x.bmp"));
     QVERIFY(!reason.isEmpty());
-    QCOMPARE(contents(file), QByteArray("old"));
+    QCOMPARE(TestFiles::readAll(file), QByteArray("old"));
 }
 
 void TestBitmapFile::fullDiskKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("map.bmp"));
-    writeText(path, "old");
+    TestFiles::write(path, "old");
     QString reason;
     {
         // Room for the headers and a few rows, not for the whole picture.
@@ -133,7 +121,7 @@ void TestBitmapFile::fullDiskKeepsTheOldFile()
         reason = writeBitmapFile(pattern(QSize(256, 256)), path);
     }
     QVERIFY(!reason.isEmpty());
-    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(TestFiles::readAll(path), QByteArray("old"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("map.bmp")}));
 }
 

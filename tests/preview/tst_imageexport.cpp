@@ -2,6 +2,7 @@
 // "Create Bitmap Image" in the main window and "Create Image" in the preview:
 // the shared save dialog, what each writes, and what happens when it cannot.
 #include "tests/preview/PreviewFixture.h"
+#include "tests/support/TestFiles.h"
 #include "ui/main/MainWindow.h"
 #include "ui/preview/PreviewDocument.h"
 
@@ -23,13 +24,6 @@ QImage readBitmap(const QString &path)
     if (!image.load(path, "BMP"))
         return image;
     return image.convertToFormat(QImage::Format_RGB32);
-}
-
-void writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 
 } // namespace
@@ -161,7 +155,7 @@ void TestImageExport::existingFileIsReplaced()
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
     const QString path = m_dir->filePath(QStringLiteral("again.bmp"));
-    writeText(path, "older export");
+    TestFiles::write(path, "older export");
     pick(2);
     createImage(path);
     QCOMPARE(readBitmap(path).size(), QSize(80, 40));
@@ -173,7 +167,7 @@ void TestImageExport::unwritableFolderIsReported()
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
     const QString plain = m_dir->filePath(QStringLiteral("old.bmp"));
-    writeText(plain, "old");
+    TestFiles::write(plain, "old");
     const QString path = plain + QStringLiteral("/new.bmp");
     createImage(path);
 
