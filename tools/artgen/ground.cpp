@@ -16,6 +16,28 @@ void bevelBlock(Tile &t, int x, int y, int w, int h, Colour body, Colour light, 
     t.vline(x + w - 1, y + 1, h - 1, dark);
 }
 
+struct Speck
+{
+    int threshold;
+    Colour colour;
+};
+
+// A flat ground colour with scattered specks: noise below the dark speck's
+// threshold, or above the light one's, takes that speck's colour.
+Tile speckled(Colour ground, int noiseSeed, Speck dark, Speck light)
+{
+    Tile t(ground);
+    for (int y = 0; y < Tile::Size; ++y)
+        for (int x = 0; x < Tile::Size; ++x) {
+            const int n = noise(x, y, noiseSeed);
+            if (n < dark.threshold)
+                t.set(x, y, dark.colour);
+            else if (n > light.threshold)
+                t.set(x, y, light.colour);
+        }
+    return t;
+}
+
 } // namespace
 
 Tile brickWall()
@@ -120,30 +142,12 @@ Tile grass(int seed)
 
 Tile sand(int seed)
 {
-    Tile t(Tan);
-    for (int y = 0; y < Tile::Size; ++y)
-        for (int x = 0; x < Tile::Size; ++x) {
-            const int n = noise(x, y, 11 + seed);
-            if (n < 6)
-                t.set(x, y, Orange);
-            else if (n > 251)
-                t.set(x, y, White);
-        }
-    return t;
+    return speckled(Tan, 11 + seed, {6, Orange}, {251, White});
 }
 
 Tile dirt(int seed)
 {
-    Tile t(Brown);
-    for (int y = 0; y < Tile::Size; ++y)
-        for (int x = 0; x < Tile::Size; ++x) {
-            const int n = noise(x, y, 23 + seed);
-            if (n < 8)
-                t.set(x, y, Orange);
-            else if (n > 249)
-                t.set(x, y, DarkRed);
-        }
-    return t;
+    return speckled(Brown, 23 + seed, {8, Orange}, {249, DarkRed});
 }
 
 Tile water(int seed)
