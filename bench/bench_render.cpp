@@ -13,11 +13,11 @@ namespace {
 
 void prepareFullCanvas(EditorState &state)
 {
-    state.MapWidth = 256;
-    state.MapHeight = 128;
+    state.mapWidth = 256;
+    state.mapHeight = 128;
     sizeCanvasToMap(state);
     for (int i = 0; i < Tiles::GridCells; ++i)
-        state.TileMap[i] = static_cast<std::uint8_t>(i * 7);
+        state.tileMap[i] = static_cast<std::uint8_t>(i * 7);
 }
 
 void BM_MemsetCanvas(benchmark::State &run)
@@ -38,10 +38,10 @@ void BM_FullRedraw(benchmark::State &run)
     prepareFullCanvas(state);
     for (auto _ : run) {
         redrawMap(state);
-        state.picMap.takeDirty();
+        state.mapCanvas.takeDirty();
         benchmark::ClobberMemory();
     }
-    run.SetBytesProcessed(run.iterations() * state.picMap.image().sizeInBytes());
+    run.SetBytesProcessed(run.iterations() * state.mapCanvas.image().sizeInBytes());
 }
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
 
@@ -50,8 +50,8 @@ void BM_ResetMap(benchmark::State &run)
     EditorState state;
     prepareFullCanvas(state);
     for (auto _ : run) {
-        ResetMap(state);
-        state.picMap.takeDirty();
+        resetMap(state);
+        state.mapCanvas.takeDirty();
         benchmark::ClobberMemory();
     }
 }
@@ -61,11 +61,11 @@ void BM_PaintTick(benchmark::State &run)
 {
     EditorState state;
     prepareFullCanvas(state);
-    SelectTile(state, 100, 60);
-    state.SelectedTile = 34;
+    selectTile(state, 100, 60);
+    state.selectedTile = 34;
     for (auto _ : run) {
         benchmark::DoNotOptimize(Painting::paintTick(state));
-        state.picMap.takeDirty();
+        state.mapCanvas.takeDirty();
     }
 }
 BENCHMARK(BM_PaintTick)->Unit(benchmark::kMicrosecond);

@@ -52,18 +52,17 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::startUpState()
 {
-    QCOMPARE(m_state->MapWidth, 255);
-    QCOMPARE(m_state->MapHeight, 127);
-    QCOMPARE(m_state->MapWidthByte, 255);
-    QCOMPARE(m_state->MapHeightByte, 127);
-    QCOMPARE(m_state->HeaderByte1, 254);
-    QCOMPARE(m_state->HeaderByte2, 79);
-    QCOMPARE(m_state->SelectedTile, 0);
-    QCOMPARE(m_state->DialogCancelled, 0);
-    QCOMPARE(m_state->picMap.size(), QSize(4080, 2032));
-    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+    QCOMPARE(m_state->mapWidth, 255);
+    QCOMPARE(m_state->mapHeight, 127);
+    QCOMPARE(m_state->mapWidthByte, 255);
+    QCOMPARE(m_state->mapHeightByte, 127);
+    QCOMPARE(m_state->headerByte1, 254);
+    QCOMPARE(m_state->headerByte2, 79);
+    QCOMPARE(m_state->selectedTile, 0);
+    QCOMPARE(m_state->mapCanvas.size(), QSize(4080, 2032));
+    QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                         [](auto cell) { return cell == 0; }));
-    const QWidget *canvas = m_window->findChild<QWidget *>(QStringLiteral("picMap"));
+    const QWidget *canvas = m_window->findChild<QWidget *>(QStringLiteral("mapCanvas"));
     QCOMPARE(canvas->size(), QSize(4080, 2032));
     // Clipped within the viewport's two-pixel sunken border.
     QCOMPARE(canvas->parentWidget()->geometry(), QRect(2, 2, 771, 579));
@@ -91,16 +90,16 @@ void TestMainWindow::startUpTexts()
 
 void TestMainWindow::previewHoldsTileZero()
 {
-    const QImage brush = m_state->picSelected.image().copy(0, 0, 16, 16);
-    const QImage tileZero = m_state->picTileSet.image().copy(0, 0, 16, 16);
+    const QImage brush = m_state->brushPreview.image().copy(0, 0, 16, 16);
+    const QImage tileZero = m_state->tileSheet.image().copy(0, 0, 16, 16);
     QCOMPARE(brush, tileZero);
-    QCOMPARE(m_state->picMap.image().copy(4064, 2016, 16, 16), tileZero);
+    QCOMPARE(m_state->mapCanvas.image().copy(4064, 2016, 16, 16), tileZero);
 }
 
 void TestMainWindow::pickerExistsHiddenAndOnTop()
 {
     TilePicker &picker = m_window->picker();
-    QCOMPARE(picker.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(picker.objectName(), QStringLiteral("tilePicker"));
     QVERIFY(!picker.isVisible());
     QVERIFY(picker.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(picker.windowTitle(), QStringLiteral("Using Default TileSet"));
@@ -112,15 +111,18 @@ void TestMainWindow::controlsStandWhereDesigned_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("banner") << "Picture2" << QRect(-168, 0, 1204, 45) << QString() << QString();
-    QTest::newRow("viewport") << "Picture1" << QRect(16, 56, 775, 583) << QString() << QString();
-    QTest::newRow("top") << "Command4" << QRect(792, 56, 17, 19) << "^" << "Jump to Top";
-    QTest::newRow("vertical bar") << "VScroll1" << QRect(792, 72, 17, 569) << QString()
+    QTest::newRow("banner") << "banner" << QRect(-168, 0, 1204, 45) << QString() << QString();
+    QTest::newRow("viewport") << "viewport" << QRect(16, 56, 775, 583) << QString() << QString();
+    QTest::newRow("top") << "topButton" << QRect(792, 56, 17, 19) << "^"
+                         << "Jump to Top";
+    QTest::newRow("vertical bar") << "verticalBar" << QRect(792, 72, 17, 569) << QString()
                                   << QString();
-    QTest::newRow("left") << "Command5" << QRect(16, 640, 25, 17) << "<<" << "Jump to Left";
-    QTest::newRow("horizontal bar") << "HScroll1" << QRect(40, 640, 753, 17) << QString()
-                                    << QString();
-    QTest::newRow("home") << "Command2" << QRect(792, 640, 17, 17) << "H" << "Home";
+    QTest::newRow("left") << "leftButton" << QRect(16, 640, 25, 17) << "<<"
+                          << "Jump to Left";
+    QTest::newRow("horizontal bar")
+        << "horizontalBar" << QRect(40, 640, 753, 17) << QString() << QString();
+    QTest::newRow("home") << "homeButton" << QRect(792, 640, 17, 17) << "H"
+                          << "Home";
 }
 
 void TestMainWindow::controlsStandWhereDesigned()
@@ -147,28 +149,28 @@ void TestMainWindow::menuBarHoldsEveryCommand()
         const char *shortcut;
     };
     const QList<QList<Entry>> expected = {
-        {{"mnuFile", "&File", ""},
-         {"mnuNew", "New Map", "Ctrl+N"},
-         {"mnuClearMap", "Clear Map", "Ctrl+C"},
-         {"mnuResizeMap", "Resize Map", "Ctrl+R"},
-         {"mnuFileBar4", "", ""},
-         {"mnuLoad", "Load Map", "Ctrl+M"},
-         {"mnuSave", "Save Map", "Ctrl+S"},
-         {"mnuFileBar2", "", ""},
-         {"mnuExit", "Exit", "Ctrl+Q"}},
-        {{"mnuTools", "&Tools", ""},
-         {"mnuLoadTiles", "Load Tiles", "Ctrl+L"},
-         {"mnuShowTiles", "Show Tiles", "Ctrl+T"},
-         {"mnuFileBar5", "", ""},
-         {"mnuFill", "Fill Map", "Ctrl+F"},
-         {"mnuFileBar3", "", ""},
-         {"mnuFull", "Map Preview", "Ctrl+P"},
-         {"mnuFileBar1", "", ""},
-         {"mnuImage", "Create Bitmap Image", "Ctrl+B"}},
-        {{"mnuAbout", "&About", ""},
-         {"mnuHelp", "Help", "F1"},
-         {"mnuWeb", "Visit Quorvane.example", ""},
-         {"mnuCredits", "Credits", ""}},
+        {{"fileMenu", "&File", ""},
+         {"newMapAction", "New Map", "Ctrl+N"},
+         {"clearMapAction", "Clear Map", "Ctrl+C"},
+         {"resizeMapAction", "Resize Map", "Ctrl+R"},
+         {"fileLoadSeparator", "", ""},
+         {"loadMapAction", "Load Map", "Ctrl+M"},
+         {"saveMapAction", "Save Map", "Ctrl+S"},
+         {"fileExitSeparator", "", ""},
+         {"exitAction", "Exit", "Ctrl+Q"}},
+        {{"toolsMenu", "&Tools", ""},
+         {"loadTilesAction", "Load Tiles", "Ctrl+L"},
+         {"showTilesAction", "Show Tiles", "Ctrl+T"},
+         {"toolsFillSeparator", "", ""},
+         {"fillMapAction", "Fill Map", "Ctrl+F"},
+         {"toolsPreviewSeparator", "", ""},
+         {"previewAction", "Map Preview", "Ctrl+P"},
+         {"toolsImageSeparator", "", ""},
+         {"createImageAction", "Create Bitmap Image", "Ctrl+B"}},
+        {{"aboutMenu", "&About", ""},
+         {"helpAction", "Help", "F1"},
+         {"webSiteAction", "Visit Quorvane.example", ""},
+         {"creditsAction", "Credits", ""}},
     };
 
     const QList<QAction *> menus = m_window->menuBar()->actions();
@@ -207,10 +209,10 @@ void TestMainWindow::ctrlCClearsTheMapAfterAsking()
 void TestMainWindow::exitClosesEveryWindow()
 {
     m_window->show();
-    m_window->findChild<QAction *>(QStringLiteral("mnuShowTiles"))->trigger();
+    m_window->findChild<QAction *>(QStringLiteral("showTilesAction"))->trigger();
     QVERIFY(m_window->picker().isVisible());
 
-    m_window->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    m_window->findChild<QAction *>(QStringLiteral("exitAction"))->trigger();
 
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_window->picker().isVisible());

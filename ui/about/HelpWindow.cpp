@@ -35,9 +35,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowIcon(QIcon(MainWindowTexts::IconResource));
     resize(HelpWindowSize);
 
-    m_back = toolButton("cmdBack", AboutTexts::BackCaption, this);
-    m_forward = toolButton("cmdForward", AboutTexts::ForwardCaption, this);
-    m_contents = toolButton("cmdContents", AboutTexts::ContentsCaption, this);
+    m_back = toolButton("backButton", AboutTexts::BackCaption, this);
+    m_forward = toolButton("forwardButton", AboutTexts::ForwardCaption, this);
+    m_contents = toolButton("contentsButton", AboutTexts::ContentsCaption, this);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
@@ -58,7 +58,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_contents, &QPushButton::clicked, this,
-            [this] { showHelp(HelpFile, HelpTopics::ContentsContext); });
+            [this] { showHelp(helpFile, HelpTopics::ContentsContext); });
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);

@@ -19,7 +19,7 @@ struct Controls
     QRect heightField;
     QRect heightRange;
     QRect cancelButton;
-    QRect applyButton;
+    QRect m_applyButton;
 };
 
 inline constexpr Controls NewMap{
