@@ -26,10 +26,6 @@ namespace MapCommands {
 inline const QString NewMapCreated = QStringLiteral("New map created.");
 inline const QString MapResized = QStringLiteral("Map Resized");
 
-inline const QString ClearMapPrompt =
-    QStringLiteral("Are you sure you want to clear the map? (There is no Undo) ");
-inline const QString ClearMapTitle = QStringLiteral("WARNING!!");
-
 using SizeFieldCheck::MapSize;
 
 // Puts the editor in its start-up state: the 255 x 127 map of the FE 4F

@@ -7,6 +7,7 @@
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
+#include "ui/main/MainWindowConstants.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QApplication>
@@ -396,11 +397,12 @@ void TestMapMenuCommands::clearMapBoxAnswersYesOnEnter()
         QTest::keyClick(modal, Qt::Key_Return);
     });
 
-    const MessageBox::Answer answer = box.show(
-        MapCommands::ClearMapPrompt, MessageBox::Buttons::YesNo, MapCommands::ClearMapTitle);
+    const MessageBox::Answer answer =
+        box.show(MainWindowTexts::ClearMapPrompt, MessageBox::Buttons::YesNo,
+                 MainWindowTexts::ClearMapTitle);
 
     QCOMPARE(answer, MessageBox::Answer::Yes);
-    QCOMPARE(shownText, MapCommands::ClearMapPrompt);
+    QCOMPARE(shownText, MainWindowTexts::ClearMapPrompt);
 }
 
 QTEST_MAIN(TestMapMenuCommands)

@@ -4,6 +4,7 @@
 #include "core/MapCommands.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowConstants.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QAction>
@@ -202,7 +203,7 @@ void TestMainWindow::ctrlCClearsTheMapAfterAsking()
     QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
 
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
-    QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MapCommands::ClearMapPrompt);
+    QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MainWindowTexts::ClearMapPrompt);
     QCOMPARE(m_state->cell(3, 4), 0);
 }
 

@@ -4,8 +4,7 @@
 #include "core/Twips.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"
-#include "ui/about/AboutTexts.h"
-#include "ui/about/CreditsLayout.h"
+#include "ui/about/CreditsConstants.h"
 #include "ui/about/PacedTimer.h"
 
 #include <QMouseEvent>
@@ -43,7 +42,7 @@ void centreInArea(QLabel &label)
 QImage builtInBackdrop()
 {
     initBuiltInArt();
-    return QImage(AboutTexts::CreditsBackdropResource);
+    return QImage(CreditsTexts::BackdropResource);
 }
 
 void makeYellow(QLabel &label)
@@ -101,7 +100,7 @@ CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
     makeYellow(*slot1);
     m_lines[0] = slot1;
 
-    m_closeLabel = new CreditsParts::ClickLabel(AboutTexts::ClickToClose, this);
+    m_closeLabel = new CreditsParts::ClickLabel(CreditsTexts::ClickToClose, this);
     m_closeLabel->setObjectName(QStringLiteral("closeLabel"));
     m_closeLabel->setGeometry(toPixels(Layout::ClickToClose));
     m_closeLabel->setAlignment(Qt::AlignCenter);

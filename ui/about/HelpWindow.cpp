@@ -2,9 +2,9 @@
 #include "ui/about/HelpWindow.h"
 
 #include "resources/BuiltInArt.h"
-#include "ui/about/AboutTexts.h"
 #include "ui/about/HelpTopics.h"
-#include "ui/main/MainWindowTexts.h"
+#include "ui/about/HelpWindowConstants.h"
+#include "ui/main/MainWindowConstants.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -14,8 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr QSize HelpWindowSize(760, 560);
 
 QPushButton *toolButton(const char *name, const QString &caption, QWidget *parent)
 {
@@ -31,13 +29,13 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     initBuiltInArt();
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(AboutTexts::HelpWindowTitle);
+    setWindowTitle(HelpWindowTexts::Title);
     setWindowIcon(QIcon(MainWindowTexts::IconResource));
-    resize(HelpWindowSize);
+    resize(HelpWindowLayout::WindowSize);
 
-    m_back = toolButton("backButton", AboutTexts::BackCaption, this);
-    m_forward = toolButton("forwardButton", AboutTexts::ForwardCaption, this);
-    m_contents = toolButton("contentsButton", AboutTexts::ContentsCaption, this);
+    m_back = toolButton("backButton", HelpWindowTexts::BackCaption, this);
+    m_forward = toolButton("forwardButton", HelpWindowTexts::ForwardCaption, this);
+    m_contents = toolButton("contentsButton", HelpWindowTexts::ContentsCaption, this);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
@@ -80,6 +78,6 @@ void HelpWindow::showHelp(const QString &path, int context)
 void HelpWindow::showTitle()
 {
     const QString topic = m_browser->documentTitle();
-    setWindowTitle(topic.isEmpty() ? AboutTexts::HelpWindowTitle
-                                   : AboutTexts::HelpWindowTitle + QStringLiteral(" - ") + topic);
+    setWindowTitle(topic.isEmpty() ? HelpWindowTexts::Title
+                                   : HelpWindowTexts::Title + QStringLiteral(" - ") + topic);
 }

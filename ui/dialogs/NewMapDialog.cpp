@@ -4,7 +4,7 @@
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
 #include "host/Fonts.h"
-#include "ui/dialogs/SizeDialogTexts.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 namespace Layout = SizeDialogLayout;
 namespace Texts = SizeDialogTexts;

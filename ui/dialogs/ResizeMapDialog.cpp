@@ -2,7 +2,7 @@
 #include "ui/dialogs/ResizeMapDialog.h"
 
 #include "core/MapCommands.h"
-#include "ui/dialogs/SizeDialogTexts.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 namespace Layout = SizeDialogLayout;
 namespace Texts = SizeDialogTexts;

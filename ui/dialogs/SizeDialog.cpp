@@ -4,7 +4,7 @@
 #include "core/EditorState.h"
 #include "host/Fonts.h"
 #include "host/MessageBox.h"
-#include "ui/dialogs/SizeDialogTexts.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

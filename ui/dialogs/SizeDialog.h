@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/SizeFieldCheck.h"
-#include "ui/dialogs/SizeDialogLayout.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 #include <QDialog>
 

@@ -18,8 +18,7 @@
 #include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/main/MainWindowTexts.h"
+#include "ui/main/MainWindowConstants.h"
 #include "ui/main/MapFileCommands.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
@@ -42,7 +41,6 @@ namespace Texts = MainWindowTexts;
 
 namespace {
 
-const QColor ViewportGrey(128, 128, 128);
 constexpr int PaintInterval = 1;
 
 QPushButton *jumpButton(const char *name, const QString &caption, const QString &tip,
@@ -142,7 +140,7 @@ void MainWindow::buildViewport()
     m_viewport->setGeometry(Layout::Viewport);
     m_viewport->setAutoFillBackground(true);
     QPalette grey = m_viewport->palette();
-    grey.setColor(QPalette::Window, ViewportGrey);
+    grey.setColor(QPalette::Window, Layout::ViewportGrey);
     m_viewport->setPalette(grey);
 
     // The canvas moves inside the area within the border, which clips it.
@@ -386,7 +384,7 @@ void MainWindow::onNewMapChosen()
 void MainWindow::onClearMapChosen()
 {
     const MessageBox::Answer answer = m_host.messageBox.show(
-        MapCommands::ClearMapPrompt, MessageBox::Buttons::YesNo, MapCommands::ClearMapTitle);
+        Texts::ClearMapPrompt, MessageBox::Buttons::YesNo, Texts::ClearMapTitle);
     if (answer == MessageBox::Answer::Yes)
         MapCommands::clearMap(m_state);
 }

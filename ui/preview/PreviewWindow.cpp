@@ -9,7 +9,7 @@
 #include "host/Fonts.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewDocument.h"
-#include "ui/preview/PreviewWindowLayout.h"
+#include "ui/preview/PreviewWindowConstants.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "host/Fonts.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
-#include "ui/tiles/TilePickerLayout.h"
+#include "ui/tiles/TilePickerConstants.h"
 
 #include <QImage>
 #include <QLabel>
