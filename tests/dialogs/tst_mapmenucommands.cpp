@@ -175,8 +175,8 @@ void TestMapMenuCommands::newMapReplacesMapAndReturnsHome()
     QCOMPARE(m_state->mapCanvas.size(), QSize(640, 400));
     QCOMPARE(cellPicture(3, 2), tilePicture(0));
     QCOMPARE(cellPicture(39, 24), tilePicture(0));
-    QCOMPARE(panel("map"), QStringLiteral("Map: New map created."));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 40x25"));
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: New map created."));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 40x25"));
     QCOMPARE(bar("horizontalBar")->value(), 0);
     QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
@@ -197,8 +197,8 @@ void TestMapMenuCommands::newMapWayOutChangesNothing()
     scrollAway();
     m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
     const MapSnapshot before(*m_state);
-    const QString mapPanel = panel("map");
-    const QString sizePanel = panel("Size");
+    const QString mapPanel = panel("mapPanel");
+    const QString sizePanel = panel("sizePanel");
 
     runWithDialog("newMapAction", "newMapDialog", [closeBox](QDialog &dialog) {
         type(dialog, QStringLiteral("0"), QStringLiteral("25"));
@@ -211,8 +211,8 @@ void TestMapMenuCommands::newMapWayOutChangesNothing()
 
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
     QVERIFY(MapSnapshot(*m_state) == before);
-    QCOMPARE(panel("map"), mapPanel);
-    QCOMPARE(panel("Size"), sizePanel);
+    QCOMPARE(panel("mapPanel"), mapPanel);
+    QCOMPARE(panel("sizePanel"), sizePanel);
     QCOMPARE(bar("horizontalBar")->value(), 7);
     QCOMPARE(bar("verticalBar")->value(), 9);
 }
@@ -236,8 +236,8 @@ void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
     QCOMPARE(m_state->mapHeightByte, 10);
     QCOMPARE(m_state->mapCanvas.size(), QSize(160, 160));
     QCOMPARE(cellPicture(3, 2), tilePicture(34));
-    QCOMPARE(panel("map"), QStringLiteral("Map: Map Resized"));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 10x10"));
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 10x10"));
     QCOMPARE(bar("horizontalBar")->value(), 0);
     QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
@@ -254,7 +254,7 @@ void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
     QCOMPARE(cellPicture(254, 126), tilePicture(34));
     QCOMPARE(cellPicture(3, 2), tilePicture(34));
     QCOMPARE(cellPicture(100, 50), tilePicture(0));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 255x127"));
 }
 
 void TestMapMenuCommands::resizeToSameSizeStillResizes()
@@ -268,8 +268,8 @@ void TestMapMenuCommands::resizeToSameSizeStillResizes()
         press(dialog, "resizeButton");
     });
 
-    QCOMPARE(panel("map"), QStringLiteral("Map: Map Resized"));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 255x127"));
     QCOMPARE(bar("horizontalBar")->value(), 0);
     QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
@@ -314,7 +314,7 @@ void TestMapMenuCommands::fillAfterTilePickFillsWholeGrid()
     });
     pickTile(34);
     QVERIFY(!m_editor->window.picker().isVisible());
-    const QString mapPanel = panel("map");
+    const QString mapPanel = panel("mapPanel");
 
     m_editor->trigger("fillMapAction");
 
@@ -326,7 +326,7 @@ void TestMapMenuCommands::fillAfterTilePickFillsWholeGrid()
         for (int row = 0; row < 5; ++row)
             QCOMPARE(cellPicture(column, row), tilePicture(34));
     QCOMPARE(m_state->mapWidth, 10);
-    QCOMPARE(panel("map"), mapPanel);
+    QCOMPARE(panel("mapPanel"), mapPanel);
 }
 
 void TestMapMenuCommands::fillLeavesShownPickerAlone()
@@ -380,8 +380,8 @@ void TestMapMenuCommands::clearMap()
                         [](std::uint8_t tile) { return tile == 0; }));
     QCOMPARE(m_state->mapCanvas.size(), QSize(640, 400));
     QCOMPARE(cellPicture(3, 2), tilePicture(0));
-    QCOMPARE(panel("map"), QStringLiteral("Map: castle.map"));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 40x25"));
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: castle.map"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 40x25"));
 }
 
 void TestMapMenuCommands::clearMapBoxAnswersYesOnEnter()

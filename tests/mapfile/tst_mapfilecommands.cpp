@@ -133,8 +133,8 @@ void TestMapFileCommands::loadMapShowsTheFile()
     QCOMPARE(int(editor.state.mapHeight), 128);
     QCOMPARE(editor.state.mapCanvas.size(), QSize(4096, 656));
     QCOMPARE(editor.canvas()->size(), QSize(4096, 656));
-    QCOMPARE(editor.panel("map"), QStringLiteral("Map: forest.map"));
-    QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 256x128"));
+    QCOMPARE(editor.panel("mapPanel"), QStringLiteral("Map: forest.map"));
+    QCOMPARE(editor.panel("sizePanel"), QStringLiteral("Size: 256x128"));
     QCOMPARE(editor.scrollBar("horizontalBar")->value(), 0);
     QCOMPARE(editor.scrollBar("verticalBar")->value(), 0);
     QCOMPARE(editor.canvas()->pos(), QPoint(0, 0));
@@ -159,7 +159,7 @@ void TestMapFileCommands::loadThenSaveIsByteIdentical()
 
     QCOMPARE(TestFiles::readAll(copy), TestFiles::readAll(original));
     QCOMPARE(editor.canvas()->size(), QSize(160, 80));
-    QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 10x5"));
+    QCOMPARE(editor.panel("sizePanel"), QStringLiteral("Size: 10x5"));
 }
 
 void TestMapFileCommands::saveMapWritesTheMap()
@@ -240,7 +240,7 @@ void TestMapFileCommands::loadFailureKeepsMap()
     QCOMPARE(asked.buttons, MessageBox::Buttons::Ok);
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     compareUnchanged(editor.state, before);
-    QCOMPARE(editor.panel("map"), QStringLiteral("Map: plain.map"));
+    QCOMPARE(editor.panel("mapPanel"), QStringLiteral("Map: plain.map"));
     QCOMPARE(editor.scrollBar("horizontalBar")->value(), 2);
 }
 

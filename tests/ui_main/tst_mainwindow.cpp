@@ -75,17 +75,17 @@ void TestMainWindow::startUpTexts()
     const auto panel = [this](const char *key) {
         return m_window->findChild<QLabel *>(QLatin1String(key));
     };
-    QCOMPARE(panel("map")->text(), QStringLiteral("Map: Blank Map"));
-    QCOMPARE(panel("Size")->text(), QStringLiteral("Size: 255x127"));
-    QCOMPARE(panel("cursor")->text(), QStringLiteral("Cursor Location"));
-    QCOMPARE(panel("map")->toolTip(), QStringLiteral("Your current loaded map."));
-    QCOMPARE(panel("Size")->toolTip(), QStringLiteral("The current map size."));
-    QCOMPARE(panel("cursor")->toolTip(), QStringLiteral("Your cursor location on map."));
-    QCOMPARE(panel("map")->width(), 427);
-    QCOMPARE(panel("Size")->width(), 188);
-    QCOMPARE(panel("cursor")->width(), 214);
+    QCOMPARE(panel("mapPanel")->text(), QStringLiteral("Map: Blank Map"));
+    QCOMPARE(panel("sizePanel")->text(), QStringLiteral("Size: 255x127"));
+    QCOMPARE(panel("cursorPanel")->text(), QStringLiteral("Cursor Location"));
+    QCOMPARE(panel("mapPanel")->toolTip(), QStringLiteral("Your current loaded map."));
+    QCOMPARE(panel("sizePanel")->toolTip(), QStringLiteral("The current map size."));
+    QCOMPARE(panel("cursorPanel")->toolTip(), QStringLiteral("Your cursor location on map."));
+    QCOMPARE(panel("mapPanel")->width(), 427);
+    QCOMPARE(panel("sizePanel")->width(), 188);
+    QCOMPARE(panel("cursorPanel")->width(), 214);
     // A file name such as "<b>level</b>.map" must show as it is.
-    for (const char *key : {"map", "Size", "cursor"})
+    for (const char *key : {"mapPanel", "sizePanel", "cursorPanel"})
         QCOMPARE(panel(key)->textFormat(), Qt::PlainText);
 }
 

@@ -50,7 +50,7 @@ private:
     }
     QString cursorPanel() const
     {
-        return m_window->findChild<QLabel *>(QStringLiteral("cursor"))->text();
+        return m_window->findChild<QLabel *>(QStringLiteral("cursorPanel"))->text();
     }
     QScrollBar *bar(const char *name) const
     {

@@ -28,7 +28,7 @@ QPushButton *toolButton(const char *name, const QString &caption, QWidget *paren
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     initBuiltInArt();
-    setObjectName(QStringLiteral("HelpWindow"));
+    setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(HelpWindowTexts::Title);
     setWindowIcon(QIcon(MainWindowTexts::IconResource));
     resize(HelpWindowLayout::WindowSize);

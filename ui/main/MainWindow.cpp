@@ -201,9 +201,9 @@ void MainWindow::buildStatusBar()
         const QString &tip;
     };
     const Panel panels[] = {
-        {"map", EditorState::MapPanel, Layout::MapPanelWidth, Texts::MapPanelTip},
-        {"Size", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
-        {"cursor", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
+        {"mapPanel", EditorState::MapPanel, Layout::MapPanelWidth, Texts::MapPanelTip},
+        {"sizePanel", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
+        {"cursorPanel", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
     };
     int left = 0;
     for (const Panel &panel : panels) {
