@@ -45,7 +45,7 @@ void BM_FullRedraw(benchmark::State &run)
 }
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
 
-void BM_ResetMap(benchmark::State &run)
+void BM_BlankMap(benchmark::State &run)
 {
     EditorState state;
     prepareFullCanvas(state);
@@ -55,7 +55,7 @@ void BM_ResetMap(benchmark::State &run)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_ResetMap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlankMap)->Unit(benchmark::kMillisecond);
 
 void BM_PaintTick(benchmark::State &run)
 {
