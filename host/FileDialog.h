@@ -5,7 +5,7 @@
 
 // The main window's one file dialog. Its settings stay between uses: a command
 // that does not set the filter index or the flags gets what an earlier command
-// left. After a Show call, fileName holds the chosen path, or "" when the user
+// left. After showOpen() or showSave(), fileName holds the chosen path, or "" when the user
 // cancelled, and fileTitle the chosen file's name without its folder.
 class FileDialog
 {
