@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/EditHistory.h"
 #include "core/Surface.h"
 #include "core/TileGeometry.h"
 
@@ -55,6 +56,9 @@ public:
     Surface mapCanvas;
     Surface tileSheet;
     Surface brushPreview;
+
+    // Every change the edit functions make, as steps to undo and redo.
+    EditHistory history;
 
     std::uint8_t &cell(int column, int row) { return tileMap[row * Tiles::GridColumns + column]; }
     std::uint8_t cell(int column, int row) const

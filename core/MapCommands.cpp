@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/MapCommands.h"
 
+#include "core/EditHistory.h"
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
 #include "core/StatusTexts.h"
+#include "core/WholeMapStep.h"
 
 #include <algorithm>
 
@@ -45,10 +47,46 @@ int cellsReaching(int pixels, int gridCells)
     return std::min(gridCells, (pixels + TileSize - 1) / TileSize);
 }
 
+void performNewMap(EditorState &state, MapSize size)
+{
+    storeMapSize(state, size);
+    state.mapCanvas.clear();
+    state.tileMap.fill(0);
+    sizeCanvasToMap(state);
+    reportSize(state, NewMapCreated);
+    redrawMap(state);
+}
+
+void performResize(EditorState &state, MapSize size)
+{
+    const QSize before = state.mapCanvas.size();
+    storeMapSize(state, size);
+    sizeCanvasToMap(state);
+    reportSize(state, MapResized);
+    drawUncoveredCells(state, before);
+}
+
+void performFill(EditorState &state, std::uint8_t tile, const QImage &brush)
+{
+    Surface &canvas = state.mapCanvas;
+    canvas.clear();
+    // The same picture as a brush blit into every one of the 32,768 cells:
+    // cells beyond the canvas would be clipped away whole, and each row of
+    // cells is a copy of the first, so whole bands are copied at memory speed.
+    const int columns = cellsReaching(canvas.width(), Tiles::GridColumns);
+    const int rows = cellsReaching(canvas.height(), Tiles::GridRows);
+    for (int column = 0; column < columns; ++column)
+        canvas.drawImage(column * TileSize, 0, brush);
+    for (int row = 1; row < rows; ++row)
+        canvas.blit(0, row * TileSize, canvas.width(), TileSize, canvas, 0, 0);
+    state.tileMap.fill(tile);
+}
+
 } // namespace
 
 void resetToStartUp(EditorState &state)
 {
+    state.history.clear();
     state.headerByte1 = StartUp::HeaderByte1;
     state.headerByte2 = StartUp::HeaderByte2;
     state.mapWidthByte = StartUp::MapWidthByte;
@@ -63,42 +101,29 @@ void resetToStartUp(EditorState &state)
 
 void clearMap(EditorState &state)
 {
-    resetMap(state);
+    WholeMapStep::perform(state, StepNames::ClearMap, {.grid = true}, resetMap);
 }
 
 void applyNewMap(EditorState &state, MapSize size)
 {
-    storeMapSize(state, size);
-    state.mapCanvas.clear();
-    state.tileMap.fill(0);
-    sizeCanvasToMap(state);
-    reportSize(state, NewMapCreated);
-    redrawMap(state);
+    WholeMapStep::perform(state, StepNames::NewMap, {.grid = true, .homesView = true},
+                          [size](EditorState &s) { performNewMap(s, size); });
 }
 
 void applyResize(EditorState &state, MapSize size)
 {
-    const QSize before = state.mapCanvas.size();
-    storeMapSize(state, size);
-    sizeCanvasToMap(state);
-    reportSize(state, MapResized);
-    drawUncoveredCells(state, before);
+    WholeMapStep::perform(state, StepNames::ResizeMap, {.homesView = true},
+                          [size](EditorState &s) { performResize(s, size); });
 }
 
 void fillMap(EditorState &state)
 {
-    Surface &canvas = state.mapCanvas;
-    canvas.clear();
-    // The same picture as a brush blit into every one of the 32,768 cells:
-    // cells beyond the canvas would be clipped away whole, and each row of
-    // cells is a copy of the first, so whole bands are copied at memory speed.
-    const int columns = cellsReaching(canvas.width(), Tiles::GridColumns);
-    const int rows = cellsReaching(canvas.height(), Tiles::GridRows);
-    for (int column = 0; column < columns; ++column)
-        blitBrush(state, column * TileSize, 0);
-    for (int row = 1; row < rows; ++row)
-        canvas.blit(0, row * TileSize, canvas.width(), TileSize, canvas, 0, 0);
-    state.tileMap.fill(static_cast<std::uint8_t>(state.selectedTile));
+    const auto tile = static_cast<std::uint8_t>(state.selectedTile);
+    // The brush as it is now: a later pick must not change what redo paints.
+    const QImage brush =
+        state.history.blocks().intern(state.brushPreview.image(), QRect(0, 0, TileSize, TileSize));
+    WholeMapStep::perform(state, StepNames::FillMap, {.grid = true},
+                          [tile, brush](EditorState &s) { performFill(s, tile, brush); });
 }
 
 } // namespace MapCommands

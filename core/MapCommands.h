@@ -9,7 +9,9 @@ class EditorState;
 
 // The edit functions: every change to the grid, the map size, the header
 // bytes or the tile sheet goes through one of these, and windows only call
-// them. They draw into the canvas and leave the repaint to its views.
+// them. They draw into the canvas and leave the repaint to its views. Each
+// change is recorded as a step of the undo history (core/EditHistory.h),
+// apart from the start-up state, which begins the history afresh.
 //   MapCommands::resetToStartUp   start-up map, size, bytes and selection
 //   MapCommands::applyNewMap      New Map: blank grid at a new size
 //   MapCommands::applyResize      Resize Map: new size, grid kept

@@ -3,6 +3,7 @@
 
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
+#include "core/PaintStroke.h"
 #include "core/StatusTexts.h"
 
 #include <algorithm>
@@ -34,8 +35,7 @@ bool paintTick(EditorState &state)
     const int row = state.selectedTileY / Tiles::TileSize;
     if (column >= state.mapWidth || row >= state.mapHeight)
         return false;
-    blitBrush(state, state.selectedTileX, state.selectedTileY);
-    state.cell(column, row) = static_cast<std::uint8_t>(state.selectedTile);
+    PaintStroke::paint(state, column, row);
     return true;
 }
 

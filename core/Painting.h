@@ -28,7 +28,8 @@ Cell hover(EditorState &state, QPointF canvasPosition);
 // One painting tick: copies the brush to the paint position (selectedTileX,
 // selectedTileY) and stores selectedTile there. A position outside the map
 // paints nothing, so the grid never changes in cells the canvas does not
-// show. Returns whether a cell was painted.
+// show. Returns whether a cell was painted. A change is recorded as a step
+// of the undo history, merged into the stroke the history has open.
 bool paintTick(EditorState &state);
 
 } // namespace Painting

@@ -128,9 +128,22 @@ void Surface::fillBackground(const QRect &rect)
     markDirty(clipped);
 }
 
-QRect Surface::takeDirty()
+void Surface::drawImage(int x, int y, const QImage &picture)
 {
-    return std::exchange(m_dirty, QRect());
+    const QRect dst = QRect(QPoint(x, y), picture.size()).intersected(m_image.rect());
+    if (dst.isEmpty())
+        return;
+    const int rowBytes = dst.width() * 4;
+    const qsizetype toStride = m_image.bytesPerLine();
+    uchar *to = m_image.bits() + dst.y() * toStride + dst.x() * 4;
+    for (int row = dst.top(); row <= dst.bottom(); ++row, to += toStride)
+        std::memcpy(to, picture.constScanLine(row - y) + (dst.x() - x) * 4, rowBytes);
+    markDirty(dst);
+}
+
+QRegion Surface::takeDirty()
+{
+    return std::exchange(m_dirty, QRegion());
 }
 
 void Surface::markDirty(const QRect &rect)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QObject>
 #include <QRect>
+#include <QRegion>
 
 #include <cstdint>
 
@@ -51,8 +52,12 @@ public:
     // Fills a block with the background colour (used to mark uncovered areas).
     void fillBackground(const QRect &rect);
 
-    // The region changed since the last call; empties it.
-    QRect takeDirty();
+    // Copies a picture (of the surface's format) to (x, y), clipped like blit.
+    void drawImage(int x, int y, const QImage &picture);
+
+    // The region changed since the last call, as the blocks that changed
+    // rather than their bounding box; empties it.
+    QRegion takeDirty();
 
 Q_SIGNALS:
     // Emitted when the surface goes from clean to changed; views then ask for
@@ -65,5 +70,5 @@ private:
 
     QImage m_image;
     QColor m_background;
-    QRect m_dirty;
+    QRegion m_dirty;
 };

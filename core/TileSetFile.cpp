@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/TileSetFile.h"
 
+#include "core/EditHistory.h"
 #include "core/EditorState.h"
 #include "core/FileKinds.h"
 #include "core/MapRoutines.h"
 #include "core/StatusTexts.h"
+#include "core/WholeMapStep.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -65,9 +67,17 @@ Result read(QIODevice &device)
 
 void useTileSheet(EditorState &state, const QImage &picture, const QString &fileTitle)
 {
-    state.tileSheet.setPicture(picture);
-    redrawMap(state);
-    state.setPickerCaption(StatusTexts::pickerCaption(fileTitle));
+    // The step keeps the sheet packed, as the sheet the picture makes.
+    Surface sheet(state.tileSheet.size(), state.tileSheet.background());
+    sheet.setPicture(picture);
+    const QByteArray packed = state.history.sheets().pack(sheet.image());
+    const QString caption = StatusTexts::pickerCaption(fileTitle);
+    WholeMapStep::perform(state, StepNames::LoadTiles, {.sheet = true},
+                          [packed, caption](EditorState &s) {
+                              s.tileSheet.setPicture(SheetStore::unpack(packed));
+                              redrawMap(s);
+                              s.setPickerCaption(caption);
+                          });
 }
 
 void useBuiltInSheet(EditorState &state, const QImage &picture)

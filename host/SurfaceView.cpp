@@ -20,7 +20,7 @@ SurfaceView::SurfaceView(Surface &surface, QWidget *parent) : QWidget(parent), m
 
 void SurfaceView::refresh()
 {
-    const QRect dirty = m_surface->takeDirty();
+    const QRegion dirty = m_surface->takeDirty();
     if (!dirty.isEmpty())
         update(dirty);
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapLoading.h"
 
+#include "core/EditHistory.h"
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
+#include "core/PackedState.h"
 #include "core/StatusTexts.h"
+#include "core/WholeMapStep.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 
@@ -41,9 +44,7 @@ Geometry geometry(std::uint8_t widthByte, std::uint8_t heightByte)
     return {width, height, QSize(width * TileSize, height * TileSize)};
 }
 
-} // namespace
-
-void applyLoadedMap(EditorState &state, const Contents &contents)
+void putInUse(EditorState &state, const Contents &contents)
 {
     state.headerByte1 = contents.headerByte1;
     state.headerByte2 = contents.headerByte2;
@@ -60,14 +61,41 @@ void applyLoadedMap(EditorState &state, const Contents &contents)
                         StatusTexts::sizeText(state.mapWidth, state.mapHeight));
 }
 
+// One Load Map step: the contents put in use and, when mapText is given, the
+// map panel naming the file. The step keeps the grid packed.
+void recordLoad(EditorState &state, const Contents &contents, const QString &mapText)
+{
+    const QByteArray grid = PackedState::packGrid(contents.grid);
+    const std::array<std::uint8_t, 4> bytes{contents.headerByte1, contents.headerByte2,
+                                            contents.widthByte, contents.heightByte};
+    WholeMapStep::perform(state, StepNames::LoadMap, {.grid = true, .homesView = true},
+                          [grid, bytes, mapText](EditorState &s) {
+                              Contents loaded;
+                              loaded.headerByte1 = bytes[0];
+                              loaded.headerByte2 = bytes[1];
+                              loaded.widthByte = bytes[2];
+                              loaded.heightByte = bytes[3];
+                              PackedState::unpackGrid(grid, loaded.grid);
+                              putInUse(s, loaded);
+                              if (!mapText.isNull())
+                                  s.setStatusText(EditorState::MapPanel, mapText);
+                          });
+}
+
+} // namespace
+
+void applyLoadedMap(EditorState &state, const Contents &contents)
+{
+    recordLoad(state, contents, QString());
+}
+
 LoadResult load(EditorState &state, const QString &path)
 {
     QByteArray bytes;
     QString reason;
     if (!read(path, &bytes, &reason))
         return {false, LoadFailed.arg(QDir::toNativeSeparators(path), reason)};
-    applyLoadedMap(state, decode(bytes));
-    state.setStatusText(EditorState::MapPanel, StatusTexts::mapText(QFileInfo(path).fileName()));
+    recordLoad(state, decode(bytes), StatusTexts::mapText(QFileInfo(path).fileName()));
     return {true, QString()};
 }
 

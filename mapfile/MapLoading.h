@@ -19,12 +19,14 @@ struct LoadResult
 
 // Load Map: reads the file at path whole and only then puts it in use
 // (applyLoadedMap) and names the file in the map panel ("Map: forest.map").
-// A file that cannot be read leaves the editor as it was.
+// A file that cannot be read leaves the editor as it was. A load is one
+// "Load Map" step of the undo history.
 LoadResult load(EditorState &state, const QString &path);
 
 // Puts a read map in use: the four bytes and the whole grid, the working size
 // and the canvas, a full redraw from the tile sheet and the size status
 // panel. Leaves the selection, the brush and the other panels alone.
+// Recorded as a "Load Map" step of the undo history.
 //
 // A width byte of 255 means the full 256 x 128 grid, while the canvas is
 // 4096 pixels wide and as tall as the height byte says plus one row

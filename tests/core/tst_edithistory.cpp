@@ -1,0 +1,359 @@
+// SPDX-License-Identifier: MIT
+#include "core/EditorState.h"
+#include "core/MapCommands.h"
+#include "core/MapRoutines.h"
+#include "core/Painting.h"
+#include "core/TilePicking.h"
+#include "core/TileSetFile.h"
+#include "mapfile/MapFileFormat.h"
+#include "mapfile/MapLoading.h"
+#include "tests/support/NumberedSheet.h"
+#include "tests/support/TestFiles.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+using Edit = std::function<void(EditorState &)>;
+
+// Everything a step may change, byte for byte and pixel for pixel.
+struct Snapshot
+{
+    decltype(EditorState::tileMap) grid;
+    int mapWidth, mapHeight;
+    int headerByte1, headerByte2, mapWidthByte, mapHeightByte;
+    QImage canvas, sheet;
+    QString pickerCaption, mapPanel, sizePanel;
+
+    explicit Snapshot(const EditorState &state)
+        : grid(state.tileMap), mapWidth(state.mapWidth), mapHeight(state.mapHeight),
+          headerByte1(state.headerByte1), headerByte2(state.headerByte2),
+          mapWidthByte(state.mapWidthByte), mapHeightByte(state.mapHeightByte),
+          canvas(state.mapCanvas.image().copy()), sheet(state.tileSheet.image().copy()),
+          pickerCaption(state.pickerCaption()), mapPanel(state.statusText(EditorState::MapPanel)),
+          sizePanel(state.statusText(EditorState::SizePanel))
+    {
+    }
+};
+
+// Compares field by field so a failure names what differs.
+void compareSnapshots(const Snapshot &actual, const Snapshot &expected)
+{
+    QVERIFY(actual.grid == expected.grid);
+    QCOMPARE(actual.mapWidth, expected.mapWidth);
+    QCOMPARE(actual.mapHeight, expected.mapHeight);
+    QCOMPARE(actual.headerByte1, expected.headerByte1);
+    QCOMPARE(actual.headerByte2, expected.headerByte2);
+    QCOMPARE(actual.mapWidthByte, expected.mapWidthByte);
+    QCOMPARE(actual.mapHeightByte, expected.mapHeightByte);
+    QCOMPARE(actual.canvas.size(), expected.canvas.size());
+    QVERIFY(actual.canvas == expected.canvas);
+    QVERIFY(actual.sheet == expected.sheet);
+    QCOMPARE(actual.pickerCaption, expected.pickerCaption);
+    QCOMPARE(actual.mapPanel, expected.mapPanel);
+    QCOMPARE(actual.sizePanel, expected.sizePanel);
+}
+
+// A second sheet whose every tile differs from the numbered one's.
+QImage otherSheet()
+{
+    QImage sheet = NumberedSheet::sheet();
+    sheet.invertPixels();
+    return sheet;
+}
+
+void stroke(EditorState &state, const QList<QPoint> &cells)
+{
+    state.history.beginStroke();
+    for (const QPoint cell : cells) {
+        Painting::hover(state, QPointF(cell.x() * 16 + 3, cell.y() * 16 + 5));
+        Painting::paintTick(state);
+    }
+    state.history.endStroke();
+}
+
+void pick(EditorState &state, int tile)
+{
+    TilePicking::pickTile(state, {tile % Tiles::SheetColumns, tile / Tiles::SheetColumns});
+}
+
+MapFile::Contents contents(std::uint8_t widthByte, std::uint8_t heightByte, int seed)
+{
+    MapFile::Contents map;
+    map.headerByte1 = 0x12;
+    map.headerByte2 = 0x34;
+    map.widthByte = widthByte;
+    map.heightByte = heightByte;
+    for (int i = 0; i < Tiles::GridCells; ++i)
+        map.grid[i] = static_cast<std::uint8_t>((i / 7 + seed) % 11 * 23);
+    return map;
+}
+
+// A 40 x 25 map on the numbered sheet whose canvas holds pictures a redraw
+// would not give: cells painted with a brush taken from the sheet before the
+// current one.
+void variedState(EditorState &state)
+{
+    TileSetFile::useBuiltInSheet(state, NumberedSheet::sheet());
+    MapCommands::resetToStartUp(state);
+    MapCommands::applyResize(state, {40, 25});
+    pick(state, 70);
+    stroke(state, {{1, 1}, {2, 1}, {3, 2}, {39, 24}});
+    TileSetFile::useTileSheet(state, otherSheet(), QStringLiteral("other.bmp"));
+    stroke(state, {{5, 5}, {6, 5}, {2, 1}});
+    pick(state, 9);
+    stroke(state, {{7, 7}});
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class TestEditHistory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void stepUndoesAndRedoes_data();
+    void stepUndoesAndRedoes();
+    void strokeUndoRepaintsOnlyItsCells();
+    void strokeThatChangesNothingIsNoStep();
+    void undoDuringStrokeEndsIt();
+    void historyKeepsTheLatestThousandSteps();
+    void randomEditsUndoAndRedoWhole();
+};
+
+void TestEditHistory::stepUndoesAndRedoes_data()
+{
+    QTest::addColumn<Edit>("prepare");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("homesView");
+
+    const Edit nothing = [](EditorState &) {};
+    const Edit staleBrush = [](EditorState &state) {
+        TileSetFile::useTileSheet(state, NumberedSheet::sheet(), QStringLiteral("again.bmp"));
+    };
+    const QString paint = QStringLiteral("Paint");
+
+    QTest::newRow("paint stroke, a cell twice") << nothing << Edit([](EditorState &s) {
+        stroke(s, {{8, 8}, {9, 8}, {8, 8}, {1, 1}});
+    }) << paint << false;
+    QTest::newRow("paint stroke over stale cells") << nothing << Edit([](EditorState &s) {
+        stroke(s, {{5, 5}, {6, 5}, {2, 1}, {3, 2}});
+    }) << paint << false;
+    QTest::newRow("paint stroke with a stale brush") << staleBrush << Edit([](EditorState &s) {
+        stroke(s, {{7, 7}, {10, 3}, {5, 5}});
+    }) << paint << false;
+    QTest::newRow("paint stroke, same tile, stale picture")
+        << Edit([](EditorState &s) { pick(s, 70); }) << Edit([](EditorState &s) {
+               stroke(s, {{5, 5}, {2, 1}});
+           })
+        << paint << false;
+    QTest::newRow("fill map") << nothing << Edit(MapCommands::fillMap) << QStringLiteral("Fill Map")
+                              << false;
+    QTest::newRow("fill map with a stale brush")
+        << staleBrush << Edit(MapCommands::fillMap) << QStringLiteral("Fill Map") << false;
+    QTest::newRow("clear map") << nothing << Edit(MapCommands::clearMap)
+                               << QStringLiteral("Clear Map") << false;
+    QTest::newRow("clear map of a full-width file")
+        << Edit([](EditorState &s) { MapFile::applyLoadedMap(s, contents(255, 40, 3)); })
+        << Edit(MapCommands::clearMap) << QStringLiteral("Clear Map") << false;
+    QTest::newRow("new map") << nothing << Edit([](EditorState &s) {
+        MapCommands::applyNewMap(s, {12, 100});
+    }) << QStringLiteral("New Map")
+                             << true;
+    QTest::newRow("resize smaller") << nothing << Edit([](EditorState &s) {
+        MapCommands::applyResize(s, {4, 3});
+    }) << QStringLiteral("Resize Map")
+                                    << true;
+    QTest::newRow("resize larger") << nothing << Edit([](EditorState &s) {
+        MapCommands::applyResize(s, {255, 127});
+    }) << QStringLiteral("Resize Map")
+                                   << true;
+    QTest::newRow("load map") << nothing << Edit([](EditorState &s) {
+        MapFile::applyLoadedMap(s, contents(30, 9, 1));
+    }) << QStringLiteral("Load Map")
+                              << true;
+    QTest::newRow("load map of width byte 255")
+        << nothing << Edit([](EditorState &s) { MapFile::applyLoadedMap(s, contents(255, 60, 2)); })
+        << QStringLiteral("Load Map") << true;
+    QTest::newRow("load map from a file, naming it") << nothing << Edit([](EditorState &s) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("castle.map"));
+        QByteArray bytes(MapFile::FileSize, char(5));
+        bytes[MapFile::WidthByteOffset] = 20;
+        bytes[MapFile::HeightByteOffset] = 10;
+        TestFiles::write(path, bytes);
+        QVERIFY(MapFile::load(s, path).loaded);
+    }) << QStringLiteral("Load Map") << true;
+    QTest::newRow("load tiles") << nothing << Edit([](EditorState &s) {
+        TileSetFile::useTileSheet(s, NumberedSheet::sheet(), QStringLiteral("n.bmp"));
+    }) << QStringLiteral("Load Tiles")
+                                << false;
+    QTest::newRow("load tiles of a small picture") << nothing << Edit([](EditorState &s) {
+        TileSetFile::useTileSheet(s, NumberedSheet::sheet().copy(0, 0, 256, 64),
+                                  QStringLiteral("small.bmp"));
+    }) << QStringLiteral("Load Tiles") << false;
+}
+
+void TestEditHistory::stepUndoesAndRedoes()
+{
+    QFETCH(Edit, prepare);
+    QFETCH(Edit, edit);
+    QFETCH(QString, name);
+    QFETCH(bool, homesView);
+    EditorState state;
+    variedState(state);
+    prepare(state);
+    QSignalSpy viewHomed(&state.history, &EditHistory::viewHomeRequested);
+    const int steps = state.history.stack().count();
+    const Snapshot before(state);
+
+    edit(state);
+    QCOMPARE(state.history.stack().count(), steps + 1);
+    QCOMPARE(state.history.stack().undoText(), name);
+    const Snapshot after(state);
+    QVERIFY(!(after.canvas == before.canvas && after.grid == before.grid &&
+              after.sheet == before.sheet && after.sizePanel == before.sizePanel &&
+              after.mapPanel == before.mapPanel));
+
+    state.history.undo();
+    compareSnapshots(Snapshot(state), before);
+    state.history.redo();
+    compareSnapshots(Snapshot(state), after);
+    QCOMPARE(viewHomed.count(), homesView ? 2 : 0);
+}
+
+void TestEditHistory::strokeUndoRepaintsOnlyItsCells()
+{
+    EditorState state;
+    variedState(state);
+    pick(state, 33);
+    stroke(state, {{0, 0}, {30, 20}});
+    state.mapCanvas.takeDirty();
+
+    const QRegion cells = QRegion(0, 0, 16, 16) + QRegion(480, 320, 16, 16);
+    state.history.undo();
+    QCOMPARE(state.mapCanvas.takeDirty(), cells);
+    state.history.redo();
+    QCOMPARE(state.mapCanvas.takeDirty(), cells);
+}
+
+void TestEditHistory::strokeThatChangesNothingIsNoStep()
+{
+    EditorState state;
+    variedState(state);
+    pick(state, 9);
+    const int steps = state.history.stack().count();
+    stroke(state, {{7, 7}, {7, 7}});
+    // Beyond the map: the canvas does not show those cells and nothing is painted.
+    stroke(state, {{200, 100}});
+    QCOMPARE(state.history.stack().count(), steps);
+}
+
+void TestEditHistory::undoDuringStrokeEndsIt()
+{
+    EditorState state;
+    variedState(state);
+    pick(state, 40);
+    const Snapshot before(state);
+    const int steps = state.history.stack().count();
+    QSignalSpy interrupted(&state.history, &EditHistory::strokeInterrupted);
+
+    state.history.beginStroke();
+    for (const QPoint cell : {QPoint(11, 11), QPoint(12, 11)}) {
+        Painting::hover(state, QPointF(cell.x() * 16, cell.y() * 16));
+        Painting::paintTick(state);
+    }
+    QCOMPARE(state.history.stack().count(), steps + 1);
+    state.history.undo();
+
+    QCOMPARE(interrupted.count(), 1);
+    compareSnapshots(Snapshot(state), before);
+    // A tick after the undo no longer belongs to the ended stroke.
+    Painting::paintTick(state);
+    state.history.undo();
+    compareSnapshots(Snapshot(state), before);
+    QCOMPARE(state.history.stack().count(), steps + 1);
+}
+
+void TestEditHistory::historyKeepsTheLatestThousandSteps()
+{
+    EditorState state;
+    variedState(state);
+    for (int i = 0; i < EditHistory::StepLimit + 5; ++i) {
+        pick(state, i % 2 ? 3 : 4);
+        stroke(state, {{0, 0}});
+    }
+    QCOMPARE(state.history.stack().count(), EditHistory::StepLimit);
+    QCOMPARE(state.history.stack().undoLimit(), 1000);
+}
+
+void TestEditHistory::randomEditsUndoAndRedoWhole()
+{
+    const QByteArray fixedSeed = qgetenv("TESSELWICK_UNDO_SEED");
+    const quint32 seed =
+        fixedSeed.isEmpty() ? QRandomGenerator::global()->generate() : fixedSeed.toUInt();
+    qInfo("seed %u (TESSELWICK_UNDO_SEED=%u repeats this run)", seed, seed);
+    QRandomGenerator random(seed);
+
+    const QList<QImage> sheets = {NumberedSheet::sheet(), otherSheet(),
+                                  NumberedSheet::sheet().copy(0, 0, 300, 70)};
+    EditorState state;
+    variedState(state);
+    state.history.clear();
+    const Snapshot start(state);
+
+    const auto randomCell = [&] {
+        // Mostly inside the map, sometimes beyond it.
+        const int columns = std::min<int>(state.mapWidth + 2, Tiles::GridColumns);
+        const int rows = std::min<int>(state.mapHeight + 2, Tiles::GridRows);
+        return QPoint(random.bounded(columns), random.bounded(rows));
+    };
+    while (state.history.stack().count() < EditHistory::StepLimit) {
+        const int kind = random.bounded(20);
+        if (kind < 9) {
+            QList<QPoint> cells;
+            for (int i = random.bounded(1, 12); i > 0; --i)
+                cells.append(randomCell());
+            stroke(state, cells);
+        } else if (kind < 12) {
+            pick(state, random.bounded(Tiles::TileCount));
+        } else if (kind == 12 || kind == 13) {
+            MapCommands::fillMap(state);
+        } else if (kind == 14) {
+            MapCommands::clearMap(state);
+        } else if (kind == 15) {
+            MapCommands::applyNewMap(state, {random.bounded(1, 256), random.bounded(1, 128)});
+        } else if (kind == 16) {
+            MapCommands::applyResize(state, {random.bounded(1, 256), random.bounded(1, 128)});
+        } else if (kind == 17) {
+            const auto widthByte =
+                static_cast<std::uint8_t>(random.bounded(4) == 0 ? 255 : random.bounded(256));
+            MapFile::applyLoadedMap(state, contents(widthByte,
+                                                    static_cast<std::uint8_t>(random.bounded(256)),
+                                                    random.bounded(100)));
+        } else {
+            const int sheet = random.bounded(int(sheets.size()));
+            TileSetFile::useTileSheet(state, sheets.at(sheet),
+                                      QStringLiteral("sheet%1.bmp").arg(sheet));
+        }
+    }
+    const Snapshot end(state);
+
+    while (state.history.stack().canUndo())
+        state.history.undo();
+    compareSnapshots(Snapshot(state), start);
+    while (state.history.stack().canRedo())
+        state.history.redo();
+    compareSnapshots(Snapshot(state), end);
+}
+
+QTEST_GUILESS_MAIN(TestEditHistory)
+#include "tst_edithistory.moc"
