@@ -368,8 +368,7 @@ void TestMapMenuCommands::clearMap()
 
     const auto &asked = m_editor->host.messageBox.asked;
     QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().prompt,
-             QStringLiteral("Are you sure you want to clear the map? (There is no Undo) "));
+    QCOMPARE(asked.first().prompt, QStringLiteral("Are you sure you want to clear the map?"));
     QCOMPARE(asked.first().title, QStringLiteral("WARNING!!"));
     QCOMPARE(asked.first().buttons, MessageBox::Buttons::YesNo);
     if (answer == MessageBox::Answer::No) {

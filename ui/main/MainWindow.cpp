@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
 
 namespace Layout = MainWindowLayout;
@@ -255,6 +256,8 @@ void MainWindow::buildMenus()
     separator(file, "fileExitSeparator");
     item(file, "exitAction", Texts::Exit, Texts::ExitKeys, &MainWindow::onExitChosen);
 
+    buildEditMenu();
+
     QMenu *tools = menu("toolsMenu", Texts::ToolsMenu);
     item(tools, "loadTilesAction", Texts::LoadTiles, Texts::LoadTilesKeys,
          &MainWindow::onLoadTilesChosen);
@@ -274,6 +277,28 @@ void MainWindow::buildMenus()
     item(about, "webSiteAction", Texts::VisitPrefix + QLatin1String(AppInfo::WebSiteName),
          QString(), &MainWindow::onWebSiteChosen);
     item(about, "creditsAction", Texts::Credits, QString(), &MainWindow::onCreditsChosen);
+}
+
+void MainWindow::buildEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(Texts::EditMenu);
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->menuAction()->setObjectName(QStringLiteral("editMenu"));
+
+    // The history keeps the captions ("Undo Fill Map") and enabled states.
+    QUndoStack &steps = m_state.history.stack();
+    QAction *undo = steps.createUndoAction(edit, Texts::Undo);
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence(Texts::UndoKeys));
+    QAction *redo = steps.createRedoAction(edit, Texts::Redo);
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts({QKeySequence(Texts::RedoKeys), QKeySequence(Texts::RedoOtherKeys)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    // Undo or redo while a button is held ends the stroke first.
+    connect(&m_state.history, &EditHistory::strokeInterrupted, this, &MainWindow::onCanvasReleased);
+    connect(&m_state.history, &EditHistory::viewHomeRequested, this, &MainWindow::scrollHome);
 }
 
 void MainWindow::startUp()
@@ -318,6 +343,7 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::onCanvasPressed()
 {
+    m_state.history.beginStroke();
     m_mouseHeld = true;
     m_paintTimer->start();
 }
@@ -333,6 +359,7 @@ void MainWindow::onCanvasMoved(Qt::MouseButtons buttons, QPointF position)
 
 void MainWindow::onCanvasReleased()
 {
+    m_state.history.endStroke();
     m_mouseHeld = false;
     m_paintTimer->stop();
 }

@@ -46,6 +46,7 @@ private:
     void buildScrollControls();
     void buildStatusBar();
     void buildMenus();
+    void buildEditMenu();
     void startUp();
     void placePickerBelow(const QRect &available);
 

@@ -24,6 +24,14 @@ inline const QString SaveMapKeys = QStringLiteral("Ctrl+S");
 inline const QString Exit = QStringLiteral("Exit");
 inline const QString ExitKeys = QStringLiteral("Ctrl+Q");
 
+// The Edit menu's items name the step they act on: "Undo Fill Map".
+inline const QString EditMenu = QStringLiteral("&Edit");
+inline const QString Undo = QStringLiteral("&Undo");
+inline const QString UndoKeys = QStringLiteral("Ctrl+Z");
+inline const QString Redo = QStringLiteral("&Redo");
+inline const QString RedoKeys = QStringLiteral("Ctrl+Y");
+inline const QString RedoOtherKeys = QStringLiteral("Ctrl+Shift+Z");
+
 inline const QString ToolsMenu = QStringLiteral("&Tools");
 inline const QString LoadTiles = QStringLiteral("Load Tiles");
 inline const QString LoadTilesKeys = QStringLiteral("Ctrl+L");
@@ -52,8 +60,7 @@ inline const QString HomeCaption = QStringLiteral("H");
 inline const QString HomeTip = QStringLiteral("Home");
 
 // The Clear Map question.
-inline const QString ClearMapPrompt =
-    QStringLiteral("Are you sure you want to clear the map? (There is no Undo) ");
+inline const QString ClearMapPrompt = QStringLiteral("Are you sure you want to clear the map?");
 inline const QString ClearMapTitle = QStringLiteral("WARNING!!");
 
 inline const QString MapPanelTip = QStringLiteral("Your current loaded map.");
