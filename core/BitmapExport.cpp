@@ -8,14 +8,20 @@
 
 namespace {
 
-// Qt's bitmap writer stores opaque 32-bit pictures as 24-bit rows, so the
-// picture goes to it as it is, without a converted copy.
+// Qt's bitmap and PNG writers store opaque 32-bit pictures as 24-bit pixels,
+// so the picture goes to them as it is, without a converted copy.
 constexpr QImage::Format BitmapSourceFormat = QImage::Format_RGB32;
 constexpr char BitmapFormat[] = "bmp";
 
 } // namespace
 
 QString writeBitmapFile(const QImage &picture, const QString &fileName)
+{
+    return writeImageFile(picture, fileName, BitmapFormat);
+}
+
+QString writeImageFile(const QImage &picture, const QString &fileName, const QByteArray &format,
+                       int quality)
 {
     // The commit renames the new file over the target, which would put a
     // plain file in the place of a pipe or a device.
@@ -24,7 +30,8 @@ QString writeBitmapFile(const QImage &picture, const QString &fileName)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    QImageWriter writer(&file, BitmapFormat);
+    QImageWriter writer(&file, format);
+    writer.setQuality(quality);
     const bool written = writer.write(picture.format() == BitmapSourceFormat
                                           ? picture
                                           : picture.convertToFormat(BitmapSourceFormat));

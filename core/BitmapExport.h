@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -9,3 +10,9 @@
 // put in its place only when complete, so a failed write leaves an existing
 // file as it was. Returns "" on success, otherwise the reason.
 QString writeBitmapFile(const QImage &picture, const QString &fileName);
+
+// The same for any format Qt writes ("bmp", "png"). quality is passed to the
+// writer as it is (for PNG it sets the compression: 0 is the strongest, 100
+// the fastest); -1 keeps the format's default.
+QString writeImageFile(const QImage &picture, const QString &fileName, const QByteArray &format,
+                       int quality = -1);

@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
+#include "core/MapPicture.h"
 #include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
@@ -458,7 +459,7 @@ void MainWindow::mnuFull_Click()
 
 void MainWindow::mnuImage_Click()
 {
-    ImageExport::createImage(m_host, [this] { return m_state.picMap.image(); });
+    ImageExport::createImage(m_host, [this] { return MapPicture::picture(m_state); });
 }
 
 void MainWindow::mnuHelp_Click()
