@@ -5,6 +5,7 @@
 #include "cli/CsvFormat.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
+#include "cli/PngFile.h"
 #include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
 #include "cli/TmxFormat.h"
@@ -29,10 +30,6 @@ const QString TmxName = QStringLiteral("tmx");
 const QString AsmName = QStringLiteral("asm");
 // The tile sheet of an exported TMX file: beside it, named after it.
 const QString SheetSuffix = QStringLiteral(".tiles.png");
-// Qt's PNG writer takes zlib's compression level 1 from this quality: it
-// writes several times faster than the default level for files about a
-// fifth larger.
-constexpr int PngQuality = 85;
 
 Report failure(const QString &message)
 {
@@ -117,12 +114,12 @@ Report render(const Shared &shared, const QString &input, const QString &output)
     QString error;
     if (!map.load(input, shared.sheet, &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
-    const QImage picture = MapPicture::picture(map.state(), shared.request.zoom);
-    if (picture.isNull())
-        return failure(QStringLiteral("%1: not enough memory for the picture").arg(input));
-    const bool png = shared.request.format == PngFormat;
-    const QString reason =
-        writeImageFile(picture, output, shared.request.format.toLatin1(), png ? PngQuality : -1);
+    const float zoom = shared.request.zoom;
+    const QSize size = MapPicture::scaledSize(map.canvasSize(), zoom);
+    const PictureBand bands = MapPicture::bands(map.state(), zoom);
+    const QString reason = shared.request.format == PngFormat
+                               ? PngFile::write(size, bands, output)
+                               : writeBitmapFile(size, bands, output);
     if (!reason.isEmpty())
         return cannotWrite(output, reason);
     return {};
@@ -149,8 +146,8 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     const QString sheetName = target.completeBaseName() + SheetSuffix;
     const QString sheetPath = target.dir().filePath(sheetName);
     const bool sheetExisted = QFileInfo::exists(sheetPath);
-    const QString reason =
-        writeImageFile(map.state().picTileSet.image(), sheetPath, PngFormat.toLatin1());
+    const QImage &sheet = map.state().picTileSet.image();
+    const QString reason = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
     if (!reason.isEmpty())
         return cannotWrite(sheetPath, reason);
     Report report = writeFile(output, TmxFormat::write(map.cells(), mapName(input), sheetName));

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
+#include "core/PictureBand.h"
+
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Writes a picture as an uncompressed 24-bit Windows bitmap file under the
@@ -11,8 +13,5 @@
 // file as it was. Returns "" on success, otherwise the reason.
 QString writeBitmapFile(const QImage &picture, const QString &fileName);
 
-// The same for any format Qt writes ("bmp", "png"). quality is passed to the
-// writer as it is (for PNG it sets the compression: 0 is the strongest, 100
-// the fastest); -1 keeps the format's default.
-QString writeImageFile(const QImage &picture, const QString &fileName, const QByteArray &format,
-                       int quality = -1);
+// The same for a picture of the given size made band by band.
+QString writeBitmapFile(QSize size, const PictureBand &band, const QString &fileName);

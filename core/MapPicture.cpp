@@ -28,4 +28,14 @@ QImage picture(const EditorState &state, float percent)
     return scaled(state, percent).whole();
 }
 
+PictureBand bands(const EditorState &state, float percent)
+{
+    const QImage &canvas = state.picMap.image();
+    if (scaledSize(canvas.size(), percent) == canvas.size())
+        return bandsOf(canvas);
+    return [picture = scaled(state, percent)](int first, int count) {
+        return picture.render(QRect(0, first, picture.size().width(), count));
+    };
+}
+
 } // namespace MapPicture

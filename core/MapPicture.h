@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/PictureBand.h"
 #include "core/ScaledPicture.h"
 
 #include <QImage>
@@ -28,5 +29,9 @@ ScaledPicture scaled(const EditorState &state, float percent);
 // image, shared rather than copied. A null image when there is not enough
 // memory for it.
 QImage picture(const EditorState &state, float percent = FullSize);
+
+// The same picture band by band, so that a writer never needs it whole. The
+// state's canvas must outlive the bands.
+PictureBand bands(const EditorState &state, float percent = FullSize);
 
 } // namespace MapPicture

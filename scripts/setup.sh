@@ -7,8 +7,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev time
-    # tesselwick-cli unpacks compressed TMX layers with the system zlib.
-    zlib1g-dev
+    # tesselwick-cli unpacks compressed TMX layers with the system zlib and
+    # writes PNG files with libspng.
+    zlib1g-dev libspng-dev
     fonts-dejavu-core fonts-liberation
     # The end-to-end checks drive the real editor on a private X server.
     xvfb xdotool x11-utils imagemagick

@@ -263,6 +263,9 @@ void TestCliTool::badInput_data()
     QTest::newRow("an output folder that does not exist")
         << render << "good.map" << good << "no-such-folder/out.bmp"
         << "no-such-folder/out.bmp";
+    QTest::newRow("a PNG into a folder that does not exist")
+        << render << "good.map" << good << "no-such-folder/out.png"
+        << "no-such-folder/out.png";
     QTest::newRow("several maps into a folder that does not exist")
         << QStringList{QStringLiteral("render"), QStringLiteral("IN"), QStringLiteral("IN"),
                        QStringLiteral("-o"), QStringLiteral("OUT")}
@@ -527,6 +530,9 @@ void TestCliTool::renderSizes()
         QCOMPARE(reader.format(), format.toLatin1());
         QCOMPARE(reader.size(), size);
     }
+    // Both formats hold the same pixels.
+    QCOMPARE(CliSupport::picture(path(QStringLiteral("m.png"))),
+             CliSupport::picture(path(QStringLiteral("m.bmp"))));
 }
 
 void TestCliTool::exportToStandardOutput()
