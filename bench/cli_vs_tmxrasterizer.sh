@@ -76,20 +76,24 @@ for case in "bmp 100" "png 100" "bmp 200"; do
 done
 echo "(median of $runs runs; peak memory is the largest of the runs)"
 
-# 64 maps, all cores against one, same run.
+# 64 maps, all cores against one, same run, as BMP (mostly memory traffic)
+# and as PNG (mostly compression).
 mkdir -p "$work/many" "$work/pictures"
 for ((i = 0; i < 64; i++)); do
     cp "$work/full.map" "$work/many/map$i.map"
 done
 cores=$(nproc)
-for jobs in 1 "$cores"; do
-    rm -f "$work/pictures"/*
+for format in bmp png; do
     for ((i = 0; i < 3; i++)); do
-        run_once "many-$jobs" "$cli" render "$work/many"/*.map -o "$work/pictures" -j "$jobs"
+        for jobs in 1 "$cores"; do
+            rm -f "$work/pictures"/*
+            run_once "many-$format-$jobs" "$cli" render "$work/many"/*.map -o "$work/pictures" \
+                --format "$format" -j "$jobs"
+        done
     done
+    one=$(median "$work/many-$format-1" 1)
+    all=$(median "$work/many-$format-$cores" 1)
+    awk -v one="$one" -v all="$all" -v cores="$cores" -v format="$format" 'BEGIN {
+        printf "64 maps, %s 100 %%: one core %.0f ms, %d cores %.0f ms, speed-up %.2fx\n",
+            toupper(format), one / 1000, cores, all / 1000, one / all }'
 done
-one=$(median "$work/many-1" 1)
-all=$(median "$work/many-$cores" 1)
-awk -v one="$one" -v all="$all" -v cores="$cores" 'BEGIN {
-    printf "64 maps, BMP 100 %%: one core %.0f ms, %d cores %.0f ms, speed-up %.2fx\n",
-        one / 1000, cores, all / 1000, one / all }'

@@ -14,7 +14,6 @@ namespace CommandLine {
 
 namespace {
 
-const QString ProgramName = QStringLiteral("tesselwick-cli");
 const QString Usage = QStringLiteral("Usage: tesselwick-cli [options] command files...");
 
 const QString Description =
@@ -50,10 +49,9 @@ const QString RenderCommand = QStringLiteral("render");
 const QString ExportCommand = QStringLiteral("export");
 const QString ImportCommand = QStringLiteral("import");
 
-const QStringList PictureFormats = {QStringLiteral("bmp"), QStringLiteral("png")};
-const QStringList ExportFormats = {QStringLiteral("csv"), QStringLiteral("tmx"),
-                                   QStringLiteral("asm"), QStringLiteral("c")};
-const QStringList ImportFormats = {QStringLiteral("csv"), QStringLiteral("tmx")};
+const QStringList PictureFormats = {Formats::Bmp, Formats::Png};
+const QStringList ExportFormats = {Formats::Csv, Formats::Tmx, Formats::Asm, Formats::C};
+const QStringList ImportFormats = {Formats::Csv, Formats::Tmx};
 const QString MapSuffix = QStringLiteral("map");
 
 struct Options
@@ -251,7 +249,7 @@ Parsed parse(const QStringList &arguments)
         if (!ExportFormats.contains(givenFormat))
             return usageError(QStringLiteral("export needs --format csv, tmx, asm or c"));
         request.format = givenFormat;
-        if (toStandardOutput && (several || request.format == QStringLiteral("tmx")))
+        if (toStandardOutput && (several || request.format == Formats::Tmx))
             return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
     } else if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat)) {
         return usageError(QStringLiteral("import reads --format csv or tmx"));

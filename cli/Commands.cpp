@@ -15,6 +15,7 @@
 #include "mapfile/MapFileIO.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <bitset>
@@ -23,11 +24,6 @@ namespace Commands {
 
 namespace {
 
-const QString ProgramPrefix = QStringLiteral("tesselwick-cli: ");
-const QString PngFormat = QStringLiteral("png");
-const QString CsvName = QStringLiteral("csv");
-const QString TmxName = QStringLiteral("tmx");
-const QString AsmName = QStringLiteral("asm");
 // The tile sheet of an exported TMX file: beside it, named after it.
 const QString SheetSuffix = QStringLiteral(".tiles.png");
 
@@ -35,7 +31,7 @@ Report failure(const QString &message)
 {
     Report report;
     report.ok = false;
-    report.err = (ProgramPrefix + message + QLatin1Char('\n')).toUtf8();
+    report.err = (ProgramName + QStringLiteral(": ") + message + QLatin1Char('\n')).toUtf8();
     return report;
 }
 
@@ -117,7 +113,7 @@ Report render(const Shared &shared, const QString &input, const QString &output)
     const float zoom = shared.request.zoom;
     const QSize size = MapPicture::scaledSize(map.canvasSize(), zoom);
     const PictureBand bands = MapPicture::bands(map.state(), zoom);
-    const QString reason = shared.request.format == PngFormat
+    const QString reason = shared.request.format == Formats::Png
                                ? PngFile::write(size, bands, output)
                                : writeBitmapFile(size, bands, output);
     if (!reason.isEmpty())
@@ -163,12 +159,12 @@ Report exportMap(const Shared &shared, const QString &input, const QString &outp
     if (!map.load(input, shared.sheet, &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
     const QString &format = shared.request.format;
-    if (format == TmxName)
+    if (format == Formats::Tmx)
         return writeTmx(map, input, output);
     const MapCells cells = map.cells();
-    if (format == CsvName)
+    if (format == Formats::Csv)
         return writeFile(output, CsvFormat::write(cells));
-    if (format == AsmName)
+    if (format == Formats::Asm)
         return writeFile(output, SourceFormats::writeAssembler(cells, mapName(input)));
     return writeFile(output, SourceFormats::writeC(cells, mapName(input)));
 }
@@ -183,8 +179,8 @@ Report importMap(const Shared &shared, const QString &input, const QString &outp
                                                            : shared.request.format;
     MapCells cells;
     Problem problem;
-    const bool ok = format == TmxName ? TmxFormat::read(text, &cells, &problem)
-                                      : CsvFormat::read(text, &cells, &problem);
+    const bool ok = format == Formats::Tmx ? TmxFormat::read(text, &cells, &problem)
+                                           : CsvFormat::read(text, &cells, &problem);
     if (!ok)
         return failure(problem.describe(input));
     return writeFile(output, LoadedMap::fileFor(cells));

@@ -4,6 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+// The names of the formats on the command line, which are also the
+// extensions of the files written in them.
+namespace Formats {
+inline const QString Bmp = QStringLiteral("bmp");
+inline const QString Png = QStringLiteral("png");
+inline const QString Csv = QStringLiteral("csv");
+inline const QString Tmx = QStringLiteral("tmx");
+inline const QString Asm = QStringLiteral("asm");
+inline const QString C = QStringLiteral("c");
+} // namespace Formats
+
+// The program's name, which starts each of its messages.
+inline const QString ProgramName = QStringLiteral("tesselwick-cli");
+
 // One run of the program, as the command line asks for it.
 struct Request
 {
