@@ -4,6 +4,7 @@
 // and wrong usage, and several maps at once.
 #include "cli/TileSheet.h"
 #include "tests/cli/CliSupport.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -44,6 +45,8 @@ private Q_SLOTS:
 
     void badInput_data();
     void badInput();
+    void fullDiskKeepsEarlierFiles_data();
+    void fullDiskKeepsEarlierFiles();
     void wrongUsage_data();
     void wrongUsage();
     void helpAndVersion();
@@ -328,6 +331,51 @@ void TestCliTool::badInput()
     else
         QVERIFY(!QFileInfo::exists(outputPath));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void TestCliTool::fullDiskKeepsEarlierFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("output");
+    const QString map = QStringLiteral("full.map");
+    QTest::newRow("render bmp") << QStringList{QStringLiteral("render"), map, QStringLiteral("-o"),
+                                               QStringLiteral("out.bmp")}
+                                << "out.bmp";
+    QTest::newRow("render png") << QStringList{QStringLiteral("render"), map, QStringLiteral("-o"),
+                                               QStringLiteral("out.png")}
+                                << "out.png";
+    QTest::newRow("export csv") << QStringList{QStringLiteral("export"), map,
+                                               QStringLiteral("-f"),     QStringLiteral("csv"),
+                                               QStringLiteral("-o"),     QStringLiteral("out.csv")}
+                                << "out.csv";
+    QTest::newRow("export tmx") << QStringList{QStringLiteral("export"), map,
+                                               QStringLiteral("-f"),     QStringLiteral("tmx"),
+                                               QStringLiteral("-o"),     QStringLiteral("out.tmx")}
+                                << "out.tmx";
+    QTest::newRow("import csv") << QStringList{QStringLiteral("import"), QStringLiteral("full.csv"),
+                                               QStringLiteral("-o"), QStringLiteral("out.map")}
+                                << "out.map";
+}
+
+void TestCliTool::fullDiskKeepsEarlierFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    writeMap(QStringLiteral("full.map"), CliSupport::plainMap(256, 128, 8));
+    TestFiles::write(path(QStringLiteral("full.csv")), QByteArray("0,1,2,3\n").repeated(100));
+    TestFiles::write(path(output), Untouched);
+    const QStringList before = QDir(m_dir->path()).entryList(QDir::Files);
+
+    CliSupport::Run run;
+    {
+        // The program inherits the limit: its files end short as on a full disk.
+        const FileFaults::FileSizeLimit fullDisk(4096);
+        run = cli(arguments, m_dir->path());
+    }
+    QCOMPARE(run.exitCode, BadInput);
+    QVERIFY2(run.err.contains(": cannot write: "), run.err.constData());
+    QCOMPARE(TestFiles::readAll(path(output)), Untouched);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), before);
 }
 
 void TestCliTool::wrongUsage_data()
