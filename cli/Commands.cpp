@@ -142,7 +142,7 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     const QString sheetName = target.completeBaseName() + SheetSuffix;
     const QString sheetPath = target.dir().filePath(sheetName);
     const bool sheetExisted = QFileInfo::exists(sheetPath);
-    const QImage &sheet = map.state().picTileSet.image();
+    const QImage &sheet = map.state().tileSheet.image();
     const QString reason = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
     if (!reason.isEmpty())
         return cannotWrite(sheetPath, reason);

@@ -16,13 +16,13 @@ QSize scaledSize(QSize canvas, float percent)
 
 ScaledPicture scaled(const EditorState &state, float percent)
 {
-    const QImage &canvas = state.picMap.image();
+    const QImage &canvas = state.mapCanvas.image();
     return ScaledPicture(canvas, scaledSize(canvas.size(), percent));
 }
 
 QImage picture(const EditorState &state, float percent)
 {
-    const QImage &canvas = state.picMap.image();
+    const QImage &canvas = state.mapCanvas.image();
     if (scaledSize(canvas.size(), percent) == canvas.size())
         return canvas;
     return scaled(state, percent).whole();
@@ -30,7 +30,7 @@ QImage picture(const EditorState &state, float percent)
 
 PictureBand bands(const EditorState &state, float percent)
 {
-    const QImage &canvas = state.picMap.image();
+    const QImage &canvas = state.mapCanvas.image();
     if (scaledSize(canvas.size(), percent) == canvas.size())
         return bandsOf(canvas);
     return [picture = scaled(state, percent)](int first, int count) {

@@ -97,15 +97,15 @@ void TestCliRender::sameAsCreateBitmapImage()
     }
 
     EditorFixture editor;
-    editor.host.dlg1.answers = {mapPath};
-    editor.trigger("mnuLoad");
+    editor.host.fileDialog.answers = {mapPath};
+    editor.trigger("loadMapAction");
     if (!sheetName.isEmpty()) {
-        editor.host.dlg1.answers = {path(sheetName)};
-        editor.trigger("mnuLoadTiles");
+        editor.host.fileDialog.answers = {path(sheetName)};
+        editor.trigger("loadTilesAction");
     }
     const QString fromEditor = path(QStringLiteral("editor.bmp"));
-    editor.host.dlg1.answers = {fromEditor};
-    editor.trigger("mnuImage");
+    editor.host.fileDialog.answers = {fromEditor};
+    editor.trigger("createImageAction");
 
     const QString fromProgram = path(QStringLiteral("program.bmp"));
     const CliSupport::Run run = CliSupport::cli(
@@ -114,7 +114,7 @@ void TestCliRender::sameAsCreateBitmapImage()
 
     const QImage expected = CliSupport::picture(fromEditor);
     QVERIFY(!expected.isNull());
-    QCOMPARE(expected.size(), editor.state.picMap.size());
+    QCOMPARE(expected.size(), editor.state.mapCanvas.size());
     QCOMPARE(CliSupport::picture(fromProgram), expected);
 }
 
@@ -124,18 +124,18 @@ void TestCliRender::sameAsZoomedPreview()
     TestFiles::write(mapPath,
                      CliSupport::mapFile(0xFE, 0x4F, 37, 23, 37, 23, CliSupport::scattered(31)));
     EditorFixture editor;
-    editor.host.dlg1.answers = {mapPath};
-    editor.trigger("mnuLoad");
+    editor.host.fileDialog.answers = {mapPath};
+    editor.trigger("loadMapAction");
 
     PreviewWindow preview(editor.state, editor.host.host());
     preview.show();
     QVERIFY(QTest::qWaitForWindowActive(&preview));
-    auto *zoom = preview.findChild<QComboBox *>(QStringLiteral("cboZoom"));
+    auto *zoom = preview.findChild<QComboBox *>(QStringLiteral("zoomBox"));
     zoom->setCurrentIndex(FiftyPercent);
     Q_EMIT zoom->activated(FiftyPercent);
     const QString fromPreview = path(QStringLiteral("preview.bmp"));
-    editor.host.dlg1.answers = {fromPreview};
-    QTest::mouseClick(preview.findChild<QPushButton *>(QStringLiteral("cmdCreateImage")),
+    editor.host.fileDialog.answers = {fromPreview};
+    QTest::mouseClick(preview.findChild<QPushButton *>(QStringLiteral("createImageButton")),
                       Qt::LeftButton);
 
     const QString fromProgram = path(QStringLiteral("program.bmp"));
