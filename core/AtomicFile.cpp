@@ -19,9 +19,8 @@ QString write(const QString &fileName, const std::function<QString(QIODevice &)>
         return file.errorString();
     const QString reason = fill(file);
     if (!reason.isEmpty()) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : reason;
         file.cancelWriting();
-        return why;
+        return reason;
     }
     if (!file.commit())
         return file.errorString();
