@@ -76,9 +76,8 @@ QString sizeNote(const QByteArray &bytes)
                            : QStringLiteral(" (%1)").arg(notes.join(QStringLiteral(", ")));
 }
 
-Report info(const QString &input)
+Report info(LoadedMap &map, const QString &input)
 {
-    LoadedMap map;
     QString error;
     if (!map.load(input, QImage(), &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
@@ -104,9 +103,8 @@ Report info(const QString &input)
     return report;
 }
 
-Report render(const Shared &shared, const QString &input, const QString &output)
+Report render(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    LoadedMap map;
     QString error;
     if (!map.load(input, shared.sheet, &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
@@ -152,9 +150,8 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     return report;
 }
 
-Report exportMap(const Shared &shared, const QString &input, const QString &output)
+Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    LoadedMap map;
     QString error;
     if (!map.load(input, shared.sheet, &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
@@ -204,17 +201,17 @@ Report prepare(const Request &request, QImage *sheet)
     return {};
 }
 
-Report run(const Shared &shared, int index)
+Report run(const Shared &shared, int index, LoadedMap &map)
 {
     const Request &request = shared.request;
     const QString &input = request.inputs.at(index);
     switch (request.command) {
     case Request::Command::Info:
-        return info(input);
+        return info(map, input);
     case Request::Command::Render:
-        return render(shared, input, request.outputs.at(index));
+        return render(map, shared, input, request.outputs.at(index));
     case Request::Command::Export:
-        return exportMap(shared, input, request.outputs.at(index));
+        return exportMap(map, shared, input, request.outputs.at(index));
     case Request::Command::Import:
         return importMap(shared, input, request.outputs.at(index));
     }

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QImage>
 
+class LoadedMap;
+
 // The work of each command on one input file.
 namespace Commands {
 
@@ -30,7 +32,9 @@ struct Shared
 // draw. On failure the report says why.
 Report prepare(const Request &request, QImage *sheet);
 
-// Does the request's work on input number index.
-Report run(const Shared &shared, int index);
+// Does the request's work on input number index, loading the map into map.
+// A map reused from input to input is drawn anew in whole each time, as the
+// editor's canvas is on every Load Map, but keeps its memory.
+Report run(const Shared &shared, int index, LoadedMap &map);
 
 } // namespace Commands

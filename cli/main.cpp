@@ -3,11 +3,14 @@
 // pipelines and other editors.
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/LoadedMap.h"
 #include "cli/Runner.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -36,9 +39,15 @@ int main(int argc, char *argv[])
         return CommandLine::BadInput;
     }
     const Commands::Shared shared{request, sheet};
+    const int count = static_cast<int>(request.inputs.size());
+    // One map per worker, reused for each input it takes.
+    std::vector<std::unique_ptr<LoadedMap>> maps;
+    for (int worker = 0; worker < Runner::workerCount(count, request.jobs); ++worker)
+        maps.push_back(std::make_unique<LoadedMap>());
     const QList<Commands::Report> reports =
-        Runner::runAll(static_cast<int>(request.inputs.size()), request.jobs,
-                       [&shared](int index) { return Commands::run(shared, index); });
+        Runner::runAll(count, request.jobs, [&](int index, int worker) {
+            return Commands::run(shared, index, *maps[worker]);
+        });
 
     bool allOk = true;
     for (const Commands::Report &report : reports) {

@@ -512,9 +512,11 @@ void TestCliTool::severalMapsAsOneByOne()
 {
     QStringList maps;
     for (int i = 0; i < 8; ++i)
-        maps.append(writeMap(QStringLiteral("map%1.map").arg(i),
-                             CliSupport::plainMap(20 + i * 29, 10 + i * 15, 100 + i)));
-    // A bad map in the middle is reported in its place, the others still done.
+        maps.append(
+            writeMap(QStringLiteral("map%1.map").arg(i),
+                     CliSupport::plainMap(20 + (i * 97) % 230, 10 + (i * 53) % 118, 100 + i)));
+    // Sizes that grow and shrink from one map to the next, and a bad map in
+    // the middle, reported in its place while the others are still done.
     maps.insert(3, path(QStringLiteral("absent.map")));
 
     QByteArray firstOut;
@@ -546,6 +548,17 @@ void TestCliTool::severalMapsAsOneByOne()
             QCOMPARE(render.err + info.err, firstErr);
             QVERIFY(pictures == firstPictures);
         }
+    }
+
+    // Each picture is the one the map gives on its own.
+    for (int i = 0; i < 8; ++i) {
+        const QString name = QStringLiteral("map%1").arg(i);
+        const QString alone = path(name + QStringLiteral("-alone.bmp"));
+        const CliSupport::Run run =
+            cli({QStringLiteral("render"), path(name + QStringLiteral(".map")),
+                 QStringLiteral("-o"), alone});
+        QCOMPARE(run.exitCode, Success);
+        QCOMPARE(TestFiles::readAll(alone), firstPictures[i]);
     }
 }
 
