@@ -48,6 +48,12 @@ public:
     // Forgets every step (a fresh start of the editor).
     void clear();
 
+    // A state that only converts maps (the command-line tool) has nothing
+    // to take back: with recording off the edit functions just make their
+    // change. On from the start.
+    void setRecording(bool on) { m_recording = on; }
+    bool recording() const { return m_recording; }
+
     // A stroke runs from the press to the release; paint steps made while it
     // runs merge into one.
     void beginStroke();
@@ -75,6 +81,7 @@ private:
     QUndoStack m_stack;
     BlockPool m_blocks;
     SheetStore m_sheets;
+    bool m_recording = true;
     bool m_pushing = false;
     bool m_strokeOpen = false;
     const QUndoCommand *m_stroke = nullptr;

@@ -27,6 +27,11 @@ bool showsTile(const EditorState &state, const QRect &block, int tile)
 bool PaintStroke::paint(EditorState &state, int column, int row)
 {
     const int index = row * Tiles::GridColumns + column;
+    if (!state.history.recording()) {
+        blitBrush(state, column * TileSize, row * TileSize);
+        state.tileMap[index] = static_cast<std::uint8_t>(state.selectedTile);
+        return true;
+    }
     const Cell cell{static_cast<std::uint16_t>(index), state.tileMap[index],
                     static_cast<std::uint8_t>(state.selectedTile)};
     const QImage &brushImage = state.brushPreview.image();

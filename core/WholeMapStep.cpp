@@ -7,7 +7,10 @@
 
 void WholeMapStep::perform(EditorState &state, const QString &name, Replaces replaces, Apply apply)
 {
-    state.history.push(new WholeMapStep(state, name, replaces, std::move(apply)));
+    if (!state.history.recording())
+        apply(state);
+    else
+        state.history.push(new WholeMapStep(state, name, replaces, std::move(apply)));
 }
 
 WholeMapStep::WholeMapStep(EditorState &state, const QString &name, Replaces replaces, Apply apply)

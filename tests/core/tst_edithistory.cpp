@@ -125,6 +125,7 @@ private Q_SLOTS:
     void strokeThatChangesNothingIsNoStep();
     void undoDuringStrokeEndsIt();
     void historyKeepsTheLatestThousandSteps();
+    void withoutRecordingEditsChangeTheSame();
     void randomEditsUndoAndRedoWhole();
 };
 
@@ -293,6 +294,22 @@ void TestEditHistory::historyKeepsTheLatestThousandSteps()
     }
     QCOMPARE(state.history.stack().count(), EditHistory::StepLimit);
     QCOMPARE(state.history.stack().undoLimit(), 1000);
+}
+
+void TestEditHistory::withoutRecordingEditsChangeTheSame()
+{
+    EditorState recorded;
+    EditorState unrecorded;
+    unrecorded.history.setRecording(false);
+    for (EditorState *state : {&recorded, &unrecorded}) {
+        variedState(*state);
+        MapCommands::applyResize(*state, {50, 50});
+        stroke(*state, {{45, 45}, {1, 1}});
+        MapFile::applyLoadedMap(*state, contents(20, 20, 4));
+    }
+    QCOMPARE(unrecorded.history.stack().count(), 0);
+    QCOMPARE(recorded.history.stack().count(), 8);
+    compareSnapshots(Snapshot(unrecorded), Snapshot(recorded));
 }
 
 void TestEditHistory::randomEditsUndoAndRedoWhole()
