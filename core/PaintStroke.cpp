@@ -53,16 +53,28 @@ bool PaintStroke::paint(EditorState &state, int column, int row)
 }
 
 PaintStroke::PaintStroke(EditorState &state, Cell cell, const QImage &brush, const QImage &before)
-    : m_state(&state)
+    : m_state(&state), m_first(cell)
 {
     setText(StepNames::Paint);
-    m_cells.append(cell);
-    if (!brush.isNull() || !before.isNull()) {
-        m_pictures = std::make_unique<Pictures>();
-        m_pictures->brush = brush;
-        if (!before.isNull())
-            m_pictures->before.append({cell.index, before});
-    }
+    if (!brush.isNull())
+        more().brush = brush;
+    if (!before.isNull())
+        more().before.emplace_back(cell.index, before);
+}
+
+PaintStroke::More &PaintStroke::more()
+{
+    if (!m_more)
+        m_more = std::make_unique<More>();
+    return *m_more;
+}
+
+template <typename Visit> void PaintStroke::forEachCell(Visit visit) const
+{
+    visit(m_first);
+    if (m_more)
+        for (const Cell &cell : m_more->cells)
+            visit(cell);
 }
 
 int PaintStroke::id() const
@@ -72,7 +84,7 @@ int PaintStroke::id() const
 
 const QImage *PaintStroke::brush() const
 {
-    return m_pictures && !m_pictures->brush.isNull() ? &m_pictures->brush : nullptr;
+    return m_more && !m_more->brush.isNull() ? &m_more->brush : nullptr;
 }
 
 bool PaintStroke::mergeWith(const QUndoCommand *other)
@@ -84,30 +96,27 @@ bool PaintStroke::mergeWith(const QUndoCommand *other)
     // new step.
     const QImage *ours = brush();
     const QImage *theirs = tick->brush();
-    if (tick->m_cells.front().after != m_cells.front().after ||
-        (ours == nullptr) != (theirs == nullptr) ||
+    if (tick->m_first.after != m_first.after || (ours == nullptr) != (theirs == nullptr) ||
         (ours && ours->cacheKey() != theirs->cacheKey()))
         return false;
 
-    m_cells.append(tick->m_cells.constBegin(), tick->m_cells.size());
-    if (tick->m_pictures && !tick->m_pictures->before.isEmpty()) {
-        if (!m_pictures)
-            m_pictures = std::make_unique<Pictures>();
-        m_pictures->before.append(tick->m_pictures->before);
-    }
+    tick->forEachCell([this](const Cell &cell) { more().cells.push_back(cell); });
+    if (tick->m_more)
+        for (const auto &picture : tick->m_more->before)
+            more().before.push_back(picture);
     return true;
 }
 
 void PaintStroke::undo()
 {
     EditorState &state = *m_state;
-    for (const Cell &cell : m_cells) {
+    forEachCell([&state](const Cell &cell) {
         state.tileMap[cell.index] = cell.before;
         blitTile(state, cell.before, cell.index % Tiles::GridColumns,
                  cell.index / Tiles::GridColumns);
-    }
-    if (m_pictures)
-        for (const auto &[index, picture] : m_pictures->before)
+    });
+    if (m_more)
+        for (const auto &[index, picture] : m_more->before)
             state.mapCanvas.drawImage((index % Tiles::GridColumns) * TileSize,
                                       (index / Tiles::GridColumns) * TileSize, picture);
 }
@@ -116,7 +125,7 @@ void PaintStroke::redo()
 {
     EditorState &state = *m_state;
     const QImage *picture = brush();
-    for (const Cell &cell : m_cells) {
+    forEachCell([&state, picture](const Cell &cell) {
         state.tileMap[cell.index] = cell.after;
         const int column = cell.index % Tiles::GridColumns;
         const int row = cell.index / Tiles::GridColumns;
@@ -124,5 +133,5 @@ void PaintStroke::redo()
             state.mapCanvas.drawImage(column * TileSize, row * TileSize, *picture);
         else
             blitTile(state, cell.after, column, row);
-    }
+    });
 }

@@ -4,10 +4,10 @@
 #include <QImage>
 #include <QList>
 #include <QUndoCommand>
-#include <QVarLengthArray>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class EditorState;
 
@@ -36,16 +36,21 @@ private:
         std::uint8_t before = 0;
         std::uint8_t after = 0;
     };
-    struct Pictures
+    // What a one-cell step without pictures does not need; most steps are
+    // one cell, so they stay a few dozen bytes.
+    struct More
     {
-        QImage brush; // null when the brush is the sheet's tile
-        QList<std::pair<std::uint16_t, QImage>> before;
+        std::vector<Cell> cells; // after the first
+        QImage brush;            // null when the brush is the sheet's tile
+        std::vector<std::pair<std::uint16_t, QImage>> before;
     };
 
     PaintStroke(EditorState &state, Cell cell, const QImage &brush, const QImage &before);
     const QImage *brush() const;
+    More &more();
+    template <typename Visit> void forEachCell(Visit visit) const;
 
     EditorState *m_state;
-    QVarLengthArray<Cell, 2> m_cells;
-    std::unique_ptr<Pictures> m_pictures;
+    Cell m_first;
+    std::unique_ptr<More> m_more;
 };
