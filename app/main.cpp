@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(AppInfo::ProductName));
     QApplication::setOrganizationName(QLatin1String(AppInfo::CompanyName));
+    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::DesktopId));
 
     EditorState state;
     QtFileDialog fileDialog;

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void readContextTable_data();
     void readContextTable();
     void shippedHelpIsWhole();
+    void helpIsFoundFromTheProgramsFolder_data();
+    void helpIsFoundFromTheProgramsFolder();
     void f1OpensContentsBesideTheProgram();
     void missingHelpChangesNothing_data();
     void missingHelpChangesNothing();
@@ -125,6 +127,50 @@ void TestHelp::shippedHelpIsWhole()
                      qPrintable(page + QStringLiteral(" -> ") + target));
         }
     }
+}
+
+void TestHelp::helpIsFoundFromTheProgramsFolder_data()
+{
+    QTest::addColumn<bool>("besideTheProgram");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("build tree") << true << false << QStringLiteral("beside");
+    QTest::newRow("installed") << false << true << QStringLiteral("installed");
+    QTest::newRow("both: the one beside") << true << true << QStringLiteral("beside");
+    QTest::newRow("neither") << false << false << QString();
+}
+
+// A program folder with the help beside it, in the installed layout, both or
+// neither: the contents page comes from the expected one.
+void TestHelp::helpIsFoundFromTheProgramsFolder()
+{
+    QFETCH(bool, besideTheProgram);
+    QFETCH(bool, installed);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    const QDir programFolder(prefix.filePath(QStringLiteral("bin")));
+    QVERIFY(QDir().mkpath(programFolder.path()));
+    const QString folders[] = {
+        programFolder.filePath(HelpTopics::HelpFileName),
+        QDir::cleanPath(programFolder.filePath(QLatin1String(AppInfo::InstalledHelpFolder))),
+    };
+    QVERIFY(!folders[1].startsWith(programFolder.path()));
+    const bool present[] = {besideTheProgram, installed};
+    const QString names[] = {QStringLiteral("beside"), QStringLiteral("installed")};
+    for (int i = 0; i < 2; ++i) {
+        if (!present[i])
+            continue;
+        const QDir help(folders[i]);
+        QVERIFY(QDir().mkpath(help.path()));
+        TestFiles::write(help.filePath(HelpTopics::ContextTableName),
+                         QByteArrayLiteral("30 contents.html\n"));
+        TestFiles::write(help.filePath(QStringLiteral("contents.html")), names[i].toUtf8());
+    }
+
+    const QString page = HelpTopics::topicPage(HelpTopics::helpFileFor(programFolder.path()),
+                                               HelpTopics::ContentsContext);
+    QCOMPARE(page.isEmpty() ? QString() : readText(page), expected);
 }
 
 // Started from another folder that holds a help of its own, the editor still
