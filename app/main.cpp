@@ -4,7 +4,7 @@
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
 #include "host/QtUrlOpener.h"
-#include "ui/about/HelpWindow.h"
+#include "ui/about/HelpOnDemand.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -19,9 +19,9 @@ int main(int argc, char *argv[])
     EditorState state;
     QtFileDialog fileDialog;
     QtMessageBox messageBox;
-    HelpWindow helpWindow;
+    HelpOnDemand help;
     QtUrlOpener urlOpener;
-    MainWindow window(state, Host{fileDialog, messageBox, helpWindow, urlOpener});
+    MainWindow window(state, Host{fileDialog, messageBox, help, urlOpener});
     window.show();
     return QApplication::exec();
 }

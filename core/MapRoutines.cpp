@@ -16,16 +16,21 @@ void drawGrid(EditorState &state)
                               Tiles::GridColumns, Tiles::GridRows, TileSize);
 }
 
+QSize canvasSizeOf(const EditorState &state)
+{
+    return QSize(state.MapWidth * TileSize, state.MapHeight * TileSize);
+}
+
 } // namespace
 
 void ResetMap(EditorState &state)
 {
-    state.picMap.cls();
     state.TileMap.fill(0);
-    sizeCanvasToMap(state);
+    // The redraw covers every pixel: the grid, and background around it.
+    state.picMap.resizeForRedraw(canvasSizeOf(state));
     state.setStatusText(EditorState::SizePanel,
                         StatusTexts::sizeText(state.MapWidth, state.MapHeight));
-    drawGrid(state);
+    redrawMap(state);
 }
 
 void SelectTile(EditorState &state, std::int16_t column, std::int16_t row)
@@ -59,7 +64,7 @@ void redrawMap(EditorState &state)
 
 void sizeCanvasToMap(EditorState &state)
 {
-    state.picMap.resize(QSize(state.MapWidth * TileSize, state.MapHeight * TileSize));
+    state.picMap.resize(canvasSizeOf(state));
 }
 
 void copySelectionToPreview(EditorState &state)

@@ -32,6 +32,10 @@ public:
     // both sizes share is kept; new area is background.
     void resize(QSize size);
 
+    // Gives the surface a new size for a caller that draws every pixel of it
+    // next: nothing is kept and nothing is cleared, so a large surface costs
+    // one pass over its memory instead of three.
+    void resizeForRedraw(QSize size);
     // Shows a picture at the top-left corner without changing the surface's
     // size: a larger picture is cut, a smaller one leaves background around it.
     void setPicture(const QImage &picture);

@@ -3,6 +3,7 @@
 #include "core/EditorState.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/TestFiles.h"
+#include "ui/about/HelpOnDemand.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/main/MainWindow.h"
@@ -71,6 +72,7 @@ private Q_SLOTS:
     void missingHelpChangesNothing_data();
     void missingHelpChangesNothing();
     void contentsButtonReturnsToContents();
+    void helpWindowIsBuiltWhenFirstAsked();
     void visitOpensTheWebSite();
 };
 
@@ -236,6 +238,24 @@ void TestHelp::contentsButtonReturnsToContents()
     QCOMPARE(shownPage(help), QStringLiteral("contents.html"));
     QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdBack")), Qt::LeftButton);
     QCOMPARE(shownPage(help), QStringLiteral("map-files.html"));
+}
+
+// The editor's viewer builds its window on the first request and hands it
+// the help file, so the window's own Contents button finds its way back.
+void TestHelp::helpWindowIsBuiltWhenFirstAsked()
+{
+    HelpOnDemand help;
+    help.HelpFile = stagedHelp();
+    QVERIFY(!help.window());
+    help.showHelp(stagedHelp(), 999);
+    QVERIFY(!help.window() || help.window()->isHidden());
+
+    help.showHelp(stagedHelp(), HelpTopics::ContentsContext);
+    QVERIFY(help.window());
+    QVERIFY(help.window()->isVisible());
+    QTest::mouseClick(help.window()->findChild<QWidget *>(QStringLiteral("cmdContents")),
+                      Qt::LeftButton);
+    QCOMPARE(shownPage(*help.window()), QStringLiteral("contents.html"));
 }
 
 void TestHelp::visitOpensTheWebSite()

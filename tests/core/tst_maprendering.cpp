@@ -17,6 +17,8 @@ private Q_SLOTS:
     void sheetOrigin();
     void resetMapClearsWholeGrid();
     void resetMapOnOneByOne();
+    void resetMapRepaintsTheWholeCanvas_data();
+    void resetMapRepaintsTheWholeCanvas();
     void selectTile_data();
     void selectTile();
     void blitClipsAtEdges_data();
@@ -71,6 +73,41 @@ void TestMapRendering::resetMapOnOneByOne()
     QCOMPARE(state.picMap.image().pixel(15, 15), tileColour(0));
     QCOMPARE(state.cell(255, 127), 0);
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 1x1"));
+}
+
+void TestMapRendering::resetMapRepaintsTheWholeCanvas_data()
+{
+    QTest::addColumn<QSize>("before");
+    QTest::addColumn<QSize>("after");
+    QTest::newRow("same size") << QSize(255, 127) << QSize(255, 127);
+    QTest::newRow("smaller") << QSize(255, 127) << QSize(40, 25);
+    QTest::newRow("larger") << QSize(3, 2) << QSize(200, 100);
+}
+
+// Whatever the canvas showed and whatever its size was, a reset leaves
+// exactly tile 0 in every cell and tells the views to repaint all of it.
+void TestMapRendering::resetMapRepaintsTheWholeCanvas()
+{
+    QFETCH(QSize, before);
+    QFETCH(QSize, after);
+    EditorState state;
+    state.picTileSet.setPicture(NumberedSheet::sheet());
+    state.MapWidth = before.width();
+    state.MapHeight = before.height();
+    sizeCanvasToMap(state);
+    state.TileMap.fill(7);
+    redrawMap(state);
+    state.picMap.takeDirty();
+
+    state.MapWidth = after.width();
+    state.MapHeight = after.height();
+    ResetMap(state);
+
+    const QSize canvas = after * Tiles::TileSize;
+    QImage expected(canvas, QImage::Format_RGB32);
+    expected.fill(tileColour(0));
+    QCOMPARE(state.picMap.image(), expected);
+    QVERIFY(state.picMap.takeDirty().contains(QRect(QPoint(0, 0), canvas)));
 }
 
 void TestMapRendering::selectTile_data()

@@ -286,7 +286,7 @@ void MainWindow::startUp()
     m_state.MapHeightByte = StartUp::MapHeightByte;
     m_state.MapWidth = StartUp::MapWidth;
     m_state.MapHeight = StartUp::MapHeight;
-    sizeCanvasToMap(m_state);
+    // Sizes the canvas to the map as well.
     ResetMap(m_state);
     SelectTile(m_state, 0, 0);
     m_state.SelectedTile = 0;
