@@ -7,6 +7,8 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+
 namespace {
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
@@ -15,7 +17,7 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
         xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
+    std::free(reply);
     return found;
 }
 
