@@ -16,7 +16,10 @@ for program in "$editor" "$minimal" "$timer"; do
     [[ -x "$program" ]] || { echo "$program is missing: build with -DTESSELWICK_BUILD_BENCH=ON" >&2; exit 1; }
 done
 
-source "$root/tests/support/xsession.sh"
+# The X session helper, beside the end-to-end scripts or with the test support.
+helpers=$root/tests/e2e
+[[ -f "$helpers/xsession.sh" ]] || helpers=$root/tests/support
+source "$helpers/xsession.sh"
 start_x_server
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
 unset QT_QPA_PLATFORMTHEME

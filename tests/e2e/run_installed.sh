@@ -8,7 +8,10 @@ set -euo pipefail
 cmake=$1 build=$2
 app_id=example.quorvane.tesselwick
 
-source "$(dirname "$0")/../support/xsession.sh"
+# The X session helper, beside the end-to-end scripts or with the test support.
+helpers=$(dirname "$0")
+[[ -f "$helpers/xsession.sh" ]] || helpers=$helpers/../support
+source "$helpers/xsession.sh"
 
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
