@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (read.picture.isNull() || read.picture.width() > Tiles::SheetWidth ||
             read.picture.height() > Tiles::SheetHeight)
             std::abort();
-        state.picTileSet.setPicture(read.picture);
+        state.tileSheet.setPicture(read.picture);
         break;
     case Status::TooLarge:
         if (qint64(read.size.width()) * read.size.height() <= TileSetFile::MaxPicturePixels)

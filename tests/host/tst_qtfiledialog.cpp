@@ -22,7 +22,7 @@ struct Shown
 
 // What Qt's dialog shows once it lists its folder: the texts of its filter
 // list, the one selected and the names of the files the filter lets through.
-Shown showOpen(QtFileDialog &dialog)
+Shown whatTheDialogShows(QtFileDialog &dialog)
 {
     Shown shown;
     auto *poll = new QTimer;
@@ -50,7 +50,7 @@ Shown showOpen(QtFileDialog &dialog)
         open->reject();
     });
     poll->start();
-    dialog.ShowOpen();
+    dialog.showOpen();
     return shown;
 }
 
@@ -100,10 +100,10 @@ void TestQtFileDialog::filtersReadAsWritten()
         TestFiles::write(folder.filePath(QLatin1String(name)), QByteArrayLiteral("x"));
 
     QtFileDialog dialog;
-    dialog.Filter = filter;
-    dialog.FilterIndex = index;
-    dialog.FileName = folder.filePath(QStringLiteral("new.map"));
-    const Shown seen = showOpen(dialog);
+    dialog.filter = filter;
+    dialog.filterIndex = index;
+    dialog.fileName = folder.filePath(QStringLiteral("new.map"));
+    const Shown seen = whatTheDialogShows(dialog);
 
     QCOMPARE(seen.filters, shown);
     QCOMPARE(seen.selectedFilter, shown.at(qMax(index, 1) - 1));

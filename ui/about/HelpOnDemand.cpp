@@ -11,6 +11,6 @@ void HelpOnDemand::showHelp(const QString &path, int context)
 {
     if (!m_window)
         m_window = std::make_unique<HelpWindow>();
-    m_window->HelpFile = HelpFile;
+    m_window->helpFile = helpFile;
     m_window->showHelp(path, context);
 }
