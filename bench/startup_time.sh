@@ -44,4 +44,4 @@ awk -v ew="$editor_wall" -v mw="$minimal_wall" -v ec="$editor_cpu" -v mc="$minim
 read -r _ _ editor_rss < <("$timer" --rest 3 "$editor")
 read -r _ _ minimal_rss < <("$timer" --rest 3 "$minimal")
 awk -v e="$editor_rss" -v m="$minimal_rss" 'BEGIN {
-    printf "resident at rest: editor %.1f MiB, of which the canvas 32.0 MiB; empty window %.1f MiB\n", e / 1024, m / 1024 }'
+    printf "resident at rest: editor %.1f MiB (its canvas: 32.0 MiB allocated, resident where drawn); empty window %.1f MiB\n", e / 1024, m / 1024 }'
