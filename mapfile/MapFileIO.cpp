@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileIO.h"
 
+#include "core/AtomicFile.h"
 #include "core/FileKinds.h"
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace MapFile {
 
@@ -13,13 +13,6 @@ namespace {
 
 using FileKinds::isSpecialFile;
 using FileKinds::NotRegularFile;
-
-QString shortWriteReason(qint64 written, qsizetype wanted)
-{
-    return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
-        .arg(written)
-        .arg(wanted);
-}
 
 } // namespace
 
@@ -46,31 +39,9 @@ bool read(const QString &path, QByteArray *bytes, QString *error)
 
 bool save(const QString &path, QByteArrayView bytes, QString *error)
 {
-    // The commit renames a new file over the target, which would put a
-    // regular file in the place of a pipe or a device.
-    if (isSpecialFile(path)) {
-        *error = NotRegularFile;
-        return false;
-    }
-    // Leaving the function with the file uncommitted discards the temporary
-    // file; the target is only replaced by a commit that succeeds.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const qint64 written = file.write(bytes.data(), bytes.size());
-    if (written != bytes.size()) {
-        // A write cut short by a full disk reports no error of its own.
-        *error = written < 0 ? file.errorString() : shortWriteReason(written, bytes.size());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    *error = AtomicFile::write(
+        path, [bytes](QIODevice &file) { return AtomicFile::writeAll(file, bytes); });
+    return error->isEmpty();
 }
 
 } // namespace MapFile
