@@ -16,10 +16,11 @@ for program in "$editor" "$minimal" "$timer"; do
     [[ -x "$program" ]] || { echo "$program is missing: build with -DTESSELWICK_BUILD_BENCH=ON" >&2; exit 1; }
 done
 
-# The X session helper, beside the end-to-end scripts or with the test support.
-helpers=$root/tests/e2e
-[[ -f "$helpers/xsession.sh" ]] || helpers=$root/tests/support
-source "$helpers/xsession.sh"
+# xsession.sh: the private X server and the program on it. It lives beside the
+# end-to-end scripts or with the test support.
+shared=$root/tests/e2e
+[[ -f "$shared/xsession.sh" ]] || shared=$root/tests/support
+source "$shared/xsession.sh"
 start_x_server
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
 unset QT_QPA_PLATFORMTHEME

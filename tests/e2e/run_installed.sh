@@ -8,10 +8,11 @@ set -euo pipefail
 cmake=$1 build=$2
 app_id=example.quorvane.tesselwick
 
-# The X session helper, beside the end-to-end scripts or with the test support.
-helpers=$(dirname "$0")
-[[ -f "$helpers/xsession.sh" ]] || helpers=$helpers/../support
-source "$helpers/xsession.sh"
+# xsession.sh: the private X server and the program on it. It lives beside the
+# end-to-end scripts or with the test support.
+shared=$(dirname "$0")
+[[ -f "$shared/xsession.sh" ]] || shared=$shared/../support
+source "$shared/xsession.sh"
 
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
