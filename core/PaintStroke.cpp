@@ -18,8 +18,8 @@ const QRect BrushBlock(0, 0, TileSize, TileSize);
 // Whether the clipped block of the canvas shows the sheet's tile.
 bool showsTile(const EditorState &state, const QRect &block, int tile)
 {
-    return PixelBlocks::same(state.mapCanvas.image(), block.topLeft(), state.tileSheet.image(),
-                             Tiles::sheetOrigin(tile), block.size());
+    return PixelBlocks::same(state.mapCanvas.imageIn(block), block.topLeft(),
+                             state.tileSheet.image(), Tiles::sheetOrigin(tile), block.size());
 }
 
 } // namespace
@@ -35,9 +35,11 @@ bool PaintStroke::paint(EditorState &state, int column, int row)
     const Cell cell{static_cast<std::uint16_t>(index), state.tileMap[index],
                     static_cast<std::uint8_t>(state.selectedTile)};
     const QImage &brushImage = state.brushPreview.image();
-    const QRect block = PixelBlocks::cellBlock(state.mapCanvas.image(), index);
-    const bool pictureChanges = !PixelBlocks::same(state.mapCanvas.image(), block.topLeft(),
-                                                   brushImage, QPoint(0, 0), block.size());
+    const QRect block = PixelBlocks::cellBlock(state.mapCanvas.size(), index);
+    // Of a canvas still waiting to be drawn, only this block is drawn now.
+    const QImage &canvas = state.mapCanvas.imageIn(block);
+    const bool pictureChanges =
+        !PixelBlocks::same(canvas, block.topLeft(), brushImage, QPoint(0, 0), block.size());
     if (cell.before == cell.after && !pictureChanges)
         return false;
 
@@ -47,7 +49,7 @@ bool PaintStroke::paint(EditorState &state, int column, int row)
     const QImage brush = brushIsTile ? QImage() : pool.intern(brushImage, BrushBlock);
     const QImage before = block.isEmpty() || showsTile(state, block, cell.before)
                               ? QImage()
-                              : pool.intern(state.mapCanvas.image(), block);
+                              : pool.intern(canvas, block);
     state.history.push(new PaintStroke(state, cell, brush, before));
     return true;
 }

@@ -32,11 +32,12 @@ bool allOf(const QImage &image, const QRect &rect, QRgb colour)
     return true;
 }
 
-QRect cellBlock(const QImage &canvas, int cellIndex)
+QRect cellBlock(QSize canvas, int cellIndex)
 {
     const QPoint origin =
         Tiles::cellOrigin(cellIndex % Tiles::GridColumns, cellIndex / Tiles::GridColumns);
-    return QRect(origin, QSize(Tiles::TileSize, Tiles::TileSize)).intersected(canvas.rect());
+    return QRect(origin, QSize(Tiles::TileSize, Tiles::TileSize))
+        .intersected(QRect(QPoint(0, 0), canvas));
 }
 
 } // namespace PixelBlocks

@@ -20,7 +20,7 @@ bool same(const QImage &a, QPoint aAt, const QImage &b, QPoint bAt, QSize size);
 bool allOf(const QImage &image, const QRect &rect, QRgb colour);
 
 // The canvas block of a cell, clipped to the canvas; empty beyond it.
-QRect cellBlock(const QImage &canvas, int cellIndex);
+QRect cellBlock(QSize canvas, int cellIndex);
 
 } // namespace PixelBlocks
 

@@ -47,7 +47,8 @@ void WholeMapStep::undo()
         state.tileSheet.setPicture(SheetStore::unpack(m_sheet));
         state.setPickerCaption(m_pickerCaption);
     }
-    state.mapCanvas.resize(m_canvasSize);
+    // The redraw covers every pixel of the canvas.
+    state.mapCanvas.resizeForRedraw(m_canvasSize);
     redrawMap(state);
     m_canvas.apply(state);
     state.setStatusText(EditorState::MapPanel, m_mapPanel);
