@@ -6,19 +6,10 @@
 
 namespace TileSheet {
 
-namespace {
-
-// The built-in artwork's tile set, as the tile picker loads it.
-const QString BuiltInResource = QStringLiteral(":/art/tileset.bmp");
-// The editor's own words for a file that holds no picture.
-const QString NotATileSet = QStringLiteral("This is not a TileSet file");
-
-} // namespace
-
 QImage builtIn()
 {
     initBuiltInArt();
-    return QImage(BuiltInResource);
+    return QImage(TileSetFile::BuiltInSheetResource);
 }
 
 bool read(const QString &path, QImage *sheet, QString *error)
@@ -32,7 +23,7 @@ bool read(const QString &path, QImage *sheet, QString *error)
         *error = result.reason;
         break;
     case TileSetFile::Result::Status::NotAPicture:
-        *error = NotATileSet;
+        *error = TileSetFile::NotATileSetMessage;
         break;
     case TileSetFile::Result::Status::TooLarge:
         *error = QStringLiteral("the picture is %1 x %2 pixels, more than a tile set may have")

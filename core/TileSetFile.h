@@ -17,6 +17,13 @@ namespace TileSetFile {
 // 32 megapixels (128 MB as 32-bit pixels) still takes a large photograph.
 inline constexpr qint64 MaxPicturePixels = qint64(8192) * 4096;
 
+// The built-in tile set among the compiled-in artwork, which the tile picker
+// shows from start-up and tesselwick-cli draws with unless given another.
+inline const QString BuiltInSheetResource = QStringLiteral(":/art/tileset.bmp");
+
+// What the user is told about a file that holds no picture.
+inline const QString NotATileSetMessage = QStringLiteral("This is not a TileSet file");
+
 struct Result
 {
     enum class Status {

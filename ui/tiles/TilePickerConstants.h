@@ -21,6 +21,5 @@ inline const QString SelectedTileText = QStringLiteral("Selected Tile");
 inline const QString TileNumberText = QStringLiteral("No. %1");
 inline const QString PointerNumberTip = QStringLiteral("Tile under the pointer");
 inline const QString SelectedNumberTip = QStringLiteral("Selected tile");
-inline const QString TileSetResource = QStringLiteral(":/art/tileset.bmp");
 
 } // namespace TilePickerLayout

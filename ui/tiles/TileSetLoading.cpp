@@ -13,7 +13,6 @@ namespace {
 const QString DialogTitle = QStringLiteral("Load TileSet");
 const QString TileSetFilter = QStringLiteral("Tile Sets (.bmp)|*.bmp|");
 constexpr int TileSetFilterIndex = 1;
-const QString NotATileSet = QStringLiteral("This is not a TileSet file");
 const QString TooLarge =
     QStringLiteral("%1 is %2 x %3 pixels, too large to be a TileSet (a TileSet is %4 x %5).");
 const QString CannotOpen = QStringLiteral("The TileSet file %1 could not be opened: %2.");
@@ -42,7 +41,7 @@ Outcome attempt(EditorState &state, Host host)
         TileSetFile::useTileSheet(state, read.picture, fileDialog.fileTitle);
         return Outcome::Done;
     case Status::NotAPicture:
-        host.messageBox.show(NotATileSet, MessageBox::Buttons::Ok);
+        host.messageBox.show(TileSetFile::NotATileSetMessage, MessageBox::Buttons::Ok);
         return Outcome::Done;
     case Status::TooLarge:
         // One arg() call, so a "%" in the path is never taken for a marker.
