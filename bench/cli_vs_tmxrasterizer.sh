@@ -97,12 +97,28 @@ echo "(times: median of $runs runs, wall clock and user + system CPU, in ms; pea
 echo " memory in KiB, the largest of the runs; file sizes in bytes)"
 
 # 64 maps, all cores against one, same run, as BMP (mostly memory traffic)
-# and as PNG (mostly compression).
+# and as PNG (mostly compression). First the machine's own ceiling for work
+# that is all memory traffic: 64 bitmaps' worth of bytes written to the
+# output folder by dd, by one process and by one process per core.
 mkdir -p "$work/many" "$work/pictures"
 for ((i = 0; i < 64; i++)); do
     cp "$work/full.map" "$work/many/map$i.map"
 done
 cores=$(nproc)
+for ((i = 0; i < 3; i++)); do
+    for jobs in 1 "$cores"; do
+        start=$(date +%s%N)
+        for ((p = 0; p < jobs; p++)); do
+            dd if=/dev/zero of="$work/pictures/dd$p" bs=1M count=$((1536 / jobs)) 2>/dev/null &
+        done
+        wait
+        echo "$((($(date +%s%N) - start) / 1000))" >> "$work/dd-$jobs"
+        rm -f "$work/pictures"/dd*
+    done
+done
+awk -v one="$(median "$work/dd-1" 1)" -v all="$(median "$work/dd-$cores" 1)" -v cores="$cores" \
+    'BEGIN { printf "ceiling: 1.5 GiB written by dd, one process %.0f ms, %d processes %.0f ms, " \
+             "speed-up %.2fx\n", one / 1000, cores, all / 1000, one / all }'
 for format in bmp png; do
     for ((i = 0; i < 3; i++)); do
         for jobs in 1 "$cores"; do
