@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/BitmapExport.h"
 
-#include "core/FileKinds.h"
+#include "core/AtomicWrite.h"
 
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -15,26 +14,16 @@ constexpr char BitmapFormat[] = "bmp";
 
 } // namespace
 
-QString writeBitmapFile(const QImage &picture, const QString &fileName)
+FileResult writeBitmapFile(const QImage &picture, const QString &fileName)
 {
-    // The commit renames the new file over the target, which would put a
-    // plain file in the place of a pipe or a device.
-    if (FileKinds::isSpecialFile(fileName))
-        return FileKinds::NotRegularFile;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, BitmapFormat);
-    const bool written = writer.write(picture.format() == BitmapSourceFormat
-                                          ? picture
-                                          : picture.convertToFormat(BitmapSourceFormat));
-    if (!written) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    // Written row by row into the file, so a large picture needs no second
+    // copy as bytes in memory.
+    return writeAtomically(fileName, [&picture, &fileName](QIODevice &file) {
+        QImageWriter writer(&file, BitmapFormat);
+        if (writer.write(picture.format() == BitmapSourceFormat
+                             ? picture
+                             : picture.convertToFormat(BitmapSourceFormat)))
+            return FileResult();
+        return FileResult::failure(fileName, writer.errorString());
+    });
 }

@@ -1,76 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileIO.h"
 
+#include "core/AtomicWrite.h"
 #include "core/FileKinds.h"
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace MapFile {
 
-namespace {
-
-using FileKinds::isSpecialFile;
-using FileKinds::NotRegularFile;
-
-QString shortWriteReason(qint64 written, qsizetype wanted)
-{
-    return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
-        .arg(written)
-        .arg(wanted);
-}
-
-} // namespace
-
-bool read(const QString &path, QByteArray *bytes, QString *error)
+FileResult read(const QString &path, QByteArray *bytes)
 {
     // Opening a pipe waits for a writer, and a device may never end.
-    if (isSpecialFile(path)) {
-        *error = NotRegularFile;
-        return false;
-    }
+    if (FileKinds::isSpecialFile(path))
+        return FileResult::failure(path, FileKinds::NotRegularFile);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(path, file.errorString());
     QByteArray content = file.read(FileSize);
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return FileResult::failure(path, file.errorString());
     *bytes = std::move(content);
-    return true;
+    return FileResult();
 }
 
-bool save(const QString &path, QByteArrayView bytes, QString *error)
+FileResult save(const QString &path, QByteArrayView bytes)
 {
-    // The commit renames a new file over the target, which would put a
-    // regular file in the place of a pipe or a device.
-    if (isSpecialFile(path)) {
-        *error = NotRegularFile;
-        return false;
-    }
-    // Leaving the function with the file uncommitted discards the temporary
-    // file; the target is only replaced by a commit that succeeds.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const qint64 written = file.write(bytes.data(), bytes.size());
-    if (written != bytes.size()) {
-        // A write cut short by a full disk reports no error of its own.
-        *error = written < 0 ? file.errorString() : shortWriteReason(written, bytes.size());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeAtomically(path, bytes);
 }
 
 } // namespace MapFile
