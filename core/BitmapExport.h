@@ -2,11 +2,16 @@
 #pragma once
 
 #include "core/FileResult.h"
+#include "core/PictureBand.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Writes a picture as an uncompressed 24-bit Windows bitmap file under the
-// name given, exactly as given, atomically (writeAtomically): a failed write
-// leaves an existing file as it was.
+// name given, exactly as given, through AtomicFile: a failed write leaves an
+// existing file as it was.
 FileResult writeBitmapFile(const QImage &picture, const QString &fileName);
+
+// The same for a picture of the given size made band by band.
+FileResult writeBitmapFile(QSize size, const PictureBand &band, const QString &fileName);

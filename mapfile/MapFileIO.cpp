@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileIO.h"
 
-#include "core/AtomicWrite.h"
+#include "core/AtomicFile.h"
 #include "core/FileKinds.h"
 #include "mapfile/MapFileFormat.h"
 
@@ -26,7 +26,7 @@ FileResult read(const QString &path, QByteArray *bytes)
 
 FileResult save(const QString &path, QByteArrayView bytes)
 {
-    return writeAtomically(path, bytes);
+    return AtomicFile::write(path, bytes);
 }
 
 } // namespace MapFile

@@ -16,7 +16,7 @@ namespace MapFile {
 // or a read error fails with the reason, and bytes stays as it was.
 FileResult read(const QString &path, QByteArray *bytes);
 
-// Writes bytes to path atomically (writeAtomically): a failed save leaves
+// Writes bytes to path atomically (AtomicFile::write): a failed save leaves
 // any existing file of that name untouched.
 FileResult save(const QString &path, QByteArrayView bytes);
 

@@ -6,10 +6,16 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libbenchmark-dev
+    libbenchmark-dev time
+    # tesselwick-cli unpacks compressed TMX layers with the system zlib and
+    # writes PNG files with libspng.
+    zlib1g-dev libspng-dev
     fonts-dejavu-core fonts-liberation
     # The end-to-end checks drive the real editor on a private X server.
     xvfb xdotool x11-utils imagemagick
+    # The interop checks of tesselwick-cli run Tiled's own converter and
+    # tmxrasterizer.
+    tiled
 )
 # Fuzzing the file loaders (fuzz/README.md).
 if [[ "${TESSELWICK_WITH_FUZZ:-0}" == 1 ]]; then

@@ -92,10 +92,10 @@ void TestBitmapFile::failedWriteKeepsTheOldFile_data()
 {
     QTest::addColumn<QImage>("picture");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("empty picture") << QImage() << QStringLiteral("Image is empty");
+    QTest::newRow("empty picture") << QImage() << QStringLiteral("The picture is empty.");
     // Room for the headers and a few rows, not for the whole picture.
     QTest::newRow("full disk") << pattern(QSize(256, 256))
-                               << QStringLiteral("only 4096 of 4662 bytes could be written; "
+                               << QStringLiteral("only 4096 of 196662 bytes could be written; "
                                                  "the disk may be full");
 }
 

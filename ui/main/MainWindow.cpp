@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
+#include "core/MapPicture.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
 #include "core/WindowTitle.h"
@@ -440,7 +441,7 @@ void MainWindow::onPreviewChosen()
 
 void MainWindow::onCreateImageChosen()
 {
-    ImageExport::createImage(m_host, [this] { return m_state.mapCanvas.image(); });
+    ImageExport::createImage(m_host, [this] { return MapPicture::picture(m_state); });
 }
 
 void MainWindow::onHelpChosen()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writing a file whole or not at all: every way a write can fail leaves what
 // was there before, and says why.
-#include "core/AtomicWrite.h"
+#include "core/AtomicFile.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/TestFiles.h"
 
@@ -20,7 +20,7 @@ QStringList entries(const QString &folder)
 
 } // namespace
 
-class TestAtomicWrite : public QObject
+class TestAtomicFile : public QObject
 {
     Q_OBJECT
 
@@ -35,7 +35,7 @@ private Q_SLOTS:
 
 // A new file and one that replaces a longer or a shorter one, with no
 // temporary file left beside it.
-void TestAtomicWrite::writesTheWholeContent_data()
+void TestAtomicFile::writesTheWholeContent_data()
 {
     QTest::addColumn<QByteArray>("existing");
     QTest::newRow("new file") << QByteArray();
@@ -43,7 +43,7 @@ void TestAtomicWrite::writesTheWholeContent_data()
     QTest::newRow("replaces a longer file") << QByteArray(40000, 'o');
 }
 
-void TestAtomicWrite::writesTheWholeContent()
+void TestAtomicFile::writesTheWholeContent()
 {
     QFETCH(QByteArray, existing);
     QTemporaryDir dir;
@@ -51,7 +51,7 @@ void TestAtomicWrite::writesTheWholeContent()
     if (!existing.isEmpty())
         TestFiles::write(path, existing);
 
-    const FileResult result = writeAtomically(path, Content);
+    const FileResult result = AtomicFile::write(path, Content);
 
     QVERIFY(result.succeeded());
     QCOMPARE(TestFiles::readAll(path), Content);
@@ -61,7 +61,7 @@ void TestAtomicWrite::writesTheWholeContent()
 // Every row fails with its reason and the file's name, and leaves the folder
 // as it was: no temporary file, the file beside untouched, and a pipe or a
 // device never replaced by a regular file.
-void TestAtomicWrite::failures_data()
+void TestAtomicFile::failures_data()
 {
     FileFaults::addSaveFailureRows();
     QTest::newRow("device") << QStringLiteral("/dev/null") << QStringLiteral("Not a regular file");
@@ -70,7 +70,7 @@ void TestAtomicWrite::failures_data()
                                                  "the disk may be full");
 }
 
-void TestAtomicWrite::failures()
+void TestAtomicFile::failures()
 {
     QFETCH(QString, name);
     QFETCH(QString, reason);
@@ -90,7 +90,7 @@ void TestAtomicWrite::failures()
     {
         // Only the full-disk row writes anything that the limit could stop.
         const FileFaults::FileSizeLimit fullDisk(1000);
-        result = writeAtomically(path, Content);
+        result = AtomicFile::write(path, Content);
     }
 
     QVERIFY(!result.succeeded());
@@ -103,13 +103,13 @@ void TestAtomicWrite::failures()
 }
 
 // A writer that fails part way leaves the old file and its reason stands.
-void TestAtomicWrite::writersFailureKeepsTheOldFile()
+void TestAtomicFile::writersFailureKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
     TestFiles::write(path, QByteArray("old"));
 
-    const FileResult result = writeAtomically(path, [&path](QIODevice &file) {
+    const FileResult result = AtomicFile::write(path, [&path](QIODevice &file) {
         file.write("half a picture");
         return FileResult::failure(path, QStringLiteral("cannot encode"));
     });
@@ -122,7 +122,7 @@ void TestAtomicWrite::writersFailureKeepsTheOldFile()
 
 // A writer that writes in pieces and stops at the first short write still
 // fails with the short write, the real cause, and the counts so far.
-void TestAtomicWrite::deviceFailsBeforeTheWriter()
+void TestAtomicFile::deviceFailsBeforeTheWriter()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
@@ -131,7 +131,7 @@ void TestAtomicWrite::deviceFailsBeforeTheWriter()
     FileResult result;
     {
         const FileFaults::FileSizeLimit fullDisk(1000);
-        result = writeAtomically(path, [&path](QIODevice &file) {
+        result = AtomicFile::write(path, [&path](QIODevice &file) {
             const QByteArray row(600, 'r');
             while (file.write(row) == row.size()) {
             }
@@ -146,5 +146,5 @@ void TestAtomicWrite::deviceFailsBeforeTheWriter()
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("picture.bmp")});
 }
 
-QTEST_GUILESS_MAIN(TestAtomicWrite)
-#include "tst_atomicwrite.moc"
+QTEST_GUILESS_MAIN(TestAtomicFile)
+#include "tst_atomicfile.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/AtomicWrite.h"
+#include "core/AtomicFile.h"
 
 #include "core/FileKinds.h"
 
@@ -54,17 +54,18 @@ private:
 
 } // namespace
 
-FileResult writeAtomically(const QString &path, QByteArrayView bytes)
+namespace AtomicFile {
+
+FileResult write(const QString &path, QByteArrayView bytes)
 {
-    return writeAtomically(path, [bytes](QIODevice &file) {
+    return write(path, [bytes](QIODevice &file) {
         // A write that fails or ends short is noticed by the checked device.
         file.write(bytes.data(), bytes.size());
         return FileResult();
     });
 }
 
-FileResult writeAtomically(const QString &path,
-                           const std::function<FileResult(QIODevice &file)> &write)
+FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill)
 {
     // The commit renames the new file over the target, which would put a
     // regular file in the place of a pipe or a device.
@@ -77,16 +78,18 @@ FileResult writeAtomically(const QString &path,
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileResult::failure(path, file.errorString());
     CheckedWrites checked(file);
-    const FileResult written = write(checked);
+    const FileResult filled = fill(checked);
     if (!checked.failure().isEmpty()) {
         file.cancelWriting();
         return FileResult::failure(path, checked.failure());
     }
-    if (!written.succeeded()) {
+    if (!filled.succeeded()) {
         file.cancelWriting();
-        return written;
+        return filled;
     }
     if (!file.commit())
         return FileResult::failure(path, file.errorString());
     return FileResult();
 }
+
+} // namespace AtomicFile

@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CommandLine.h"
+
+#include "AppInfo.h"
+#include "core/MapPicture.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QThread>
+
+namespace CommandLine {
+
+namespace {
+
+const QString Usage = QStringLiteral("Usage: tesselwick-cli [options] command files...");
+
+const QString Description =
+    QStringLiteral(R"(Map files of the Tesselwick tile map editor as data and pictures.
+
+Commands:
+  info MAP...
+      For each map: its four leading bytes, the size the editor takes from
+      them and the number of distinct tiles inside the map.
+  render MAP... -o OUT [--tiles SHEET] [--zoom PERCENT]
+      The map's picture as the editor draws it, scaled as its preview
+      scales (0 < PERCENT <= 200), written as BMP or PNG by OUT's extension.
+      With several maps OUT is a folder and each picture is named after its
+      map.
+  export MAP... --format csv|tmx|asm|c [-o OUT]
+      The map's cells as CSV, as a Tiled map (TMX) with its tile sheet as a
+      PNG picture beside it, as assembler .byte lines or as a C array.
+      Without -o each file goes beside its map; -o - writes CSV, assembler
+      or C to standard output.
+  import IN.csv|IN.tmx... -o MAP
+      A map file from CSV or from a Tiled map with one tile layer of
+      16 x 16 tiles (CSV or base64 data, plain, zlib or gzip).
+
+CSV and TMX hold only the map's own cells (its width x height): the header
+bytes and the cells outside the map are not kept. An imported map gets the
+header bytes FE 4F and tile 0 outside the map.
+
+Exit status: 0 on success; 1 on bad input (a message names the file and the
+problem, and nothing is written for that file); 2 on wrong usage.)");
+
+const QString InfoCommand = QStringLiteral("info");
+const QString RenderCommand = QStringLiteral("render");
+const QString ExportCommand = QStringLiteral("export");
+const QString ImportCommand = QStringLiteral("import");
+
+const QStringList PictureFormats = {Formats::Bmp, Formats::Png};
+const QStringList ExportFormats = {Formats::Csv, Formats::Tmx, Formats::Asm, Formats::C};
+const QStringList ImportFormats = {Formats::Csv, Formats::Tmx};
+const QString MapSuffix = QStringLiteral("map");
+
+struct Options
+{
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("Write to OUT: a file, or a folder for several "
+                                             "inputs."),
+                              QStringLiteral("OUT")};
+    QCommandLineOption format{{QStringLiteral("f"), QStringLiteral("format")},
+                              QStringLiteral("render: bmp or png (default: by OUT's "
+                                             "extension); export: csv, tmx, asm or c; import: "
+                                             "csv or tmx (default: by the input's extension)."),
+                              QStringLiteral("FORMAT")};
+    QCommandLineOption tiles{{QStringLiteral("t"), QStringLiteral("tiles")},
+                             QStringLiteral("Draw with the tile set picture SHEET, read as the "
+                                            "editor's Load Tiles reads it (default: the "
+                                            "built-in tile set)."),
+                             QStringLiteral("SHEET")};
+    QCommandLineOption zoom{{QStringLiteral("z"), QStringLiteral("zoom")},
+                            QStringLiteral("render: the zoom in percent, 0 < PERCENT <= 200 "
+                                           "(default: 100)."),
+                            QStringLiteral("PERCENT"),
+                            QStringLiteral("100")};
+    QCommandLineOption jobs{{QStringLiteral("j"), QStringLiteral("jobs")},
+                            QStringLiteral("Work on N files at once (default: one per core)."),
+                            QStringLiteral("N")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and end.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and end.")};
+};
+
+void setUp(QCommandLineParser &parser, const Options &options)
+{
+    parser.setApplicationDescription(Description);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.jobs,
+                       options.help, options.version});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("info, render, export or import."));
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("The maps (or for import the CSV or TMX files)."),
+                                 QStringLiteral("files..."));
+}
+
+QString helpFrom(const QCommandLineParser &parser)
+{
+    QString text = parser.helpText();
+    // Qt's first line names the program by the path it was started with.
+    text.replace(0, text.indexOf(QLatin1Char('\n')), Usage);
+    return text;
+}
+
+Parsed work(const Request &request)
+{
+    Parsed parsed;
+    parsed.request = request;
+    return parsed;
+}
+
+Parsed usageError(const QString &message)
+{
+    Parsed parsed;
+    parsed.exitCode = WrongUsage;
+    parsed.err =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(ProgramName, message);
+    return parsed;
+}
+
+Parsed badInput(const QString &message)
+{
+    Parsed parsed;
+    parsed.exitCode = BadInput;
+    parsed.err = QStringLiteral("%1: %2\n").arg(ProgramName, message);
+    return parsed;
+}
+
+QString versionText()
+{
+    return QStringLiteral("%1 %2.%3 (%4 by %5)\n")
+        .arg(ProgramName)
+        .arg(AppInfo::Major)
+        .arg(AppInfo::Minor)
+        .arg(QLatin1String(AppInfo::ProductName), QLatin1String(AppInfo::CompanyName));
+}
+
+// The format a command writes (or for import reads), from --format or from a
+// file name's extension.
+std::optional<QString> formatFor(const QString &given, const QString &fileName,
+                                 const QStringList &known)
+{
+    const QString format = given.isEmpty() ? QFileInfo(fileName).suffix().toLower() : given;
+    if (!known.contains(format))
+        return std::nullopt;
+    return format;
+}
+
+} // namespace
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    const Options options;
+    setUp(parser, options);
+    return helpFrom(parser);
+}
+
+Parsed parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const Options options;
+    setUp(parser, options);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(options.help)) {
+        Parsed parsed;
+        parsed.out = helpFrom(parser);
+        return parsed;
+    }
+    if (parser.isSet(options.version)) {
+        Parsed parsed;
+        parsed.out = versionText();
+        return parsed;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const QString command = positional.takeFirst();
+    Request request;
+    request.inputs = positional;
+    if (command == InfoCommand)
+        request.command = Request::Command::Info;
+    else if (command == RenderCommand)
+        request.command = Request::Command::Render;
+    else if (command == ExportCommand)
+        request.command = Request::Command::Export;
+    else if (command == ImportCommand)
+        request.command = Request::Command::Import;
+    else
+        return usageError(QStringLiteral("unknown command '%1'").arg(command));
+    if (request.inputs.isEmpty())
+        return usageError(QStringLiteral("%1 needs at least one file").arg(command));
+
+    const bool info = request.command == Request::Command::Info;
+    const bool render = request.command == Request::Command::Render;
+    const bool exporting = request.command == Request::Command::Export;
+    const bool importing = request.command == Request::Command::Import;
+    if (info && (parser.isSet(options.output) || parser.isSet(options.format)))
+        return usageError(QStringLiteral("info takes no --output and no --format"));
+    if (!render && parser.isSet(options.zoom))
+        return usageError(QStringLiteral("--zoom belongs to render"));
+    if ((info || importing) && parser.isSet(options.tiles))
+        return usageError(QStringLiteral("--tiles belongs to render and export"));
+
+    request.jobs = QThread::idealThreadCount();
+    if (parser.isSet(options.jobs)) {
+        bool ok = false;
+        request.jobs = parser.value(options.jobs).toInt(&ok);
+        if (!ok || request.jobs < 1)
+            return usageError(QStringLiteral("--jobs needs a whole number of at least 1"));
+    }
+    if (render) {
+        bool ok = false;
+        request.zoom = parser.value(options.zoom).toFloat(&ok);
+        if (!ok || !(request.zoom > 0.0f && request.zoom <= MapPicture::LargestZoom))
+            return usageError(QStringLiteral("--zoom needs a percentage above 0 and at most 200, "
+                                             "not '%1'")
+                                  .arg(parser.value(options.zoom)));
+    }
+    request.tiles = parser.value(options.tiles);
+    if (info)
+        return work(request);
+
+    const QString output = parser.value(options.output);
+    const QString givenFormat = parser.value(options.format).toLower();
+    if (output.isEmpty() && !exporting)
+        return usageError(QStringLiteral("%1 needs -o OUT").arg(command));
+    const bool toStandardOutput = output == StandardOutput;
+    const bool several = request.inputs.size() > 1;
+    const bool toFolder =
+        !toStandardOutput && !output.isEmpty() && (several || QFileInfo(output).isDir());
+
+    // The format, then each input's output file.
+    if (render) {
+        const std::optional<QString> format = toFolder && givenFormat.isEmpty()
+                                                  ? std::optional<QString>(PictureFormats.first())
+                                                  : formatFor(givenFormat, output, PictureFormats);
+        if (!format)
+            return usageError(QStringLiteral("cannot tell the picture format of '%1': name it "
+                                             ".bmp or .png, or give --format bmp or png")
+                                  .arg(output));
+        request.format = *format;
+    } else if (exporting) {
+        if (!ExportFormats.contains(givenFormat))
+            return usageError(QStringLiteral("export needs --format csv, tmx, asm or c"));
+        request.format = givenFormat;
+        if (toStandardOutput && (several || request.format == Formats::Tmx))
+            return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
+    } else if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat)) {
+        return usageError(QStringLiteral("import reads --format csv or tmx"));
+    } else {
+        request.format = givenFormat;
+        for (const QString &input : std::as_const(request.inputs))
+            if (!formatFor(givenFormat, input, ImportFormats))
+                return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv "
+                                                 "or .tmx, or give --format csv or tmx")
+                                      .arg(input));
+    }
+    if (toStandardOutput && !exporting)
+        return usageError(QStringLiteral("-o - is for export only"));
+
+    if (several && !toStandardOutput && !output.isEmpty() && !QFileInfo(output).isDir())
+        return badInput(QStringLiteral("%1: the output folder does not exist").arg(output));
+
+    const QString suffix = importing ? MapSuffix : request.format;
+    QSet<QString> taken;
+    for (const QString &input : std::as_const(request.inputs)) {
+        const QFileInfo info(input);
+        const QString name = info.completeBaseName() + QLatin1Char('.') + suffix;
+        QString target;
+        if (toStandardOutput)
+            target = StandardOutput;
+        else if (output.isEmpty())
+            target = info.dir().filePath(name);
+        else if (toFolder)
+            target = QDir(output).filePath(name);
+        else
+            target = output;
+        const QString absolute = QFileInfo(target).absoluteFilePath();
+        if (!toStandardOutput && absolute == info.absoluteFilePath())
+            return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
+        if (!toStandardOutput && taken.contains(absolute))
+            return usageError(
+                QStringLiteral("two inputs would both be written to '%1'").arg(target));
+        taken.insert(absolute);
+        request.outputs.append(target);
+    }
+    return work(request);
+}
+
+} // namespace CommandLine

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "cli/Inflate.h"
+
+#include <zlib.h>
+
+namespace Inflate {
+
+namespace {
+
+// zlib's window bits: 15 for a zlib stream, plus 16 for a gzip one.
+constexpr int WindowBits = 15;
+constexpr int GzipFlag = 16;
+
+int windowBits(Wrapper wrapper)
+{
+    return wrapper == Wrapper::Gzip ? WindowBits + GzipFlag : WindowBits;
+}
+
+QString zlibReason(const z_stream &stream, int status)
+{
+    if (stream.msg != nullptr)
+        return QString::fromUtf8(stream.msg);
+    switch (status) {
+    case Z_MEM_ERROR:
+        return QStringLiteral("not enough memory");
+    case Z_BUF_ERROR:
+    case Z_OK:
+        return QStringLiteral("the stream ends too early");
+    default:
+        return QStringLiteral("error %1").arg(status);
+    }
+}
+
+} // namespace
+
+bool unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize, QByteArray *out,
+            QString *error)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK) {
+        *error = QStringLiteral("the decompressor could not start");
+        return false;
+    }
+    // One byte of room beyond the expected size tells a longer stream apart.
+    QByteArray result(expectedSize + 1, Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef *>(result.data());
+    stream.avail_out = static_cast<uInt>(result.size());
+    const int status = inflate(&stream, Z_FINISH);
+    const qsizetype produced = result.size() - stream.avail_out;
+    const QString reason = zlibReason(stream, status);
+    inflateEnd(&stream);
+
+    if (status != Z_STREAM_END) {
+        *error =
+            produced > expectedSize
+                ? QStringLiteral("it unpacks to more than the %1 bytes expected").arg(expectedSize)
+                : reason;
+        return false;
+    }
+    if (produced != expectedSize) {
+        *error = QStringLiteral("it unpacks to %1 bytes where %2 are expected")
+                     .arg(produced)
+                     .arg(expectedSize);
+        return false;
+    }
+    if (stream.avail_in != 0) {
+        *error = QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in);
+        return false;
+    }
+    result.truncate(produced);
+    *out = std::move(result);
+    return true;
+}
+
+} // namespace Inflate

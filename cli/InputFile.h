@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading a whole input file of modest size (a CSV or TMX file).
+namespace InputFile {
+
+// Far more than the largest map in any text format takes; a larger file is
+// refused before it is read.
+inline constexpr qint64 MaxBytes = qint64(64) * 1024 * 1024;
+
+// A missing file, a folder, a pipe or a device, an unreadable or too large
+// file gives false and the reason in error.
+bool read(const QString &path, QByteArray *bytes, QString *error);
+
+} // namespace InputFile

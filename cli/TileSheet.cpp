@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "cli/TileSheet.h"
+
+#include "core/TileSetFile.h"
+#include "resources/BuiltInArt.h"
+
+namespace TileSheet {
+
+namespace {
+
+// The built-in artwork's tile set, as the tile picker loads it.
+const QString BuiltInResource = QStringLiteral(":/art/tileset.bmp");
+// The editor's own words for a file that holds no picture.
+const QString NotATileSet = QStringLiteral("This is not a TileSet file");
+
+} // namespace
+
+QImage builtIn()
+{
+    initBuiltInArt();
+    return QImage(BuiltInResource);
+}
+
+bool read(const QString &path, QImage *sheet, QString *error)
+{
+    TileSetFile::Result result = TileSetFile::read(path);
+    if (!result.file.succeeded()) {
+        *error = result.file.reason();
+        return false;
+    }
+    switch (result.status) {
+    case TileSetFile::Result::Status::Loaded:
+        *sheet = std::move(result.picture);
+        return true;
+    case TileSetFile::Result::Status::NotAPicture:
+        *error = NotATileSet;
+        break;
+    case TileSetFile::Result::Status::TooLarge:
+        *error = QStringLiteral("the picture is %1 x %2 pixels, more than a tile set may have")
+                     .arg(result.size.width())
+                     .arg(result.size.height());
+        break;
+    }
+    return false;
+}
+
+} // namespace TileSheet

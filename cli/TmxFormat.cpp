@@ -1,0 +1,421 @@
+// SPDX-License-Identifier: MIT
+#include "cli/TmxFormat.h"
+
+#include "cli/Inflate.h"
+#include "cli/TileNumbers.h"
+#include "core/TileGeometry.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <QtEndian>
+
+#include <optional>
+
+namespace TmxFormat {
+
+namespace {
+
+const QString TmxVersion = QStringLiteral("1.8");
+// The largest id: the last of the 256 tiles, counted from 1.
+constexpr quint32 LargestId = Tiles::TileCount;
+constexpr int BytesPerId = 4;
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+QString layerCsv(const MapCells &map)
+{
+    // Laid out as Tiled writes it: a line per row, each but the last ending
+    // in a comma.
+    QString text = QStringLiteral("\n");
+    for (int row = 0; row < map.height; ++row) {
+        for (int column = 0; column < map.width; ++column) {
+            text += number(map.at(column, row) + 1);
+            if (column + 1 < map.width || row + 1 < map.height)
+                text += QLatin1Char(',');
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+// Reads the one tile layer of a TMX file; every check on the way reports the
+// place of the element at fault.
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &text) : m_xml(text) {}
+
+    bool read(MapCells *map, Problem *problem);
+
+private:
+    // What the layer's <data> element holds, and where its text starts.
+    struct Data
+    {
+        QString encoding;
+        QString compression;
+        QString text;
+        int line = 0;
+        int column = 0;
+    };
+
+    bool fail(const QString &what);
+    bool failAt(int line, int column, const QString &what);
+    std::optional<int> size(const QString &element, const QString &attribute, int largest);
+    bool checkTileSize(const QString &element);
+    bool readMapElement();
+    bool readLayer();
+    bool readData();
+    bool decodeCsv(std::vector<std::uint8_t> *cells);
+    bool decodeBase64(std::vector<std::uint8_t> *cells);
+
+    QXmlStreamReader m_xml;
+    Problem m_problem;
+    int m_width = 0;
+    int m_height = 0;
+    int m_layers = 0;
+    std::optional<Data> m_data;
+};
+
+bool Reader::fail(const QString &what)
+{
+    return failAt(static_cast<int>(m_xml.lineNumber()), static_cast<int>(m_xml.columnNumber()) + 1,
+                  what);
+}
+
+bool Reader::failAt(int line, int column, const QString &what)
+{
+    m_problem = {line, column, what};
+    return false;
+}
+
+std::optional<int> Reader::size(const QString &element, const QString &attribute, int largest)
+{
+    const QStringView text = m_xml.attributes().value(attribute);
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (text.isEmpty()) {
+        fail(QStringLiteral("<%1> has no %2 attribute").arg(element, attribute));
+        return std::nullopt;
+    }
+    if (!ok || value < 1 || value > largest) {
+        fail(QStringLiteral("<%1> attribute %2=\"%3\": must be 1..%4")
+                 .arg(element, attribute, text.toString())
+                 .arg(largest));
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool Reader::checkTileSize(const QString &element)
+{
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    for (const QString &attribute : {QStringLiteral("tilewidth"), QStringLiteral("tileheight")}) {
+        if (!attributes.hasAttribute(attribute))
+            continue;
+        const QString value = attributes.value(attribute).toString();
+        if (value != number(TileSize))
+            return fail(QStringLiteral("<%1> attribute %2=\"%3\": tiles must be %4 x %4 pixels")
+                            .arg(element, attribute, value)
+                            .arg(TileSize));
+    }
+    return true;
+}
+
+bool Reader::readMapElement()
+{
+    const QString map = QStringLiteral("map");
+    if (!m_xml.readNextStartElement())
+        return fail(m_xml.hasError() ? m_xml.errorString()
+                                     : QStringLiteral("the file holds no XML element"));
+    if (m_xml.name() != map)
+        return fail(QStringLiteral("the file starts with <%1>, not with a TMX <map>")
+                        .arg(m_xml.name().toString()));
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    const QString orientation = attributes.value(QStringLiteral("orientation")).toString();
+    if (!orientation.isEmpty() && orientation != QStringLiteral("orthogonal"))
+        return fail(QStringLiteral("<map> attribute orientation=\"%1\": only orthogonal maps "
+                                   "are supported")
+                        .arg(orientation));
+    const QString infinite = attributes.value(QStringLiteral("infinite")).toString();
+    if (!infinite.isEmpty() && infinite != QStringLiteral("0"))
+        return fail(QStringLiteral("<map> attribute infinite=\"%1\": infinite maps are not "
+                                   "supported; give the map a fixed size")
+                        .arg(infinite));
+    if (!checkTileSize(map))
+        return false;
+    const std::optional<int> width = size(map, QStringLiteral("width"), TileNumbers::MaxColumns);
+    if (!width)
+        return false;
+    const std::optional<int> height = size(map, QStringLiteral("height"), TileNumbers::MaxRows);
+    if (!height)
+        return false;
+    m_width = *width;
+    m_height = *height;
+    return true;
+}
+
+bool Reader::readLayer()
+{
+    if (++m_layers > 1)
+        return fail(QStringLiteral("a second tile layer <layer>; the map must have exactly one"));
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    for (const auto &[attribute, expected] : {std::pair{QStringLiteral("width"), m_width},
+                                              std::pair{QStringLiteral("height"), m_height}}) {
+        const QString value = attributes.value(attribute).toString();
+        if (!value.isEmpty() && value != number(expected))
+            return fail(QStringLiteral("<layer> attribute %1=\"%2\": differs from the map's %3")
+                            .arg(attribute, value)
+                            .arg(expected));
+    }
+    return true;
+}
+
+bool Reader::readData()
+{
+    Data data;
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    data.encoding = attributes.value(QStringLiteral("encoding")).toString();
+    data.compression = attributes.value(QStringLiteral("compression")).toString();
+    if (data.encoding.isEmpty())
+        return fail(QStringLiteral("<data> has no encoding attribute: tiles as XML elements are "
+                                   "not supported; use csv or base64"));
+    if (data.encoding != QStringLiteral("csv") && data.encoding != QStringLiteral("base64"))
+        return fail(QStringLiteral("<data> attribute encoding=\"%1\": must be csv or base64")
+                        .arg(data.encoding));
+    if (data.encoding == QStringLiteral("csv") && !data.compression.isEmpty())
+        return fail(QStringLiteral("<data> attribute compression=\"%1\": csv data cannot be "
+                                   "compressed")
+                        .arg(data.compression));
+    if (!data.compression.isEmpty() && data.compression != QStringLiteral("zlib") &&
+        data.compression != QStringLiteral("gzip"))
+        return fail(QStringLiteral("<data> attribute compression=\"%1\": must be zlib or gzip, "
+                                   "or none")
+                        .arg(data.compression));
+    // The text starts right after the start tag, where the reader stands now.
+    data.line = static_cast<int>(m_xml.lineNumber());
+    data.column = static_cast<int>(m_xml.columnNumber()) + 1;
+    while (!m_xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = m_xml.readNext();
+        if (token == QXmlStreamReader::Characters) {
+            data.text += m_xml.text();
+        } else if (token == QXmlStreamReader::StartElement) {
+            const QString child = m_xml.name().toString();
+            return fail(child == QStringLiteral("chunk")
+                            ? QStringLiteral("<data> holds <chunk> elements of an infinite map; "
+                                             "give the map a fixed size")
+                            : QStringLiteral("<data> holds a <%1> element; only csv or base64 "
+                                             "text is supported")
+                                  .arg(child));
+        } else if (token == QXmlStreamReader::EndElement) {
+            break;
+        }
+    }
+    m_data = std::move(data);
+    return true;
+}
+
+bool Reader::read(MapCells *map, Problem *problem)
+{
+    const auto done = [&](bool ok) {
+        if (!ok)
+            *problem = m_problem;
+        return ok;
+    };
+    if (!readMapElement())
+        return done(false);
+    // Every element below the map, layers inside groups included.
+    while (!m_xml.atEnd()) {
+        if (m_xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView name = m_xml.name();
+        bool ok = true;
+        if (name == QStringLiteral("tileset"))
+            ok = checkTileSize(QStringLiteral("tileset"));
+        else if (name == QStringLiteral("layer"))
+            ok = readLayer();
+        else if (name == QStringLiteral("data"))
+            ok = readData();
+        if (!ok)
+            return done(false);
+    }
+    if (m_xml.hasError())
+        return done(fail(QStringLiteral("not well-formed XML: %1").arg(m_xml.errorString())));
+    if (!m_data)
+        return done(fail(m_layers == 0 ? QStringLiteral("the map has no tile layer <layer>")
+                                       : QStringLiteral("<layer> has no <data>")));
+
+    MapCells result;
+    result.width = m_width;
+    result.height = m_height;
+    const bool decoded = m_data->encoding == QStringLiteral("csv") ? decodeCsv(&result.cells)
+                                                                   : decodeBase64(&result.cells);
+    if (!decoded)
+        return done(false);
+    *map = std::move(result);
+    return true;
+}
+
+bool Reader::decodeCsv(std::vector<std::uint8_t> *cells)
+{
+    const qsizetype wanted = qsizetype(m_width) * m_height;
+    const QByteArray text = m_data->text.toUtf8();
+    int line = m_data->line;
+    int column = m_data->column;
+    qsizetype i = 0;
+    cells->reserve(wanted);
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (i < text.size()) {
+        const char c = text[i];
+        if (isSpace(c) || c == ',') {
+            if (c == '\n') {
+                ++line;
+                column = 1;
+            } else {
+                ++column;
+            }
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && !isSpace(text[end]) && text[end] != ',')
+            ++end;
+        const QByteArrayView value(text.constData() + i, end - i);
+        const std::optional<quint32> id = TileNumbers::parse(value);
+        if (!id)
+            return failAt(
+                line, column,
+                QStringLiteral("<data>: %1 is not a tile id").arg(TileNumbers::quoted(value)));
+        if (*id > LargestId)
+            return failAt(line, column,
+                          QStringLiteral("<data>: tile id %1 is out of range; ids are 0..%2 "
+                                         "(flipped or rotated tiles are not supported)")
+                              .arg(*id)
+                              .arg(LargestId));
+        if (qsizetype(cells->size()) == wanted)
+            return failAt(line, column,
+                          QStringLiteral("<data>: more than the %1 x %2 = %3 tile ids the map "
+                                         "needs")
+                              .arg(m_width)
+                              .arg(m_height)
+                              .arg(wanted));
+        cells->push_back(static_cast<std::uint8_t>(*id == 0 ? 0 : *id - 1));
+        column += static_cast<int>(end - i);
+        i = end;
+    }
+    if (qsizetype(cells->size()) != wanted)
+        return failAt(m_data->line, m_data->column,
+                      QStringLiteral("<data>: %1 tile ids where the %2 x %3 map needs %4")
+                          .arg(cells->size())
+                          .arg(m_width)
+                          .arg(m_height)
+                          .arg(wanted));
+    return true;
+}
+
+bool Reader::decodeBase64(std::vector<std::uint8_t> *cells)
+{
+    const qsizetype wanted = qsizetype(m_width) * m_height;
+    QByteArray text = m_data->text.toLatin1();
+    text.removeIf([](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    const auto decoded =
+        QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+    if (decoded.decodingStatus != QByteArray::Base64DecodingStatus::Ok)
+        return failAt(m_data->line, m_data->column,
+                      QStringLiteral("<data> encoding=\"base64\": the text is not valid base64"));
+
+    QByteArray bytes = decoded.decoded;
+    if (!m_data->compression.isEmpty()) {
+        QString reason;
+        const Inflate::Wrapper wrapper = m_data->compression == QStringLiteral("gzip")
+                                             ? Inflate::Wrapper::Gzip
+                                             : Inflate::Wrapper::Zlib;
+        if (!Inflate::unpack(bytes, wrapper, wanted * BytesPerId, &bytes, &reason))
+            return failAt(m_data->line, m_data->column,
+                          QStringLiteral("<data> compression=\"%1\": not valid %1 data: %2")
+                              .arg(m_data->compression, reason));
+    } else if (bytes.size() != wanted * BytesPerId) {
+        return failAt(m_data->line, m_data->column,
+                      QStringLiteral("<data>: %1 bytes where the %2 x %3 map needs %4")
+                          .arg(bytes.size())
+                          .arg(m_width)
+                          .arg(m_height)
+                          .arg(wanted * BytesPerId));
+    }
+
+    cells->reserve(wanted);
+    for (qsizetype cell = 0; cell < wanted; ++cell) {
+        const quint32 id = qFromLittleEndian<quint32>(bytes.constData() + cell * BytesPerId);
+        if (id > LargestId)
+            return failAt(m_data->line, m_data->column,
+                          QStringLiteral("<data>: tile id %1 at column %2, row %3 is out of "
+                                         "range; ids are 0..%4 (flipped or rotated tiles are not "
+                                         "supported)")
+                              .arg(id)
+                              .arg(cell % m_width)
+                              .arg(cell / m_width)
+                              .arg(LargestId));
+        cells->push_back(static_cast<std::uint8_t>(id == 0 ? 0 : id - 1));
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray write(const MapCells &map, const QString &name, const QString &sheetImage)
+{
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+
+    xml.writeStartElement(QStringLiteral("map"));
+    xml.writeAttribute(QStringLiteral("version"), TmxVersion);
+    xml.writeAttribute(QStringLiteral("orientation"), QStringLiteral("orthogonal"));
+    xml.writeAttribute(QStringLiteral("renderorder"), QStringLiteral("right-down"));
+    xml.writeAttribute(QStringLiteral("width"), number(map.width));
+    xml.writeAttribute(QStringLiteral("height"), number(map.height));
+    xml.writeAttribute(QStringLiteral("tilewidth"), number(TileSize));
+    xml.writeAttribute(QStringLiteral("tileheight"), number(TileSize));
+    xml.writeAttribute(QStringLiteral("infinite"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("nextlayerid"), QStringLiteral("2"));
+    xml.writeAttribute(QStringLiteral("nextobjectid"), QStringLiteral("1"));
+
+    xml.writeStartElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("firstgid"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("tilewidth"), number(TileSize));
+    xml.writeAttribute(QStringLiteral("tileheight"), number(TileSize));
+    xml.writeAttribute(QStringLiteral("tilecount"), number(Tiles::TileCount));
+    xml.writeAttribute(QStringLiteral("columns"), number(Tiles::SheetColumns));
+    xml.writeEmptyElement(QStringLiteral("image"));
+    xml.writeAttribute(QStringLiteral("source"), sheetImage);
+    xml.writeAttribute(QStringLiteral("width"), number(Tiles::SheetWidth));
+    xml.writeAttribute(QStringLiteral("height"), number(Tiles::SheetHeight));
+    xml.writeEndElement();
+
+    xml.writeStartElement(QStringLiteral("layer"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("width"), number(map.width));
+    xml.writeAttribute(QStringLiteral("height"), number(map.height));
+    xml.writeStartElement(QStringLiteral("data"));
+    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
+    xml.writeCharacters(layerCsv(map));
+    xml.writeEndElement();
+    xml.writeEndElement();
+
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return out;
+}
+
+bool read(const QByteArray &text, MapCells *map, Problem *problem)
+{
+    return Reader(text).read(map, problem);
+}
+
+} // namespace TmxFormat

@@ -1,0 +1,3 @@
+; one-cell: 1 x 1 tiles, one byte a tile, row by row
+one_cell:
+    .byte $ff
