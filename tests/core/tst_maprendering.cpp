@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
-#include "core/WindowTitle.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QTest>
@@ -23,7 +22,6 @@ private Q_SLOTS:
     void blitClipsAtEdges();
     void redrawDrawsEveryCellFromTheGrid();
     void resizeKeepsTopLeftPicture();
-    void windowTitle();
 };
 
 void TestMapRendering::sheetOrigin_data()
@@ -154,11 +152,6 @@ void TestMapRendering::resizeKeepsTopLeftPicture()
 
     QCOMPARE(canvas.image().pixel(0, 0), qRgb(255, 255, 255));
     QCOMPARE(canvas.image().pixel(20, 20), qRgb(0, 0, 0));
-}
-
-void TestMapRendering::windowTitle()
-{
-    QCOMPARE(mainWindowTitle(), QStringLiteral("Tesselwick (v1.0) - Quorvane Labs"));
 }
 
 QTEST_GUILESS_MAIN(TestMapRendering)
