@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/FileResult.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -19,18 +21,19 @@ inline constexpr qint64 MaxPicturePixels = qint64(8192) * 4096;
 
 struct Result
 {
+    // What the file holds, once it could be opened.
     enum class Status {
         Loaded,      // picture holds the sheet's part of the picture
-        CannotOpen,  // the file could not be opened; reason says why
         NotAPicture, // no picture format reads it
         TooLarge,    // size holds the size its header claims
     };
 
+    // Failed when the file could not be opened: its name and the reason.
+    FileResult file;
     Status status = Status::NotAPicture;
     // At most 512 x 128 pixels: the top-left part the sheet can show.
     QImage picture;
     QSize size;
-    QString reason;
 };
 
 // Reads the picture in the file with whatever format reads it (BMP, PNG and
