@@ -4,7 +4,7 @@
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
 #include "host/QtUrlOpener.h"
-#include "ui/about/HelpWindow.h"
+#include "ui/about/HelpOnDemand.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -14,13 +14,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(AppInfo::ProductName));
     QApplication::setOrganizationName(QLatin1String(AppInfo::CompanyName));
+    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::DesktopId));
 
     EditorState state;
     QtFileDialog fileDialog;
     QtMessageBox messageBox;
-    HelpWindow helpWindow;
+    HelpOnDemand help;
     QtUrlOpener urlOpener;
-    MainWindow window(state, Host{fileDialog, messageBox, helpWindow, urlOpener});
+    MainWindow window(state, Host{fileDialog, messageBox, help, urlOpener});
     window.show();
     return QApplication::exec();
 }

@@ -15,13 +15,14 @@ QImage builtIn()
 bool read(const QString &path, QImage *sheet, QString *error)
 {
     TileSetFile::Result result = TileSetFile::read(path);
+    if (!result.file.succeeded()) {
+        *error = result.file.reason();
+        return false;
+    }
     switch (result.status) {
     case TileSetFile::Result::Status::Loaded:
         *sheet = std::move(result.picture);
         return true;
-    case TileSetFile::Result::Status::CannotOpen:
-        *error = result.reason;
-        break;
     case TileSetFile::Result::Status::NotAPicture:
         *error = TileSetFile::NotATileSetMessage;
         break;

@@ -16,16 +16,21 @@ void drawGrid(EditorState &state)
                                  Tiles::GridColumns, Tiles::GridRows, TileSize);
 }
 
+QSize canvasSizeOf(const EditorState &state)
+{
+    return QSize(state.mapWidth * TileSize, state.mapHeight * TileSize);
+}
+
 } // namespace
 
 void resetMap(EditorState &state)
 {
-    state.mapCanvas.clear();
     state.tileMap.fill(0);
-    sizeCanvasToMap(state);
+    // The redraw covers every pixel: the grid, and background around it.
+    state.mapCanvas.resizeForRedraw(canvasSizeOf(state));
     state.setStatusText(EditorState::SizePanel,
                         StatusTexts::sizeText(state.mapWidth, state.mapHeight));
-    drawGrid(state);
+    redrawMap(state);
 }
 
 void selectTile(EditorState &state, std::int16_t column, std::int16_t row)
@@ -59,7 +64,7 @@ void redrawMap(EditorState &state)
 
 void sizeCanvasToMap(EditorState &state)
 {
-    state.mapCanvas.resize(QSize(state.mapWidth * TileSize, state.mapHeight * TileSize));
+    state.mapCanvas.resize(canvasSizeOf(state));
 }
 
 void copySelectionToPreview(EditorState &state)

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -39,8 +40,20 @@ Surface::Surface(QSize size, QColor background, QObject *parent)
     m_image.fill(m_background);
 }
 
+const QImage &Surface::image() const
+{
+    return imageIn(m_image.rect());
+}
+
+const QImage &Surface::imageIn(const QRect &rect) const
+{
+    drawPendingBands(rect);
+    return m_image;
+}
+
 void Surface::clear()
 {
+    dropPendingGrid();
     m_image.fill(m_background);
     markDirty(m_image.rect());
 }
@@ -49,6 +62,7 @@ void Surface::resize(QSize size)
 {
     if (size == m_image.size())
         return;
+    drawPendingBands(m_image.rect());
     QImage next = newImage(size);
     next.fill(m_background);
     const int rowBytes = std::min(size.width(), m_image.width()) * 4;
@@ -61,8 +75,21 @@ void Surface::resize(QSize size)
     markDirty(m_image.rect());
 }
 
+void Surface::resizeForRedraw(QSize size)
+{
+    if (size == m_image.size())
+        return;
+    dropPendingGrid();
+    m_image = QImage();
+    m_image = newImage(size);
+    m_dirty = QRect();
+    Q_EMIT resized(size);
+    markDirty(m_image.rect());
+}
+
 void Surface::setPicture(const QImage &picture)
 {
+    dropPendingGrid();
     m_image.fill(m_background);
     QPainter painter(&m_image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -82,6 +109,8 @@ void Surface::blit(int dx, int dy, int w, int h, const Surface &source, int sx, 
         return;
     const int srcX = dst.x() - dx + sx;
     const int srcY = dst.y() - dy + sy;
+    source.drawPendingBands(QRect(srcX, srcY, dst.width(), dst.height()));
+    drawPendingBands(dst);
     const int rowBytes = dst.width() * 4;
     const qsizetype fromStride = source.m_image.bytesPerLine();
     const qsizetype toStride = m_image.bytesPerLine();
@@ -109,21 +138,43 @@ void Surface::drawTileGrid(const Surface &sheet, int sheetColumns, const std::ui
         return;
     }
 
+    const int visibleRows = std::min(rows, (height() + FastTileSize - 1) / FastTileSize);
+    const QImage &sheetImage = sheet.image();
+    if (columns * FastTileSize < width() || (m_pending && m_pending->bandCount > visibleRows)) {
+        // Bands the grid leaves partly uncovered are drawn at once.
+        drawPendingBands(m_image.rect());
+        drawGridBands(sheetImage, sheetColumns, cells, columns, 0, visibleRows);
+    } else {
+        auto pending = std::make_unique<PendingGrid>();
+        pending->sheet = sheetImage;
+        pending->cells.assign(cells, cells + qsizetype(visibleRows) * columns);
+        pending->sheetColumns = sheetColumns;
+        pending->columns = columns;
+        pending->bandsLeft.assign(visibleRows, true);
+        pending->bandCount = visibleRows;
+        m_pending = std::move(pending);
+    }
+    markDirty(
+        QRect(0, 0, std::min(width(), columns * tileSize), std::min(height(), rows * tileSize)));
+}
+
+void Surface::drawGridBands(const QImage &sheet, int sheetColumns, const std::uint8_t *cells,
+                            int columns, int firstRow, int lastRow) const
+{
+    constexpr int TileCount = 256;
     const qsizetype toStride = m_image.bytesPerLine();
-    const qsizetype fromStride = sheet.m_image.bytesPerLine();
+    const qsizetype fromStride = sheet.bytesPerLine();
     const uchar *tileOrigins[TileCount];
     for (int tile = 0; tile < TileCount; ++tile)
-        tileOrigins[tile] = sheet.m_image.constBits() +
-                            (tile / sheetColumns) * FastTileSize * fromStride +
+        tileOrigins[tile] = sheet.constBits() + (tile / sheetColumns) * FastTileSize * fromStride +
                             (tile % sheetColumns) * FastTileSize * 4;
 
     const int wholeColumns = std::min(columns, width() / FastTileSize);
     const int partColumnBytes =
         wholeColumns < columns ? (width() - wholeColumns * FastTileSize) * 4 : 0;
-    const int visibleRows = std::min(rows, (height() + FastTileSize - 1) / FastTileSize);
     uchar *bits = m_image.bits();
 
-    for (int row = 0; row < visibleRows; ++row) {
+    for (int row = firstRow; row < lastRow; ++row) {
         const std::uint8_t *rowCells = cells + row * columns;
         const int lines = std::min(FastTileSize, height() - row * FastTileSize);
         for (int line = 0; line < lines; ++line) {
@@ -135,8 +186,28 @@ void Surface::drawTileGrid(const Surface &sheet, int sheetColumns, const std::ui
                 std::memcpy(to, tileOrigins[rowCells[wholeColumns]] + lineOffset, partColumnBytes);
         }
     }
-    markDirty(
-        QRect(0, 0, std::min(width(), columns * tileSize), std::min(height(), rows * tileSize)));
+}
+
+void Surface::drawPendingBands(const QRect &rect) const
+{
+    const QRect wanted = rect.intersected(m_image.rect());
+    if (!m_pending || wanted.isEmpty())
+        return;
+    PendingGrid &grid = *m_pending;
+    const int last = std::min(grid.bandCount - 1, wanted.bottom() / FastTileSize);
+    for (int band = wanted.top() / FastTileSize; band <= last; ++band) {
+        if (!grid.bandsLeft[band])
+            continue;
+        // Runs of waiting bands are drawn together.
+        int end = band + 1;
+        while (end <= last && grid.bandsLeft[end])
+            ++end;
+        drawGridBands(grid.sheet, grid.sheetColumns, grid.cells.data(), grid.columns, band, end);
+        std::fill(grid.bandsLeft.begin() + band, grid.bandsLeft.begin() + end, false);
+        band = end - 1;
+    }
+    if (std::none_of(grid.bandsLeft.begin(), grid.bandsLeft.end(), [](bool left) { return left; }))
+        dropPendingGrid();
 }
 
 void Surface::fillBackground(const QRect &rect)
@@ -144,6 +215,7 @@ void Surface::fillBackground(const QRect &rect)
     const QRect clipped = rect.intersected(m_image.rect());
     if (clipped.isEmpty())
         return;
+    drawPendingBands(clipped);
     QPainter painter(&m_image);
     painter.fillRect(clipped, m_background);
     painter.end();

@@ -7,11 +7,18 @@
 #include <QRect>
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 // A drawing surface with a retained image: what is drawn stays until it is
 // drawn over or cleared. Views show the image; the surface only collects the
 // region that changed and tells them once that something needs repainting, so
 // thousands of blits during a full redraw cost one repaint.
+//
+// A tile grid is drawn one band of tile rows at a time when those pixels are
+// first read or drawn over, so a 32 MiB canvas of which a view shows a part
+// costs only that part until more of it is needed. Every pixel read through
+// image() or imageIn() is the same as if the whole grid had been drawn at once.
 class Surface : public QObject
 {
     Q_OBJECT
@@ -23,7 +30,10 @@ public:
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
     QColor background() const { return m_background; }
-    const QImage &image() const { return m_image; }
+    // The whole picture.
+    const QImage &image() const;
+    // The picture, up to date at least within rect (what a view repaints).
+    const QImage &imageIn(const QRect &rect) const;
 
     // Clears the whole image to the background colour.
     void clear();
@@ -32,6 +42,10 @@ public:
     // both sizes share is kept; new area is background.
     void resize(QSize size);
 
+    // Gives the surface a new size for a caller that draws every pixel of it
+    // next: nothing is kept and nothing is cleared, so a large surface costs
+    // one pass over its memory instead of three.
+    void resizeForRedraw(QSize size);
     // Shows a picture at the top-left corner without changing the surface's
     // size: a larger picture is cut, a smaller one leaves background around it.
     void setPicture(const QImage &picture);
@@ -61,9 +75,27 @@ Q_SIGNALS:
     void resized(QSize size);
 
 private:
-    void markDirty(const QRect &rect);
+    // A grid whose bands of tile rows are drawn when first needed.
+    struct PendingGrid
+    {
+        QImage sheet;
+        std::vector<std::uint8_t> cells;
+        int sheetColumns = 0;
+        int columns = 0;
+        std::vector<bool> bandsLeft;
+        int bandCount = 0;
+    };
 
-    QImage m_image;
+    void markDirty(const QRect &rect);
+    void drawGridBands(const QImage &sheet, int sheetColumns, const std::uint8_t *cells,
+                       int columns, int firstRow, int lastRow) const;
+    void drawPendingBands(const QRect &rect) const;
+    void dropPendingGrid() const { m_pending.reset(); }
+
+    // Mutable because drawing a pending band only completes what the
+    // picture already is.
+    mutable QImage m_image;
+    mutable std::unique_ptr<PendingGrid> m_pending;
     QColor m_background;
     QRect m_dirty;
 };

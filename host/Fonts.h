@@ -5,7 +5,9 @@
 #include <QString>
 
 // Fonts by the names the windows are designed with. Where a named font is
-// missing, the nearest one on the system stands in at the same size and weight.
+// missing, Liberation Sans, whose metrics the layout follows, stands in at
+// the same size; without it, DejaVu Sans at a size that keeps each caption
+// within its designed box.
 namespace Fonts {
 
 inline const QString MsSansSerif = QStringLiteral("MS Sans Serif");

@@ -48,6 +48,9 @@ QString QtFileDialog::choose(Mode mode)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     NameOnlyIconProvider icons;
     dialog.setIconProvider(&icons);
+    // Qt reads each filter's patterns from its last brackets; the list shows
+    // the description alone, which names its patterns in its own words.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = nameFilters(filter);
     dialog.setNameFilters(filters);
     if (filterIndex >= 1 && filterIndex <= filters.size())

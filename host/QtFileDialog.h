@@ -10,7 +10,8 @@ class QtFileDialog : public FileDialog
 {
 public:
     // "MAP Files (.map, .prg)|*.map;*.prg|" becomes Qt's
-    // "MAP Files (.map, .prg) (*.map *.prg)".
+    // "MAP Files (.map, .prg) (*.map *.prg)"; the dialog lists it by its
+    // description, "MAP Files (.map, .prg)".
     static QStringList nameFilters(const QString &filter);
 
 protected:

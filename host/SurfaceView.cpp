@@ -29,7 +29,7 @@ void SurfaceView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect exposed = event->rect();
-    painter.drawImage(exposed.topLeft(), m_surface->image(), exposed);
+    painter.drawImage(exposed.topLeft(), m_surface->imageIn(exposed), exposed);
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent *event)

@@ -7,7 +7,6 @@
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <QSize>
@@ -18,8 +17,6 @@
 namespace MapFile {
 
 namespace {
-
-const QString LoadFailed = QStringLiteral("The map file %1 could not be loaded: %2.");
 
 // The working map size and the canvas size that a file's width and height
 // bytes give.
@@ -60,15 +57,15 @@ void applyLoadedMap(EditorState &state, const Contents &contents)
                         StatusTexts::sizeText(state.mapWidth, state.mapHeight));
 }
 
-LoadResult load(EditorState &state, const QString &path)
+FileResult load(EditorState &state, const QString &path)
 {
     QByteArray bytes;
-    QString reason;
-    if (!read(path, &bytes, &reason))
-        return {false, LoadFailed.arg(QDir::toNativeSeparators(path), reason)};
+    const FileResult result = read(path, &bytes);
+    if (!result.succeeded())
+        return result;
     applyLoadedMap(state, decode(bytes));
     state.setStatusText(EditorState::MapPanel, StatusTexts::mapText(QFileInfo(path).fileName()));
-    return {true, QString()};
+    return result;
 }
 
 } // namespace MapFile

@@ -5,12 +5,16 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libbenchmark-dev time
     # tesselwick-cli unpacks compressed TMX layers with the system zlib and
     # writes PNG files with libspng.
     zlib1g-dev libspng-dev
-    fonts-dejavu-core fonts-liberation
+    # Liberation Sans is what the windows are laid out for; the font tests
+    # also check them with DejaVu Sans, the usual stand-in.
+    fonts-liberation fonts-dejavu-core
+    # The install checks and the Debian package.
+    desktop-file-utils appstream dpkg-dev file
     # The end-to-end checks drive the real editor on a private X server.
     xvfb xdotool x11-utils imagemagick
     # The interop checks of tesselwick-cli run Tiled's own converter and

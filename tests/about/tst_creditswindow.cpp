@@ -5,9 +5,12 @@
 #include "ui/about/CreditsWindow.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace Scroll = CreditsScroll;
 
@@ -114,8 +117,11 @@ void TestCreditsWindow::designAfterOpening()
         QCOMPARE(line.palette().color(QPalette::WindowText), QColor(255, 255, 0));
         QVERIFY(line.font().bold());
         QCOMPARE(line.font().pointSize(), 12);
-        // Sized to its own caption and centred in the 301-pixel area by it.
-        QCOMPARE(line.width(), line.fontMetrics().horizontalAdvance(line.text()));
+        // Sized to its own caption, ink included, and centred in the
+        // 301-pixel area by it.
+        const QFontMetrics metrics = line.fontMetrics();
+        QCOMPARE(line.width(), std::max(metrics.horizontalAdvance(line.text()),
+                                        metrics.boundingRect(line.text()).width() + 1));
         QVERIFY(qAbs(line.x() * 2 + line.width() - 301) <= 1);
         QCOMPARE(line.y(), restingTop(line));
     }

@@ -3,6 +3,7 @@
 #include "core/EditorState.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/TestFiles.h"
+#include "ui/about/HelpOnDemand.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/main/MainWindow.h"
@@ -65,10 +66,13 @@ private Q_SLOTS:
     void readContextTable_data();
     void readContextTable();
     void shippedHelpIsWhole();
+    void helpIsFoundFromTheProgramsFolder_data();
+    void helpIsFoundFromTheProgramsFolder();
     void f1OpensContentsBesideTheProgram();
     void missingHelpChangesNothing_data();
     void missingHelpChangesNothing();
     void contentsButtonReturnsToContents();
+    void helpWindowIsBuiltWhenFirstAsked();
     void visitOpensTheWebSite();
 };
 
@@ -125,6 +129,50 @@ void TestHelp::shippedHelpIsWhole()
                      qPrintable(page + QStringLiteral(" -> ") + target));
         }
     }
+}
+
+void TestHelp::helpIsFoundFromTheProgramsFolder_data()
+{
+    QTest::addColumn<bool>("besideTheProgram");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("build tree") << true << false << QStringLiteral("beside");
+    QTest::newRow("installed") << false << true << QStringLiteral("installed");
+    QTest::newRow("both: the one beside") << true << true << QStringLiteral("beside");
+    QTest::newRow("neither") << false << false << QString();
+}
+
+// A program folder with the help beside it, in the installed layout, both or
+// neither: the contents page comes from the expected one.
+void TestHelp::helpIsFoundFromTheProgramsFolder()
+{
+    QFETCH(bool, besideTheProgram);
+    QFETCH(bool, installed);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    const QDir programFolder(prefix.filePath(QStringLiteral("bin")));
+    QVERIFY(QDir().mkpath(programFolder.path()));
+    const QString folders[] = {
+        programFolder.filePath(HelpTopics::HelpFileName),
+        QDir::cleanPath(programFolder.filePath(QLatin1String(AppInfo::InstalledHelpFolder))),
+    };
+    QVERIFY(!folders[1].startsWith(programFolder.path()));
+    const bool present[] = {besideTheProgram, installed};
+    const QString names[] = {QStringLiteral("beside"), QStringLiteral("installed")};
+    for (int i = 0; i < 2; ++i) {
+        if (!present[i])
+            continue;
+        const QDir help(folders[i]);
+        QVERIFY(QDir().mkpath(help.path()));
+        TestFiles::write(help.filePath(HelpTopics::ContextTableName),
+                         QByteArrayLiteral("30 contents.html\n"));
+        TestFiles::write(help.filePath(QStringLiteral("contents.html")), names[i].toUtf8());
+    }
+
+    const QString page = HelpTopics::topicPage(HelpTopics::helpFileFor(programFolder.path()),
+                                               HelpTopics::ContentsContext);
+    QCOMPARE(page.isEmpty() ? QString() : readText(page), expected);
 }
 
 // Started from another folder that holds a help of its own, the editor still
@@ -191,6 +239,24 @@ void TestHelp::contentsButtonReturnsToContents()
     QCOMPARE(shownPage(help), QStringLiteral("contents.html"));
     QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("backButton")), Qt::LeftButton);
     QCOMPARE(shownPage(help), QStringLiteral("map-files.html"));
+}
+
+// The editor's viewer builds its window on the first request and hands it
+// the help file, so the window's own Contents button finds its way back.
+void TestHelp::helpWindowIsBuiltWhenFirstAsked()
+{
+    HelpOnDemand help;
+    help.helpFile = stagedHelp();
+    QVERIFY(!help.window());
+    help.showHelp(stagedHelp(), 999);
+    QVERIFY(!help.window() || help.window()->isHidden());
+
+    help.showHelp(stagedHelp(), HelpTopics::ContentsContext);
+    QVERIFY(help.window());
+    QVERIFY(help.window()->isVisible());
+    QTest::mouseClick(help.window()->findChild<QWidget *>(QStringLiteral("contentsButton")),
+                      Qt::LeftButton);
+    QCOMPARE(shownPage(*help.window()), QStringLiteral("contents.html"));
 }
 
 void TestHelp::visitOpensTheWebSite()

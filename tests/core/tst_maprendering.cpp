@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
-#include "core/WindowTitle.h"
+#include "core/Surface.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QTest>
+
+#include <vector>
 
 using NumberedSheet::tileColour;
 
@@ -17,13 +19,16 @@ private Q_SLOTS:
     void sheetOrigin();
     void resetMapClearsWholeGrid();
     void resetMapOnOneByOne();
+    void resetMapRepaintsTheWholeCanvas_data();
+    void resetMapRepaintsTheWholeCanvas();
     void selectTileGivesPixelPosition_data();
     void selectTileGivesPixelPosition();
     void blitClipsAtEdges_data();
     void blitClipsAtEdges();
     void redrawDrawsEveryCellFromTheGrid();
+    void gridDrawnOnDemandLooksDrawnAtOnce_data();
+    void gridDrawnOnDemandLooksDrawnAtOnce();
     void resizeKeepsTopLeftPicture();
-    void windowTitle();
 };
 
 void TestMapRendering::sheetOrigin_data()
@@ -71,6 +76,41 @@ void TestMapRendering::resetMapOnOneByOne()
     QCOMPARE(state.mapCanvas.image().pixel(15, 15), tileColour(0));
     QCOMPARE(state.cell(255, 127), 0);
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 1x1"));
+}
+
+void TestMapRendering::resetMapRepaintsTheWholeCanvas_data()
+{
+    QTest::addColumn<QSize>("before");
+    QTest::addColumn<QSize>("after");
+    QTest::newRow("same size") << QSize(255, 127) << QSize(255, 127);
+    QTest::newRow("smaller") << QSize(255, 127) << QSize(40, 25);
+    QTest::newRow("larger") << QSize(3, 2) << QSize(200, 100);
+}
+
+// Whatever the canvas showed and whatever its size was, a reset leaves
+// exactly tile 0 in every cell and tells the views to repaint all of it.
+void TestMapRendering::resetMapRepaintsTheWholeCanvas()
+{
+    QFETCH(QSize, before);
+    QFETCH(QSize, after);
+    EditorState state;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    state.mapWidth = before.width();
+    state.mapHeight = before.height();
+    sizeCanvasToMap(state);
+    state.tileMap.fill(7);
+    redrawMap(state);
+    state.mapCanvas.takeDirty();
+
+    state.mapWidth = after.width();
+    state.mapHeight = after.height();
+    resetMap(state);
+
+    const QSize canvas = after * Tiles::TileSize;
+    QImage expected(canvas, QImage::Format_RGB32);
+    expected.fill(tileColour(0));
+    QCOMPARE(state.mapCanvas.image(), expected);
+    QVERIFY(state.mapCanvas.takeDirty().contains(QRect(QPoint(0, 0), canvas)));
 }
 
 void TestMapRendering::selectTileGivesPixelPosition_data()
@@ -142,6 +182,77 @@ void TestMapRendering::redrawDrawsEveryCellFromTheGrid()
         }
 }
 
+namespace {
+
+// What can happen to a canvas after a grid is drawn into it.
+enum class Step { ReadBand, Brush, Background, GridAgain, Shrink, NewSheet };
+
+} // namespace
+
+void TestMapRendering::gridDrawnOnDemandLooksDrawnAtOnce_data()
+{
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::newRow("read as a whole") << QList<Step>{};
+    QTest::newRow("one band read first") << QList<Step>{Step::ReadBand};
+    QTest::newRow("brush across two bands") << QList<Step>{Step::Brush};
+    QTest::newRow("background over bands") << QList<Step>{Step::Background};
+    QTest::newRow("band read, then a new grid")
+        << QList<Step>{Step::ReadBand, Step::Brush, Step::GridAgain};
+    QTest::newRow("shrunk") << QList<Step>{Step::Brush, Step::Shrink};
+    QTest::newRow("tile sheet replaced") << QList<Step>{Step::NewSheet, Step::ReadBand};
+}
+
+// The canvas draws a grid band by band when its pixels are first needed;
+// whatever comes first, the picture is the one drawing all at once gives.
+void TestMapRendering::gridDrawnOnDemandLooksDrawnAtOnce()
+{
+    QFETCH(QList<Step>, steps);
+    std::vector<std::uint8_t> cells(Tiles::GridCells);
+    for (int i = 0; i < Tiles::GridCells; ++i)
+        cells[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+    std::vector<std::uint8_t> otherCells(Tiles::GridCells, 42);
+
+    const auto picture = [&](bool atOnce) {
+        Surface sheet(QSize(Tiles::SheetWidth, Tiles::SheetHeight), Qt::white);
+        sheet.setPicture(NumberedSheet::sheet());
+        Surface canvas(QSize(4080, 2032), Qt::black);
+        const auto drawGrid = [&](const std::vector<std::uint8_t> &grid) {
+            canvas.drawTileGrid(sheet, Tiles::SheetColumns, grid.data(), Tiles::GridColumns,
+                                Tiles::GridRows, Tiles::TileSize);
+            if (atOnce)
+                canvas.image();
+        };
+        drawGrid(cells);
+        for (Step step : steps) {
+            switch (step) {
+            case Step::ReadBand:
+                canvas.imageIn(QRect(0, 20 * 16 + 3, 40, 2));
+                break;
+            case Step::Brush:
+                canvas.blit(100, 5 * 16 + 9, 16, 16, sheet, 64, 32);
+                break;
+            case Step::Background:
+                canvas.fillBackground(QRect(50, 300, 500, 40));
+                break;
+            case Step::GridAgain:
+                drawGrid(otherCells);
+                break;
+            case Step::Shrink:
+                canvas.resize(QSize(640, 480));
+                break;
+            case Step::NewSheet:
+                sheet.setPicture(QImage());
+                break;
+            }
+        }
+        return canvas.image().copy();
+    };
+
+    const QImage atOnce = picture(true);
+    QCOMPARE(picture(false), atOnce);
+    QVERIFY(atOnce.pixel(5, 5) != qRgb(0, 0, 0));
+}
+
 void TestMapRendering::resizeKeepsTopLeftPicture()
 {
     Surface canvas(QSize(32, 32), Qt::black);
@@ -154,11 +265,6 @@ void TestMapRendering::resizeKeepsTopLeftPicture()
 
     QCOMPARE(canvas.image().pixel(0, 0), qRgb(255, 255, 255));
     QCOMPARE(canvas.image().pixel(20, 20), qRgb(0, 0, 0));
-}
-
-void TestMapRendering::windowTitle()
-{
-    QCOMPARE(mainWindowTitle(), QStringLiteral("Tesselwick (v1.0) - Quorvane Labs"));
 }
 
 QTEST_GUILESS_MAIN(TestMapRendering)

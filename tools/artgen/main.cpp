@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     ok &= saveBytes(sampleScene().fileBytes(), out.filePath(QStringLiteral("sample.map")));
     ok &=
         saveImage(applicationIcon(2), out.filePath(QStringLiteral("icons/tesselwick.png")), "PNG");
-    for (int scale : {1, 3, 4}) {
+    for (int scale : {1, 3, 4, 8, 16}) {
         const QString name = QStringLiteral("icons/tesselwick-%1.png").arg(16 * scale);
         ok &= saveImage(applicationIcon(scale), out.filePath(name), "PNG");
     }

@@ -2,6 +2,7 @@
 #include "ui/about/CreditsWindow.h"
 
 #include "core/Twips.h"
+#include "host/EmptyTitle.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"
 #include "ui/about/CreditsConstants.h"
@@ -9,6 +10,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace Scroll = CreditsScroll;
 namespace Layout = CreditsLayout;
@@ -18,11 +21,14 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 
-// A label sized to its caption on one line, as an auto-sized label is.
+// A label sized to its caption on one line, as an auto-sized label is: wide
+// enough for the advance and for the ink, which may overhang it by a pixel.
 void sizeToCaption(QLabel &label)
 {
     const QFontMetrics metrics(label.font());
-    label.resize(metrics.horizontalAdvance(label.text()), metrics.height());
+    const int width = std::max(metrics.horizontalAdvance(label.text()),
+                               metrics.boundingRect(label.text()).width() + 1);
+    label.resize(width, metrics.height());
 }
 
 // Just below the visible part of the scroll area, out of sight.
@@ -81,6 +87,7 @@ CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
 {
     setObjectName(QStringLiteral("creditsWindow"));
     setWindowTitle(QString());
+    EmptyTitle::keep(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(toPixels(Layout::ClientSize.width()), toPixels(Layout::ClientSize.height()));
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about/HelpTopics.h"
 
+#include "AppInfo.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,9 +11,18 @@
 
 namespace HelpTopics {
 
+QString helpFileFor(const QString &programFolder)
+{
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(HelpFileName);
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(folder.filePath(QLatin1String(AppInfo::InstalledHelpFolder)));
+}
+
 QString helpFilePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(HelpFileName);
+    return helpFileFor(QCoreApplication::applicationDirPath());
 }
 
 QHash<int, QString> readContextTable(const QString &text)

@@ -5,8 +5,8 @@
 #include <QString>
 
 // Where the help lives and how a context number finds its topic. The help
-// file is a folder of pages installed beside the program; its context table
-// names the page of each context number.
+// file is a folder of pages; its context table names the page of each context
+// number.
 namespace HelpTopics {
 
 inline const QString HelpFileName = QStringLiteral("Tesselwick-Help");
@@ -14,7 +14,12 @@ inline const QString ContextTableName = QStringLiteral("contexts.txt");
 // The topic that Help (F1) opens: the contents page.
 inline constexpr int ContentsContext = 30;
 
-// The help file beside the program, found from the program's own folder
+// The help file of the program in programFolder: the Tesselwick-Help folder
+// beside it where there is one (the build tree), otherwise the installed
+// help in the data folder next to the program's folder.
+QString helpFileFor(const QString &programFolder);
+
+// The help file of this program, found from the program's own folder
 // whatever the working folder is.
 QString helpFilePath();
 

@@ -84,6 +84,8 @@ void ArtworkTest::imagesMatchTheGenerator()
         {QStringLiteral("icons/tesselwick-16.png"), applicationIcon(1)},
         {QStringLiteral("icons/tesselwick-48.png"), applicationIcon(3)},
         {QStringLiteral("icons/tesselwick-64.png"), applicationIcon(4)},
+        {QStringLiteral("icons/tesselwick-128.png"), applicationIcon(8)},
+        {QStringLiteral("icons/tesselwick-256.png"), applicationIcon(16)},
         {QStringLiteral("icons/preview.png"), previewIcon(2)},
     };
     for (const auto &[name, image] : expected) {

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Start-up time of the editor against the smallest Qt Widgets program (one
+# empty main window), as whole processes on a private X server: from the
+# start to the first window mapped, wall and CPU time, the two programs taking
+# turns, after one unmeasured start of each. Then the resident memory of
+# both at rest, three seconds after the window is mapped.
+# Usage: bench/startup_time.sh [runs] [build folder]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-15}
+build=${2:-$root/build}
+editor=$build/bin/tesselwick
+minimal=$build/bench/minimal_window
+timer=$build/bench/time_to_window
+for program in "$editor" "$minimal" "$timer"; do
+    [[ -x "$program" ]] || { echo "$program is missing: build with -DTESSELWICK_BUILD_BENCH=ON" >&2; exit 1; }
+done
+
+# xsession.sh: the private X server and the program on it. It lives beside the
+# end-to-end scripts or with the test support.
+shared=$root/tests/e2e
+[[ -f "$shared/xsession.sh" ]] || shared=$root/tests/support
+source "$shared/xsession.sh"
+start_x_server
+export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
+unset QT_QPA_PLATFORMTHEME
+
+"$timer" "$editor" >/dev/null
+"$timer" "$minimal" >/dev/null
+for _ in $(seq "$runs"); do
+    "$timer" "$editor" >>"$work/editor"
+    "$timer" "$minimal" >>"$work/minimal"
+done
+
+# median <file> <column>
+median() { cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+editor_wall=$(median "$work/editor" 1) editor_cpu=$(median "$work/editor" 2)
+minimal_wall=$(median "$work/minimal" 1) minimal_cpu=$(median "$work/minimal" 2)
+echo "start to window mapped, median of $runs runs each:"
+printf '  %-16s wall %7.1f ms   CPU %7.1f ms\n' editor "$editor_wall" "$editor_cpu" \
+    "empty window" "$minimal_wall" "$minimal_cpu"
+awk -v ew="$editor_wall" -v mw="$minimal_wall" -v ec="$editor_cpu" -v mc="$minimal_cpu" \
+    'BEGIN { printf "  ratio            wall %7.2fx     CPU %7.2fx   (goal: within 1.30x)\n", ew / mw, ec / mc }'
+
+read -r _ _ editor_rss < <("$timer" --rest 3 "$editor")
+read -r _ _ minimal_rss < <("$timer" --rest 3 "$minimal")
+awk -v e="$editor_rss" -v m="$minimal_rss" 'BEGIN {
+    printf "resident at rest: editor %.1f MiB (its canvas: 32.0 MiB allocated, resident where drawn); empty window %.1f MiB\n", e / 1024, m / 1024 }'

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what lands where: the
+# program alone in bin/, the help in share/tesselwick/help/, the desktop entry,
+# the icon at every theme size and the metainfo, each valid for its checker.
+# Usage: check_install.sh <cmake> <build folder> <source folder>
+set -euo pipefail
+cmake=$1 build=$2 source=$3
+app_id=example.quorvane.tesselwick
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+cd "$prefix"
+failed=0
+fail() { echo "$*" >&2; failed=1; }
+
+# Nothing but programs in bin/, and the editor among them.
+[[ -x bin/tesselwick ]] || fail "bin/tesselwick is missing"
+for file in bin/*; do
+    [[ -f "$file" && -x "$file" ]] && file -b "$file" | grep -q '^ELF' || fail "$file is not a program"
+done
+
+# The help pages, all of them and nothing else.
+diff <(cd "$source/resources/help" && find . -type f | sort) \
+    <(cd share/tesselwick/help && find . -type f | sort) || fail "the installed help differs"
+
+expected=(
+    "share/applications/$app_id.desktop"
+    "share/metainfo/$app_id.metainfo.xml"
+)
+for size in 16 32 48 64 128 256; do
+    icon="share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+    expected+=("$icon")
+    [[ -f "$icon" ]] && file -b "$icon" | grep -q "PNG image data, $size x $size," ||
+        fail "$icon is not a $size x $size picture"
+done
+for path in "${expected[@]}"; do
+    [[ -f "$path" ]] || fail "$path is missing"
+done
+
+# Nothing outside the folders the layout names.
+unexpected=$(find . -type f | grep -Ev '^\./(bin/[^/]+|share/(applications|metainfo|icons/hicolor|tesselwick/help|man)/.+)$' || true)
+[[ -z "$unexpected" ]] || fail "unexpected files: $unexpected"
+
+desktop=share/applications/$app_id.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+[[ "$(sed -n 's/^Exec=//p' "$desktop")" == tesselwick ]] ||
+    fail "the desktop entry must start the program without a file argument"
+! grep -q '^MimeType=' "$desktop" || fail "the desktop entry declares a MIME type"
+[[ "$(sed -n 's/^Icon=//p' "$desktop")" == "$app_id" ]] || fail "the desktop entry names another icon"
+
+metainfo=share/metainfo/$app_id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+for element in description project_license screenshot "launchable type=\"desktop-id\">$app_id.desktop"; do
+    grep -q "<$element" "$metainfo" || fail "the metainfo has no <$element>"
+done
+
+exit "$failed"

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# End-to-end check of the installed editor on a private X server: installed
+# into a scratch prefix and started as its desktop entry says, it shows its
+# main window under the entry's name, F1 opens the installed help at its
+# contents, and the credits window's title bar has no caption text.
+# Usage: run_installed.sh <cmake> <build folder>
+set -euo pipefail
+cmake=$1 build=$2
+app_id=example.quorvane.tesselwick
+
+# xsession.sh: the private X server and the program on it. It lives beside the
+# end-to-end scripts or with the test support.
+shared=$(dirname "$0")
+[[ -f "$shared/xsession.sh" ]] || shared=$shared/../support
+source "$shared/xsession.sh"
+
+prefix=$work/prefix
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+[[ ! -e "$prefix/bin/Tesselwick-Help" ]] || { echo "help files in bin/"; exit 1; }
+command=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$app_id.desktop")
+program=$(PATH="$prefix/bin:$PATH" command -v "$command")
+[[ "$program" == "$prefix/bin/tesselwick" ]] || { echo "Exec=$command runs $program"; exit 1; }
+
+start_x_server
+cd "$work"
+start_editor "$program"
+window=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
+
+# The desktop matches the window to its entry by the window's class.
+class=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$app_id.desktop")
+xprop -id "$window" WM_CLASS | grep -q ", \"$class\"$" ||
+    { echo "the main window's class is not \"$class\": $(xprop -id "$window" WM_CLASS)"; exit 1; }
+
+for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window"
+    xdotool key F1
+    wait_for 3 visible_window 'Tesselwick Help - Contents' && break
+done
+help=$(visible_window 'Tesselwick Help - Contents') ||
+    { echo "F1 did not open the installed help at its contents"; exit 1; }
+xdotool windowclose "$help" 2>/dev/null || xdotool key --window "$help" Escape
+
+# The credits window has no title; it is the only window of its size.
+credits_open() {
+    for id in $(xdotool search --onlyvisible --pid "$editor_pid" 2>/dev/null); do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 529x273' && { echo "$id"; return 0; }
+    done
+    return 1
+}
+for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+a
+    sleep 0.5
+    xdotool key Up
+    sleep 0.2
+    xdotool key Return
+    wait_for 3 credits_open && break
+    xdotool key Escape
+done
+credits=$(credits_open) || { echo "Credits did not open"; exit 1; }
+# What the window manager would write in its title bar: both title properties empty.
+for property in WM_NAME _NET_WM_NAME; do
+    value=$(xprop -id "$credits" "$property")
+    [[ "$value" =~ (=\ \"\"$|not\ found|=\ *$) ]] ||
+        { echo "the credits window's title bar reads: $value"; exit 1; }
+done
+xdotool mousemove --window "$credits" 150 100 click 1
+wait_for 5 bash -c "! xdotool search --onlyvisible --pid $editor_pid | grep -qx $credits" ||
+    { echo "a click did not close the credits"; exit 1; }
+
+quit_editor "$window"
