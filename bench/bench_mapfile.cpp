@@ -59,16 +59,17 @@ void BM_ReadDecodeAndRedraw(benchmark::State &run)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.map"));
-    QString error;
-    if (!MapFile::save(path, fullWidthFile(), &error)) {
-        run.SkipWithError(qPrintable(error));
+    const FileResult saved = MapFile::save(path, fullWidthFile());
+    if (!saved.succeeded()) {
+        run.SkipWithError(qPrintable(saved.reason()));
         return;
     }
     EditorState state;
     for (auto _ : run) {
         QByteArray bytes;
-        if (!MapFile::read(path, &bytes, &error)) {
-            run.SkipWithError(qPrintable(error));
+        const FileResult read = MapFile::read(path, &bytes);
+        if (!read.succeeded()) {
+            run.SkipWithError(qPrintable(read.reason()));
             break;
         }
         MapFile::applyLoadedMap(state, MapFile::decode(bytes));
@@ -88,9 +89,9 @@ void BM_EncodeAndSave(benchmark::State &run)
     EditorState state;
     MapFile::applyLoadedMap(state, MapFile::decode(fullWidthFile()));
     for (auto _ : run) {
-        QString error;
-        if (!MapFile::save(path, MapFile::encode(state), &error)) {
-            run.SkipWithError(qPrintable(error));
+        const FileResult saved = MapFile::save(path, MapFile::encode(state));
+        if (!saved.succeeded()) {
+            run.SkipWithError(qPrintable(saved.reason()));
             break;
         }
     }

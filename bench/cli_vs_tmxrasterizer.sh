@@ -33,16 +33,33 @@ awk 'BEGIN { for (r = 0; r < 128; r++) { line = "";
 "$cli" import "$work/full.csv" -o "$work/full.map"
 "$cli" export "$work/full.map" --format tmx -o "$work/full.tmx"
 
-# run_once <label> <command...>: appends "milliseconds peak-KiB" to $work/<label>.
+# Sets children_us to the user and system CPU time of all finished child
+# processes, in microseconds (from the shell's "times", in milliseconds). It
+# must run in this shell, not in a subshell, whose children are its own.
+children_cpu() {
+    times > "$work/times"
+    children_us=$(awk 'NR == 2 {
+        total = 0
+        for (i = 1; i <= 2; i++) { split($i, t, /[ms]/); total += t[1] * 60 + t[2] }
+        printf "%d\n", total * 1000000 }' "$work/times")
+}
+
+# run_once <label> <command...>: appends "wall-us peak-KiB cpu-us" to
+# $work/<label>. On a machine shared with other work the CPU time shows what
+# the wall time may hide: how much work each program does.
 run_once() {
     local label=$1
     shift
-    local start end
+    local start end cpu_before
+    children_cpu
+    cpu_before=$children_us
     start=$(date +%s%N)
     "$gnu_time" -f '%M' -o "$work/$label.mem" "$@" >/dev/null 2>"$work/$label.err" ||
         { cat "$work/$label.err" >&2; exit 1; }
     end=$(date +%s%N)
-    echo "$(((end - start) / 1000)) $(cat "$work/$label.mem")" >> "$work/$label"
+    children_cpu
+    echo "$(((end - start) / 1000)) $(cat "$work/$label.mem") $((children_us - cpu_before))" \
+        >> "$work/$label"
 }
 
 # median <file> <column>
@@ -50,8 +67,8 @@ median() {
     sort -n -k"$2" "$1" | awk -v col="$2" '{ v[NR] = $col } END { print v[int((NR + 1) / 2)] }'
 }
 
-printf '%-10s %10s %10s %8s %10s %10s %12s %12s\n' case "ours ms" "peer ms" speed-up \
-    "ours KiB" "peer KiB" "ours bytes" "peer bytes"
+printf '%-10s %9s %9s %8s %9s %9s %8s %9s %9s %10s %10s\n' case "ours ms" "peer ms" \
+    speed-up "ours cpu" "peer cpu" "cpu x" "ours KiB" "peer KiB" "ours B" "peer B"
 for case in "bmp 100" "png 100" "bmp 200"; do
     read -r format zoom <<< "$case"
     label="${format}-${zoom}"
@@ -67,22 +84,41 @@ for case in "bmp 100" "png 100" "bmp 200"; do
     ours_us=$(median "$work/ours-$label" 1)
     peer_us=$(median "$work/peer-$label" 1)
     awk -v name="$format $zoom%" -v ours="$ours_us" -v peer="$peer_us" \
+        -v ours_cpu="$(median "$work/ours-$label" 3)" -v peer_cpu="$(median "$work/peer-$label" 3)" \
         -v ours_kib="$(sort -n -k2 "$work/ours-$label" | tail -1 | cut -d' ' -f2)" \
         -v peer_kib="$(sort -n -k2 "$work/peer-$label" | tail -1 | cut -d' ' -f2)" \
         -v ours_bytes="$(stat -c %s "$work/ours-$label.$format")" \
         -v peer_bytes="$(stat -c %s "$work/peer-$label.$format")" \
-        'BEGIN { printf "%-10s %10.1f %10.1f %7.2fx %10d %10d %12d %12d\n", name, ours / 1000,
-                 peer / 1000, peer / ours, ours_kib, peer_kib, ours_bytes, peer_bytes }'
+        'BEGIN { printf "%-10s %9.1f %9.1f %7.2fx %9.1f %9.1f %7.2fx %9d %9d %10d %10d\n",
+                 name, ours / 1000, peer / 1000, peer / ours, ours_cpu / 1000, peer_cpu / 1000,
+                 peer_cpu / ours_cpu, ours_kib, peer_kib, ours_bytes, peer_bytes }'
 done
-echo "(median of $runs runs; peak memory is the largest of the runs)"
+echo "(times: median of $runs runs, wall clock and user + system CPU, in ms; peak resident"
+echo " memory in KiB, the largest of the runs; file sizes in bytes)"
 
 # 64 maps, all cores against one, same run, as BMP (mostly memory traffic)
-# and as PNG (mostly compression).
+# and as PNG (mostly compression). First the machine's own ceiling for work
+# that is all memory traffic: 64 bitmaps' worth of bytes written to the
+# output folder by dd, by one process and by one process per core.
 mkdir -p "$work/many" "$work/pictures"
 for ((i = 0; i < 64; i++)); do
     cp "$work/full.map" "$work/many/map$i.map"
 done
 cores=$(nproc)
+for ((i = 0; i < 3; i++)); do
+    for jobs in 1 "$cores"; do
+        start=$(date +%s%N)
+        for ((p = 0; p < jobs; p++)); do
+            dd if=/dev/zero of="$work/pictures/dd$p" bs=1M count=$((1536 / jobs)) 2>/dev/null &
+        done
+        wait
+        echo "$((($(date +%s%N) - start) / 1000))" >> "$work/dd-$jobs"
+        rm -f "$work/pictures"/dd*
+    done
+done
+awk -v one="$(median "$work/dd-1" 1)" -v all="$(median "$work/dd-$cores" 1)" -v cores="$cores" \
+    'BEGIN { printf "ceiling: 1.5 GiB written by dd, one process %.0f ms, %d processes %.0f ms, " \
+             "speed-up %.2fx\n", one / 1000, cores, all / 1000, one / all }'
 for format in bmp png; do
     for ((i = 0; i < 3; i++)); do
         for jobs in 1 "$cores"; do

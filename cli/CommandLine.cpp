@@ -149,15 +149,79 @@ std::optional<QString> formatFor(const QString &given, const QString &fileName,
     return format;
 }
 
-} // namespace
-
-QString helpText()
+// Sets the format a command writes (or for import reads), or says why
+// there is none.
+std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
+                                   const QString &output, bool toFolder)
 {
-    QCommandLineParser parser;
-    const Options options;
-    setUp(parser, options);
-    return helpFrom(parser);
+    switch (request.command) {
+    case Request::Command::Render: {
+        const std::optional<QString> format = toFolder && givenFormat.isEmpty()
+                                                  ? std::optional<QString>(PictureFormats.first())
+                                                  : formatFor(givenFormat, output, PictureFormats);
+        if (!format)
+            return usageError(QStringLiteral("cannot tell the picture format of '%1': name it "
+                                             ".bmp or .png, or give --format bmp or png")
+                                  .arg(output));
+        request.format = *format;
+        return std::nullopt;
+    }
+    case Request::Command::Export:
+        if (!ExportFormats.contains(givenFormat))
+            return usageError(QStringLiteral("export needs --format csv, tmx, asm or c"));
+        request.format = givenFormat;
+        if (output == StandardOutput && (request.inputs.size() > 1 || givenFormat == Formats::Tmx))
+            return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
+        return std::nullopt;
+    case Request::Command::Import:
+        if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat))
+            return usageError(QStringLiteral("import reads --format csv or tmx"));
+        request.format = givenFormat;
+        for (const QString &input : std::as_const(request.inputs))
+            if (!formatFor(givenFormat, input, ImportFormats))
+                return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv "
+                                                 "or .tmx, or give --format csv or tmx")
+                                      .arg(input));
+        return std::nullopt;
+    case Request::Command::Info:
+        break;
+    }
+    return std::nullopt;
 }
+
+// Names each input's output file: OUT itself, a file named after the input
+// in the folder OUT, or without OUT a file beside the input. Two inputs may
+// not share an output, nor may an output be its own input.
+std::optional<Parsed> planOutputs(Request &request, const QString &output, bool toFolder)
+{
+    const bool toStandardOutput = output == StandardOutput;
+    const QString suffix = request.command == Request::Command::Import ? MapSuffix : request.format;
+    QSet<QString> taken;
+    for (const QString &input : std::as_const(request.inputs)) {
+        const QFileInfo info(input);
+        const QString name = info.completeBaseName() + QLatin1Char('.') + suffix;
+        QString target;
+        if (toStandardOutput)
+            target = StandardOutput;
+        else if (output.isEmpty())
+            target = info.dir().filePath(name);
+        else if (toFolder)
+            target = QDir(output).filePath(name);
+        else
+            target = output;
+        const QString absolute = QFileInfo(target).absoluteFilePath();
+        if (!toStandardOutput && absolute == info.absoluteFilePath())
+            return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
+        if (!toStandardOutput && taken.contains(absolute))
+            return usageError(
+                QStringLiteral("two inputs would both be written to '%1'").arg(target));
+        taken.insert(absolute);
+        request.outputs.append(target);
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 Parsed parse(const QStringList &arguments)
 {
@@ -235,61 +299,14 @@ Parsed parse(const QStringList &arguments)
     const bool toFolder =
         !toStandardOutput && !output.isEmpty() && (several || QFileInfo(output).isDir());
 
-    // The format, then each input's output file.
-    if (render) {
-        const std::optional<QString> format = toFolder && givenFormat.isEmpty()
-                                                  ? std::optional<QString>(PictureFormats.first())
-                                                  : formatFor(givenFormat, output, PictureFormats);
-        if (!format)
-            return usageError(QStringLiteral("cannot tell the picture format of '%1': name it "
-                                             ".bmp or .png, or give --format bmp or png")
-                                  .arg(output));
-        request.format = *format;
-    } else if (exporting) {
-        if (!ExportFormats.contains(givenFormat))
-            return usageError(QStringLiteral("export needs --format csv, tmx, asm or c"));
-        request.format = givenFormat;
-        if (toStandardOutput && (several || request.format == Formats::Tmx))
-            return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
-    } else if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat)) {
-        return usageError(QStringLiteral("import reads --format csv or tmx"));
-    } else {
-        request.format = givenFormat;
-        for (const QString &input : std::as_const(request.inputs))
-            if (!formatFor(givenFormat, input, ImportFormats))
-                return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv "
-                                                 "or .tmx, or give --format csv or tmx")
-                                      .arg(input));
-    }
     if (toStandardOutput && !exporting)
         return usageError(QStringLiteral("-o - is for export only"));
-
+    if (const std::optional<Parsed> wrong = chooseFormat(request, givenFormat, output, toFolder))
+        return *wrong;
     if (several && !toStandardOutput && !output.isEmpty() && !QFileInfo(output).isDir())
         return badInput(QStringLiteral("%1: the output folder does not exist").arg(output));
-
-    const QString suffix = importing ? MapSuffix : request.format;
-    QSet<QString> taken;
-    for (const QString &input : std::as_const(request.inputs)) {
-        const QFileInfo info(input);
-        const QString name = info.completeBaseName() + QLatin1Char('.') + suffix;
-        QString target;
-        if (toStandardOutput)
-            target = StandardOutput;
-        else if (output.isEmpty())
-            target = info.dir().filePath(name);
-        else if (toFolder)
-            target = QDir(output).filePath(name);
-        else
-            target = output;
-        const QString absolute = QFileInfo(target).absoluteFilePath();
-        if (!toStandardOutput && absolute == info.absoluteFilePath())
-            return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
-        if (!toStandardOutput && taken.contains(absolute))
-            return usageError(
-                QStringLiteral("two inputs would both be written to '%1'").arg(target));
-        taken.insert(absolute);
-        request.outputs.append(target);
-    }
+    if (const std::optional<Parsed> wrong = planOutputs(request, output, toFolder))
+        return *wrong;
     return work(request);
 }
 

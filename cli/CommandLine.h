@@ -31,7 +31,4 @@ struct Parsed
 
 Parsed parse(const QStringList &arguments);
 
-// The text of --help.
-QString helpText();
-
 } // namespace CommandLine

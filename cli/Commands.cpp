@@ -111,11 +111,11 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
     const float zoom = shared.request.zoom;
     const QSize size = MapPicture::scaledSize(map.canvasSize(), zoom);
     const PictureBand bands = MapPicture::bands(map.state(), zoom);
-    const QString reason = shared.request.format == Formats::Png
-                               ? PngFile::write(size, bands, output)
-                               : writeBitmapFile(size, bands, output);
-    if (!reason.isEmpty())
-        return cannotWrite(output, reason);
+    const FileResult written = shared.request.format == Formats::Png
+                                   ? PngFile::write(size, bands, output)
+                                   : writeBitmapFile(size, bands, output);
+    if (!written.succeeded())
+        return cannotWrite(output, written.reason());
     return {};
 }
 
@@ -126,9 +126,9 @@ Report writeFile(const QString &output, const QByteArray &bytes)
         report.out = bytes;
         return report;
     }
-    QString reason;
-    if (!MapFile::save(output, bytes, &reason))
-        return cannotWrite(output, reason);
+    const FileResult saved = MapFile::save(output, bytes);
+    if (!saved.succeeded())
+        return cannotWrite(output, saved.reason());
     return {};
 }
 
@@ -141,9 +141,9 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     const QString sheetPath = target.dir().filePath(sheetName);
     const bool sheetExisted = QFileInfo::exists(sheetPath);
     const QImage &sheet = map.state().tileSheet.image();
-    const QString reason = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
-    if (!reason.isEmpty())
-        return cannotWrite(sheetPath, reason);
+    const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
+    if (!sheetWritten.succeeded())
+        return cannotWrite(sheetPath, sheetWritten.reason());
     Report report = writeFile(output, TmxFormat::write(map.cells(), mapName(input), sheetName));
     if (!report.ok && !sheetExisted)
         QFile::remove(sheetPath);

@@ -9,8 +9,11 @@
 bool LoadedMap::load(const QString &path, const QImage &sheet, QString *error)
 {
     QByteArray bytes;
-    if (!MapFile::read(path, &bytes, error))
+    const FileResult read = MapFile::read(path, &bytes);
+    if (!read.succeeded()) {
+        *error = read.reason();
         return false;
+    }
     m_state.history.setRecording(false);
     TileSetFile::useBuiltInSheet(m_state, sheet);
     MapFile::applyLoadedMap(m_state, MapFile::decode(bytes));

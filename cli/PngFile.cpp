@@ -19,19 +19,12 @@ constexpr int RowFilter = SPNG_FILTER_CHOICE_UP;
 constexpr int BandRows = 64;
 constexpr std::uint8_t BitDepth = 8;
 
-struct Stream
-{
-    QIODevice *device;
-    QString reason;
-};
-
 int writeToDevice(spng_ctx *, void *user, void *data, size_t length)
 {
-    auto *stream = static_cast<Stream *>(user);
-    stream->reason =
-        AtomicFile::writeAll(*stream->device, QByteArrayView(static_cast<const char *>(data),
-                                                             static_cast<qsizetype>(length)));
-    return stream->reason.isEmpty() ? 0 : SPNG_IO_ERROR;
+    auto *device = static_cast<QIODevice *>(user);
+    const auto size = static_cast<qsizetype>(length);
+    // A write that fails is reported by AtomicFile, which checks every write.
+    return device->write(static_cast<const char *>(data), size) == size ? 0 : SPNG_IO_ERROR;
 }
 
 QString spngReason(int error)
@@ -45,14 +38,13 @@ QString encode(QIODevice &device, QSize size, const PictureBand &band)
         spng_ctx_new(SPNG_CTX_ENCODER), spng_ctx_free);
     if (!context)
         return QStringLiteral("the PNG encoder could not start");
-    Stream stream{&device, QString()};
     spng_ctx *png = context.get();
     spng_ihdr header{};
     header.width = static_cast<std::uint32_t>(size.width());
     header.height = static_cast<std::uint32_t>(size.height());
     header.bit_depth = BitDepth;
     header.color_type = SPNG_COLOR_TYPE_TRUECOLOR;
-    int error = spng_set_png_stream(png, writeToDevice, &stream);
+    int error = spng_set_png_stream(png, writeToDevice, &device);
     if (error == 0)
         error = spng_set_ihdr(png, &header);
     if (error == 0)
@@ -84,17 +76,17 @@ QString encode(QIODevice &device, QSize size, const PictureBand &band)
     // The last row ends the image.
     if (error == SPNG_EOI)
         error = 0;
-    if (!stream.reason.isEmpty())
-        return stream.reason;
     return error == 0 ? QString() : spngReason(error);
 }
 
 } // namespace
 
-QString write(QSize size, const PictureBand &band, const QString &fileName)
+FileResult write(QSize size, const PictureBand &band, const QString &fileName)
 {
-    return AtomicFile::write(fileName,
-                             [&](QIODevice &device) { return encode(device, size, band); });
+    return AtomicFile::write(fileName, [&](QIODevice &device) {
+        const QString reason = encode(device, size, band);
+        return reason.isEmpty() ? FileResult() : FileResult::failure(fileName, reason);
+    });
 }
 
 } // namespace PngFile

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/FileResult.h"
 #include "core/PictureBand.h"
 
 #include <QSize>
@@ -12,6 +13,6 @@
 // files several times smaller than a bitmap.
 namespace PngFile {
 
-QString write(QSize size, const PictureBand &band, const QString &fileName);
+FileResult write(QSize size, const PictureBand &band, const QString &fileName);
 
 } // namespace PngFile

@@ -6,33 +6,25 @@
 
 namespace TileSheet {
 
-namespace {
-
-// The built-in artwork's tile set, as the tile picker loads it.
-const QString BuiltInResource = QStringLiteral(":/art/tileset.bmp");
-// The editor's own words for a file that holds no picture.
-const QString NotATileSet = QStringLiteral("This is not a TileSet file");
-
-} // namespace
-
 QImage builtIn()
 {
     initBuiltInArt();
-    return QImage(BuiltInResource);
+    return QImage(TileSetFile::BuiltInSheetResource);
 }
 
 bool read(const QString &path, QImage *sheet, QString *error)
 {
     TileSetFile::Result result = TileSetFile::read(path);
+    if (!result.file.succeeded()) {
+        *error = result.file.reason();
+        return false;
+    }
     switch (result.status) {
     case TileSetFile::Result::Status::Loaded:
         *sheet = std::move(result.picture);
         return true;
-    case TileSetFile::Result::Status::CannotOpen:
-        *error = result.reason;
-        break;
     case TileSetFile::Result::Status::NotAPicture:
-        *error = NotATileSet;
+        *error = TileSetFile::NotATileSetMessage;
         break;
     case TileSetFile::Result::Status::TooLarge:
         *error = QStringLiteral("the picture is %1 x %2 pixels, more than a tile set may have")

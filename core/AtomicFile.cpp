@@ -5,38 +5,91 @@
 
 #include <QSaveFile>
 
-namespace AtomicFile {
+namespace {
 
-QString write(const QString &fileName, const std::function<QString(QIODevice &)> &fill)
+QString shortWriteReason(qint64 written, qint64 wanted)
 {
-    // The commit renames the new file over the target, which would put a
-    // plain file in the place of a pipe or a device.
-    if (FileKinds::isSpecialFile(fileName))
-        return FileKinds::NotRegularFile;
-    // Leaving with the file uncommitted discards the temporary file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QString reason = fill(file);
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
-}
-
-QString writeAll(QIODevice &device, QByteArrayView bytes)
-{
-    const qint64 written = device.write(bytes.data(), bytes.size());
-    if (written == bytes.size())
-        return QString();
-    if (written < 0)
-        return device.errorString();
     return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
         .arg(written)
-        .arg(bytes.size());
+        .arg(wanted);
+}
+
+// Passes writes on to the file and keeps the first failure. A write that
+// ends short sets no error on the file (the disk may be full), so it is
+// noticed here, for a writer that would not look at the count.
+class CheckedWrites : public QIODevice
+{
+public:
+    explicit CheckedWrites(QSaveFile &file) : m_file(file) { open(WriteOnly | Unbuffered); }
+
+    bool isSequential() const override { return true; }
+
+    // Empty while every write went through whole.
+    const QString &failure() const { return m_failure; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (!m_failure.isEmpty())
+            return -1;
+        const qint64 written = m_file.write(data, size);
+        m_wanted += size;
+        if (written == size) {
+            m_written += written;
+            return written;
+        }
+        m_failure =
+            written < 0 ? m_file.errorString() : shortWriteReason(m_written + written, m_wanted);
+        return written;
+    }
+
+private:
+    QSaveFile &m_file;
+    qint64 m_written = 0;
+    qint64 m_wanted = 0;
+    QString m_failure;
+};
+
+} // namespace
+
+namespace AtomicFile {
+
+FileResult write(const QString &path, QByteArrayView bytes)
+{
+    return write(path, [bytes](QIODevice &file) {
+        // A write that fails or ends short is noticed by the checked device.
+        file.write(bytes.data(), bytes.size());
+        return FileResult();
+    });
+}
+
+FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill)
+{
+    // The commit renames the new file over the target, which would put a
+    // regular file in the place of a pipe or a device.
+    if (FileKinds::isSpecialFile(path))
+        return FileResult::failure(path, FileKinds::NotRegularFile);
+    // Unbuffered, so a write that ends short shows at once rather than at a
+    // later flush. Leaving with the file uncommitted discards the temporary
+    // file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileResult::failure(path, file.errorString());
+    CheckedWrites checked(file);
+    const FileResult filled = fill(checked);
+    if (!checked.failure().isEmpty()) {
+        file.cancelWriting();
+        return FileResult::failure(path, checked.failure());
+    }
+    if (!filled.succeeded()) {
+        file.cancelWriting();
+        return filled;
+    }
+    if (!file.commit())
+        return FileResult::failure(path, file.errorString());
+    return FileResult();
 }
 
 } // namespace AtomicFile

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/FileResult.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -8,20 +10,21 @@
 
 class QIODevice;
 
-// Writing a file so that it is either complete or not there: the content goes
-// into a temporary file beside the target, which replaces the target only
-// once everything was written. A failed write leaves an existing file as it
-// was and no temporary file behind; a pipe or a device of that name is
-// refused, never replaced.
+// Writing a file so that it is either complete or not changed at all: the
+// content goes into a temporary file beside the target, which replaces the
+// target only once everything was written. A failed write leaves an existing
+// file as it was and no temporary file behind; a pipe, a device or a socket
+// of that name is refused, never replaced. A write cut short (the disk may be
+// full) fails with the counts of bytes.
 namespace AtomicFile {
 
-// Writes the file whose content fill puts into the device. fill returns ""
-// or the reason it could not write everything. Returns "" on success,
-// otherwise the reason.
-QString write(const QString &fileName, const std::function<QString(QIODevice &)> &fill);
+// Writes bytes as the whole content of the file at path.
+FileResult write(const QString &path, QByteArrayView bytes);
 
-// Writes bytes to the device; "" or the reason (a write cut short by a full
-// disk reports no error of its own, so that is told apart).
-QString writeAll(QIODevice &device, QByteArrayView bytes);
+// Lets fill put the content into the open file, for content made while it is
+// written. Every write to the device is checked: once one fails, further
+// writes fail too and that failure is the result. Otherwise a failure fill
+// returns is the result.
+FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill);
 
 } // namespace AtomicFile

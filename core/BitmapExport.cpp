@@ -19,6 +19,9 @@ constexpr quint32 PixelsPerMeter = 3780;
 // Rows are written about a megabyte at a time.
 constexpr qsizetype BandBytes = 1 << 20;
 
+const QString EmptyPicture = QStringLiteral("The picture is empty.");
+const QString OutOfMemory = QStringLiteral("There is not enough memory to make the picture.");
+
 qsizetype rowBytes(int width)
 {
     // Each row of 3-byte pixels is padded to a multiple of 4 bytes.
@@ -73,38 +76,42 @@ void packRow(const uchar *from, int width, uchar *to)
 
 } // namespace
 
-QString writeBitmapFile(const QImage &picture, const QString &fileName)
+FileResult writeBitmapFile(const QImage &picture, const QString &fileName)
 {
     const QImage pixels =
         picture.format() == BandFormat ? picture : picture.convertToFormat(BandFormat);
     return writeBitmapFile(pixels.size(), bandsOf(pixels), fileName);
 }
 
-QString writeBitmapFile(QSize size, const PictureBand &band, const QString &fileName)
+FileResult writeBitmapFile(QSize size, const PictureBand &band, const QString &fileName)
 {
     if (size.isEmpty())
-        return QStringLiteral("The picture is empty.");
+        return FileResult::failure(fileName, EmptyPicture);
     return AtomicFile::write(fileName, [&](QIODevice &file) {
-        QString reason = AtomicFile::writeAll(file, headers(size));
+        // A write that fails stops the bands; the file reports why.
+        const QByteArray head = headers(size);
+        if (file.write(head) != head.size())
+            return FileResult();
         const qsizetype stride = rowBytes(size.width());
         const int bandRows =
             int(std::max<qsizetype>(1, BandBytes / std::max<qsizetype>(stride, 1)));
         QByteArray rows(stride * std::min(bandRows, size.height()), '\0');
         // The file holds the bottom row first: bands from the bottom up.
-        for (int end = size.height(); end > 0 && reason.isEmpty();) {
+        for (int end = size.height(); end > 0;) {
             const int first = std::max(0, end - bandRows);
             const int count = end - first;
             const QImage part = band(first, count);
             if (part.isNull())
-                return QStringLiteral("There is not enough memory to make the picture.");
+                return FileResult::failure(fileName, OutOfMemory);
             const QImage pixels =
                 part.format() == BandFormat ? part : part.convertToFormat(BandFormat);
             uchar *to = reinterpret_cast<uchar *>(rows.data());
             for (int row = count - 1; row >= 0; --row, to += stride)
                 packRow(pixels.constScanLine(row), size.width(), to);
-            reason = AtomicFile::writeAll(file, QByteArrayView(rows.constData(), stride * count));
+            if (file.write(rows.constData(), stride * count) != stride * count)
+                return FileResult();
             end = first;
         }
-        return reason;
+        return FileResult();
     });
 }

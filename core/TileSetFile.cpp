@@ -17,11 +17,17 @@ namespace {
 
 const QRect SheetBox(0, 0, Tiles::SheetWidth, Tiles::SheetHeight);
 
-Result failure(Result::Status status, const QString &reason, QSize size = {})
+Result cannotOpen(const QString &path, const QString &reason)
+{
+    Result result;
+    result.file = FileResult::failure(path, reason);
+    return result;
+}
+
+Result refused(Result::Status status, QSize size = {})
 {
     Result result;
     result.status = status;
-    result.reason = reason;
     result.size = size;
     return result;
 }
@@ -32,12 +38,12 @@ Result read(const QString &path)
 {
     // Opening a pipe waits for a writer, and a device may never end.
     if (FileKinds::isSpecialFile(path))
-        return failure(Result::Status::CannotOpen, FileKinds::NotRegularFile);
+        return cannotOpen(path, FileKinds::NotRegularFile);
     // Opened here rather than by the reader, which calls every failure to
     // open "file not found".
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(Result::Status::CannotOpen, file.errorString());
+        return cannotOpen(path, file.errorString());
     return read(file);
 }
 
@@ -46,7 +52,7 @@ Result read(QIODevice &device)
     QImageReader reader(&device);
     const QSize claimed = reader.size();
     if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
-        return failure(Result::Status::TooLarge, QString(), claimed);
+        return refused(Result::Status::TooLarge, claimed);
     // Formats that can decode a part of the picture read only the sheet's
     // corner; the others decode it whole and the reader cuts it.
     if (claimed.isValid())
@@ -54,7 +60,7 @@ Result read(QIODevice &device)
 
     QImage picture = reader.read();
     if (picture.isNull())
-        return failure(Result::Status::NotAPicture, reader.errorString());
+        return refused(Result::Status::NotAPicture);
     if (!SheetBox.contains(picture.rect()))
         picture = picture.copy(SheetBox.intersected(picture.rect()));
 

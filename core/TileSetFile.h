@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/FileResult.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -17,20 +19,28 @@ namespace TileSetFile {
 // 32 megapixels (128 MB as 32-bit pixels) still takes a large photograph.
 inline constexpr qint64 MaxPicturePixels = qint64(8192) * 4096;
 
+// The built-in tile set among the compiled-in artwork, which the tile picker
+// shows from start-up and tesselwick-cli draws with unless given another.
+inline const QString BuiltInSheetResource = QStringLiteral(":/art/tileset.bmp");
+
+// What the user is told about a file that holds no picture.
+inline const QString NotATileSetMessage = QStringLiteral("This is not a TileSet file");
+
 struct Result
 {
+    // What the file holds, once it could be opened.
     enum class Status {
         Loaded,      // picture holds the sheet's part of the picture
-        CannotOpen,  // the file could not be opened; reason says why
         NotAPicture, // no picture format reads it
         TooLarge,    // size holds the size its header claims
     };
 
+    // Failed when the file could not be opened: its name and the reason.
+    FileResult file;
     Status status = Status::NotAPicture;
     // At most 512 x 128 pixels: the top-left part the sheet can show.
     QImage picture;
     QSize size;
-    QString reason;
 };
 
 // Reads the picture in the file with whatever format reads it (BMP, PNG and

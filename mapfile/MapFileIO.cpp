@@ -9,39 +9,24 @@
 
 namespace MapFile {
 
-namespace {
-
-using FileKinds::isSpecialFile;
-using FileKinds::NotRegularFile;
-
-} // namespace
-
-bool read(const QString &path, QByteArray *bytes, QString *error)
+FileResult read(const QString &path, QByteArray *bytes)
 {
     // Opening a pipe waits for a writer, and a device may never end.
-    if (isSpecialFile(path)) {
-        *error = NotRegularFile;
-        return false;
-    }
+    if (FileKinds::isSpecialFile(path))
+        return FileResult::failure(path, FileKinds::NotRegularFile);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(path, file.errorString());
     QByteArray content = file.read(FileSize);
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return FileResult::failure(path, file.errorString());
     *bytes = std::move(content);
-    return true;
+    return FileResult();
 }
 
-bool save(const QString &path, QByteArrayView bytes, QString *error)
+FileResult save(const QString &path, QByteArrayView bytes)
 {
-    *error = AtomicFile::write(
-        path, [bytes](QIODevice &file) { return AtomicFile::writeAll(file, bytes); });
-    return error->isEmpty();
+    return AtomicFile::write(path, bytes);
 }
 
 } // namespace MapFile

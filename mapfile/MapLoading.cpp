@@ -10,7 +10,6 @@
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <QSize>
@@ -21,8 +20,6 @@
 namespace MapFile {
 
 namespace {
-
-const QString LoadFailed = QStringLiteral("The map file %1 could not be loaded: %2.");
 
 // The working map size and the canvas size that a file's width and height
 // bytes give.
@@ -89,14 +86,14 @@ void applyLoadedMap(EditorState &state, const Contents &contents)
     recordLoad(state, contents, QString());
 }
 
-LoadResult load(EditorState &state, const QString &path)
+FileResult load(EditorState &state, const QString &path)
 {
     QByteArray bytes;
-    QString reason;
-    if (!read(path, &bytes, &reason))
-        return {false, LoadFailed.arg(QDir::toNativeSeparators(path), reason)};
+    const FileResult result = read(path, &bytes);
+    if (!result.succeeded())
+        return result;
     recordLoad(state, decode(bytes), StatusTexts::mapText(QFileInfo(path).fileName()));
-    return {true, QString()};
+    return result;
 }
 
 } // namespace MapFile

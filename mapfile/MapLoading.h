@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/FileResult.h"
+
 #include <QString>
 
 class EditorState;
@@ -9,19 +11,11 @@ namespace MapFile {
 
 struct Contents;
 
-// What Load Map did: the map is in use, or nothing changed and message says
-// why, naming the file.
-struct LoadResult
-{
-    bool loaded = false;
-    QString message;
-};
-
 // Load Map: reads the file at path whole and only then puts it in use
 // (applyLoadedMap) and names the file in the map panel ("Map: forest.map").
-// A file that cannot be read leaves the editor as it was. A load is one
-// "Load Map" step of the undo history.
-LoadResult load(EditorState &state, const QString &path);
+// A file that cannot be read fails with the reason and leaves the editor as
+// it was. A load is one "Load Map" step of the undo history.
+FileResult load(EditorState &state, const QString &path);
 
 // Puts a read map in use: the four bytes and the whole grid, the working size
 // and the canvas, a full redraw from the tile sheet and the size status

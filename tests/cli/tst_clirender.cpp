@@ -116,6 +116,8 @@ void TestCliRender::sameAsCreateBitmapImage()
     QVERIFY(!expected.isNull());
     QCOMPARE(expected.size(), editor.state.mapCanvas.size());
     QCOMPARE(CliSupport::picture(fromProgram), expected);
+    // Written by the same bitmap writer, the files are the same byte for byte.
+    QCOMPARE(TestFiles::readAll(fromProgram), TestFiles::readAll(fromEditor));
 }
 
 void TestCliRender::sameAsZoomedPreview()

@@ -416,6 +416,9 @@ void TestCliTool::wrongUsage_data()
                        QStringLiteral("-f"),     QStringLiteral("tmx"),
                        QStringLiteral("-o"),     QStringLiteral("-")}
         << "-o - takes one map";
+    QTest::newRow("render to standard output")
+        << QStringList{QStringLiteral("render"), map, QStringLiteral("-o"), QStringLiteral("-")}
+        << "-o - is for export only";
     QTest::newRow("import of an unknown type")
         << QStringList{QStringLiteral("import"), QStringLiteral("a.txt"), QStringLiteral("-o"), map}
         << "cannot tell the format of 'a.txt'";

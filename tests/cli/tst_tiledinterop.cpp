@@ -67,6 +67,7 @@ private Q_SLOTS:
     void init();
     void tmxRasterizerDrawsOurPicture_data();
     void tmxRasterizerDrawsOurPicture();
+    void tmxRasterizerAtTwiceTheSize();
     void tiledWrittenFilesImport_data();
     void tiledWrittenFilesImport();
 
@@ -145,6 +146,26 @@ void TestTiledInterop::tmxRasterizerDrawsOurPicture()
     QVERIFY(!ours.isNull());
     QCOMPARE(theirs.size(), ours.size());
     QCOMPARE(theirs, ours);
+}
+
+void TestTiledInterop::tmxRasterizerAtTwiceTheSize()
+{
+    // At 200 % every pixel becomes a 2 x 2 block, as Tiled's renderer draws
+    // tiles scaled by 2 without smoothing.
+    TestFiles::write(path(QStringLiteral("level.map")), CliSupport::plainMap(61, 37, 44));
+    CliSupport::Run run = cli({QStringLiteral("export"), path(QStringLiteral("level.map")),
+                               QStringLiteral("-f"), QStringLiteral("tmx")});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    run = cli({QStringLiteral("render"), path(QStringLiteral("level.map")), QStringLiteral("-o"),
+               path(QStringLiteral("ours.bmp")), QStringLiteral("--zoom"), QStringLiteral("200")});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    run = peer(TmxRasterizer,
+               {QStringLiteral("--scale"), QStringLiteral("2"), QStringLiteral("--no-smoothing"),
+                path(QStringLiteral("level.tmx")), path(QStringLiteral("peer.png"))});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const QImage ours = CliSupport::picture(path(QStringLiteral("ours.bmp")));
+    QCOMPARE(ours.size(), QSize(61 * 32, 37 * 32));
+    QCOMPARE(CliSupport::picture(path(QStringLiteral("peer.png"))), ours);
 }
 
 void TestTiledInterop::tiledWrittenFilesImport_data()

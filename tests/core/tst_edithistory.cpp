@@ -191,7 +191,7 @@ void TestEditHistory::stepUndoesAndRedoes_data()
         bytes[MapFile::WidthByteOffset] = 20;
         bytes[MapFile::HeightByteOffset] = 10;
         TestFiles::write(path, bytes);
-        QVERIFY(MapFile::load(s, path).loaded);
+        QVERIFY(MapFile::load(s, path).succeeded());
     }) << QStringLiteral("Load Map") << true;
     QTest::newRow("load tiles") << nothing << Edit([](EditorState &s) {
         TileSetFile::useTileSheet(s, NumberedSheet::sheet(), QStringLiteral("n.bmp"));

@@ -2,7 +2,6 @@
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
 #include "core/Surface.h"
-#include "core/WindowTitle.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QTest>
@@ -30,7 +29,6 @@ private Q_SLOTS:
     void gridDrawnOnDemandLooksDrawnAtOnce_data();
     void gridDrawnOnDemandLooksDrawnAtOnce();
     void resizeKeepsTopLeftPicture();
-    void windowTitle();
 };
 
 void TestMapRendering::sheetOrigin_data()
@@ -267,11 +265,6 @@ void TestMapRendering::resizeKeepsTopLeftPicture()
 
     QCOMPARE(canvas.image().pixel(0, 0), qRgb(255, 255, 255));
     QCOMPARE(canvas.image().pixel(20, 20), qRgb(0, 0, 0));
-}
-
-void TestMapRendering::windowTitle()
-{
-    QCOMPARE(mainWindowTitle(), QStringLiteral("Tesselwick (v1.0) - Quorvane Labs"));
 }
 
 QTEST_GUILESS_MAIN(TestMapRendering)

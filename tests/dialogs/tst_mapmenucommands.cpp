@@ -37,12 +37,10 @@ private Q_SLOTS:
     void cleanup();
 
     void newMapReplacesMapAndReturnsHome();
-    void newMapWayOutChangesNothing_data();
-    void newMapWayOutChangesNothing();
+    void wayOutChangesNothing_data();
+    void wayOutChangesNothing();
     void shrinkThenGrowKeepsPaintedCells();
     void resizeToSameSizeStillResizes();
-    void resizeWayOutChangesNothing_data();
-    void resizeWayOutChangesNothing();
     void fillAfterTilePickFillsWholeGrid();
     void fillLeavesShownPickerAlone();
     void clearMap_data();
@@ -182,15 +180,37 @@ void TestMapMenuCommands::newMapReplacesMapAndReturnsHome()
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
 }
 
-void TestMapMenuCommands::newMapWayOutChangesNothing_data()
+// Cancel or the close box after a size the check refused: the map, the
+// panels and the view stay as they were, for both size dialogs.
+void TestMapMenuCommands::wayOutChangesNothing_data()
 {
+    QTest::addColumn<QByteArray>("action");
+    QTest::addColumn<QByteArray>("dialogName");
+    QTest::addColumn<QByteArray>("applyButton");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
     QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("close box") << true;
+    const auto addRows = [](const char *name, const QByteArray &action,
+                            const QByteArray &dialogName, const QByteArray &applyButton,
+                            const QString &width, const QString &height) {
+        QTest::addRow("%s, Cancel", name)
+            << action << dialogName << applyButton << width << height << false;
+        QTest::addRow("%s, close box", name)
+            << action << dialogName << applyButton << width << height << true;
+    };
+    addRows("new map", "newMapAction", "newMapDialog", "createMapButton", QStringLiteral("0"),
+            QStringLiteral("25"));
+    addRows("resize", "resizeMapAction", "resizeMapDialog", "resizeButton", QStringLiteral("40"),
+            QStringLiteral("x"));
 }
 
-void TestMapMenuCommands::newMapWayOutChangesNothing()
+void TestMapMenuCommands::wayOutChangesNothing()
 {
+    QFETCH(QByteArray, action);
+    QFETCH(QByteArray, dialogName);
+    QFETCH(QByteArray, applyButton);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
     QFETCH(bool, closeBox);
     pickTile(34);
     paintCell(3, 2);
@@ -200,9 +220,9 @@ void TestMapMenuCommands::newMapWayOutChangesNothing()
     const QString mapPanel = panel("mapPanel");
     const QString sizePanel = panel("sizePanel");
 
-    runWithDialog("newMapAction", "newMapDialog", [closeBox](QDialog &dialog) {
-        type(dialog, QStringLiteral("0"), QStringLiteral("25"));
-        press(dialog, "createMapButton");
+    runWithDialog(action.constData(), dialogName.constData(), [&](QDialog &dialog) {
+        type(dialog, width, height);
+        press(dialog, applyButton.constData());
         if (closeBox)
             dialog.close();
         else
@@ -215,6 +235,7 @@ void TestMapMenuCommands::newMapWayOutChangesNothing()
     QCOMPARE(panel("sizePanel"), sizePanel);
     QCOMPARE(bar("horizontalBar")->value(), 7);
     QCOMPARE(bar("verticalBar")->value(), 9);
+    QCOMPARE(canvas()->pos(), QPoint(-700, -315));
 }
 
 void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
@@ -273,37 +294,6 @@ void TestMapMenuCommands::resizeToSameSizeStillResizes()
     QCOMPARE(bar("horizontalBar")->value(), 0);
     QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
-}
-
-void TestMapMenuCommands::resizeWayOutChangesNothing_data()
-{
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("close box") << true;
-}
-
-void TestMapMenuCommands::resizeWayOutChangesNothing()
-{
-    QFETCH(bool, closeBox);
-    pickTile(34);
-    paintCell(3, 2);
-    scrollAway();
-    const MapSnapshot before(*m_state);
-
-    runWithDialog("resizeMapAction", "resizeMapDialog", [closeBox](QDialog &dialog) {
-        type(dialog, QStringLiteral("40"), QStringLiteral("x"));
-        press(dialog, "resizeButton");
-        if (closeBox)
-            dialog.close();
-        else
-            press(dialog, "cancelButton");
-    });
-
-    QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
-    QVERIFY(MapSnapshot(*m_state) == before);
-    QCOMPARE(bar("horizontalBar")->value(), 7);
-    QCOMPARE(bar("verticalBar")->value(), 9);
-    QCOMPARE(canvas()->pos(), QPoint(-700, -315));
 }
 
 void TestMapMenuCommands::fillAfterTilePickFillsWholeGrid()

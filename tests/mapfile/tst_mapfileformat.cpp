@@ -51,9 +51,7 @@ private Q_SLOTS:
     void readFailures_data();
     void readFailures();
     void saveReplacesExistingFile();
-    void saveFailures_data();
-    void saveFailures();
-    void shortWriteKeepsExistingFile();
+    void failedSaveKeepsExistingFile();
 };
 
 void TestMapFileFormat::loadAndSaveBack_data()
@@ -163,10 +161,8 @@ void TestMapFileFormat::readTakesAtMostOneFile()
     TestFiles::write(path, mapBytes(1, 2, length));
 
     QByteArray bytes;
-    QString error;
-    QVERIFY(MapFile::read(path, &bytes, &error));
+    QVERIFY(MapFile::read(path, &bytes).succeeded());
     QCOMPARE(bytes, mapBytes(1, 2, length).left(read));
-    QVERIFY(error.isEmpty());
 }
 
 void TestMapFileFormat::readFailures_data()
@@ -187,9 +183,10 @@ void TestMapFileFormat::readFailures()
         QSKIP("permissions do not stop this user from reading");
 
     QByteArray bytes("untouched");
-    QString error;
-    QVERIFY(!MapFile::read(path, &bytes, &error));
-    QCOMPARE(error, reason);
+    const FileResult result = MapFile::read(path, &bytes);
+    QVERIFY(!result.succeeded());
+    QCOMPARE(result.reason(), reason);
+    QCOMPARE(result.fileName(), path);
     QCOMPARE(bytes, QByteArray("untouched"));
 }
 
@@ -200,58 +197,30 @@ void TestMapFileFormat::saveReplacesExistingFile()
     TestFiles::write(path, QByteArray("an older, shorter file"));
     const QByteArray bytes = mapBytes(30, 20);
 
-    QString error;
-    QVERIFY(MapFile::save(path, bytes, &error));
-    QVERIFY(error.isEmpty());
+    QVERIFY(MapFile::save(path, bytes).succeeded());
     QCOMPARE(TestFiles::readAll(path), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.map")});
 }
 
-void TestMapFileFormat::saveFailures_data()
-{
-    FileFaults::addSaveFailureRows();
-}
-
-void TestMapFileFormat::saveFailures()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("folder.map"));
-    TestFiles::write(dir.filePath(QStringLiteral("plain.map")), QByteArray("plain"));
-    const QString locked = dir.filePath(QStringLiteral("locked"));
-    if (name.startsWith(QStringLiteral("locked/")) && !FileFaults::makeReadOnlyFolder(locked))
-        QSKIP("permissions do not stop this user from writing");
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
-
-    QString error;
-    QVERIFY(!MapFile::save(path, mapBytes(1, 1), &error));
-    QCOMPARE(error, reason);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    QCOMPARE(TestFiles::readAll(dir.filePath(QStringLiteral("plain.map"))), QByteArray("plain"));
-}
-
-// A write that ends short, as on a full disk, fails the save, removes the
-// temporary file and leaves the existing file as it was.
-void TestMapFileFormat::shortWriteKeepsExistingFile()
+// Saves go through the atomic write, whose failures its own test covers: a
+// disk that fills up part way reports it and keeps the existing file.
+void TestMapFileFormat::failedSaveKeepsExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.map"));
     const QByteArray existing = mapBytes(7, 7);
     TestFiles::write(path, existing);
 
-    QString error;
-    bool saved = true;
+    FileResult result;
     {
-        FileFaults::FileSizeLimit limit(1000);
-        saved = MapFile::save(path, mapBytes(9, 9), &error);
+        const FileFaults::FileSizeLimit fullDisk(1000);
+        result = MapFile::save(path, mapBytes(9, 9));
     }
-    QVERIFY(!saved);
-    QCOMPARE(error,
+    QVERIFY(!result.succeeded());
+    QCOMPARE(result.fileName(), path);
+    QCOMPARE(result.reason(),
              QStringLiteral("only 1000 of 32772 bytes could be written; the disk may be full"));
     QCOMPARE(TestFiles::readAll(path), existing);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.map")});
 }
 
 QTEST_GUILESS_MAIN(TestMapFileFormat)

@@ -9,6 +9,7 @@
 #include "ui/tiles/TilePicker.h"
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -17,6 +18,23 @@ namespace {
 // Long enough for the 1 ms painting timer to tick several times.
 constexpr int TickWait = 30;
 } // namespace
+
+// Collects the areas a widget is asked to repaint.
+class PaintRecorder : public QObject
+{
+public:
+    explicit PaintRecorder(QWidget *widget) { widget->installEventFilter(this); }
+
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 class TestMapPainting : public QObject
 {
@@ -32,6 +50,7 @@ private Q_SLOTS:
     void heldButtonPaints();
     void pressAndReleaseBetweenTicksPaintsNothing();
     void dragPastMapEdgePaintsNothingOutside();
+    void paintedCellAloneIsRepainted();
     void lostReleaseStopsPainting();
     void windowTakingOverStopsPainting();
     void trackingKeepsLastCellWhenPointerLeaves();
@@ -177,6 +196,26 @@ void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
     QCOMPARE(m_state->cell(9, 5), 0);
     QCOMPARE(std::count(m_state->tileMap.begin(), m_state->tileMap.end(), 34), 1);
     QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 9, 5"));
+}
+
+// Painting one cell repaints that cell's square of the canvas on screen, not
+// the whole visible canvas.
+void TestMapPainting::paintedCellAloneIsRepainted()
+{
+    pickTile(34);
+    const QPointF at(37.5, 20);
+    // The pointer first moves the outline, which repaints around it.
+    MouseEvents::move(canvas(), at);
+    QTest::qWait(TickWait);
+
+    PaintRecorder recorder(canvas());
+    MouseEvents::press(canvas(), at);
+    QTest::qWait(TickWait);
+    MouseEvents::release(canvas(), at);
+    QTest::qWait(TickWait);
+
+    QCOMPARE(m_state->cell(2, 1), 34);
+    QCOMPARE(recorder.painted, QRegion(32, 16, 16, 16));
 }
 
 // The release went to a dialog that opened while the button was held: the

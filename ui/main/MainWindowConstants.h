@@ -63,6 +63,16 @@ inline const QString HomeTip = QStringLiteral("Home");
 inline const QString ClearMapPrompt = QStringLiteral("Are you sure you want to clear the map?");
 inline const QString ClearMapTitle = QStringLiteral("WARNING!!");
 
+// Load Map and Save Map: the shared file dialog's titles and filter, and the
+// failures, with %1 the file's name and %2 the reason.
+inline const QString LoadMapDialogTitle = QStringLiteral("Load Map");
+inline const QString SaveMapDialogTitle = QStringLiteral("Save Map");
+inline const QString MapFilter = QStringLiteral("MAP Files (.map, .prg)|*.map;*.prg|");
+inline const QString LoadMapFailed = QStringLiteral("The map file %1 could not be loaded: %2.");
+inline const QString SaveMapFailed =
+    QStringLiteral("The map file %1 could not be saved: %2.\nAny earlier file of that name "
+                   "is unchanged.");
+
 inline const QString MapPanelTip = QStringLiteral("Your current loaded map.");
 inline const QString SizePanelTip = QStringLiteral("The current map size.");
 inline const QString CursorPanelTip = QStringLiteral("Your cursor location on map.");

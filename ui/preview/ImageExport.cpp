@@ -5,8 +5,11 @@
 #include "host/FileDialog.h"
 #include "host/Host.h"
 #include "host/MessageBox.h"
+#include "ui/preview/PreviewWindowConstants.h"
 
 namespace ImageExport {
+
+using namespace ImageExportTexts;
 
 void createImage(Host host, const std::function<QImage()> &picture)
 {
@@ -20,9 +23,10 @@ void createImage(Host host, const std::function<QImage()> &picture)
         return;
 
     const QImage image = picture();
-    const QString reason = image.isNull() ? OutOfMemoryReason : writeBitmapFile(image, fileName);
-    if (!reason.isEmpty())
-        host.messageBox.show(WriteFailedMessage.arg(fileName, reason), MessageBox::Buttons::Ok);
+    const FileResult written = image.isNull() ? FileResult::failure(fileName, OutOfMemoryReason)
+                                              : writeBitmapFile(image, fileName);
+    if (!written.succeeded())
+        host.messageBox.show(written.message(WriteFailedMessage), MessageBox::Buttons::Ok);
 }
 
 } // namespace ImageExport

@@ -32,3 +32,17 @@ inline const QString NoteText =
 inline const QString IconResource = QStringLiteral(":/art/icons/preview.png");
 
 } // namespace PreviewWindowLayout
+
+// Saving a picture of the map as a Windows bitmap file, for both the main
+// window's "Create Bitmap Image" and the preview's "Create Image".
+namespace ImageExportTexts {
+
+inline const QString DialogTitle = QStringLiteral("Save Image File");
+inline const QString Filter = QStringLiteral("Windows Bitmap Files (*.bmp)|*.bmp");
+// Shown when the file cannot be written: the file's name, then the reason.
+inline const QString WriteFailedMessage =
+    QStringLiteral("The image file %1 could not be written.\n\n%2");
+inline const QString OutOfMemoryReason =
+    QStringLiteral("There is not enough memory to make the picture.");
+
+} // namespace ImageExportTexts

@@ -42,7 +42,7 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     setWindowTitle(m_state.pickerCaption());
     connect(&m_state, &EditorState::pickerCaptionChanged, this, &QWidget::setWindowTitle);
 
-    TileSetFile::useBuiltInSheet(m_state, QImage(Layout::TileSetResource));
+    TileSetFile::useBuiltInSheet(m_state, QImage(TileSetFile::BuiltInSheetResource));
 
     m_sheetView = new SurfaceView(m_state.tileSheet, this);
     m_sheetView->setObjectName(QStringLiteral("tileSheet"));
