@@ -13,13 +13,7 @@ namespace {
 
 using FileKinds::isSpecialFile;
 using FileKinds::NotRegularFile;
-
-QString shortWriteReason(qint64 written, qsizetype wanted)
-{
-    return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
-        .arg(written)
-        .arg(wanted);
-}
+using FileKinds::shortWriteReason;
 
 } // namespace
 
