@@ -4,16 +4,21 @@
 #include "core/EditorState.h"
 #include "core/FileKinds.h"
 #include "core/MapRoutines.h"
+#include "core/PictureCompleteness.h"
 #include "core/StatusTexts.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+
+#include <optional>
 
 namespace TileSetFile {
 
 namespace {
 
 const QRect SheetBox(0, 0, Tiles::SheetWidth, Tiles::SheetHeight);
+const QString EndsEarly = QStringLiteral("the file ends early or is damaged");
 
 Result failure(Result::Status status, const QString &reason, QSize size = {})
 {
@@ -22,6 +27,26 @@ Result failure(Result::Status status, const QString &reason, QSize size = {})
     result.reason = reason;
     result.size = size;
     return result;
+}
+
+bool tooLarge(QSize size)
+{
+    return qint64(size.width()) * size.height() > MaxPicturePixels;
+}
+
+// A bitmap's header is checked before Qt's reader sees the file: the reader
+// refuses some huge sizes for reasons of its own, and returns a picture for
+// files that lack rows, palette entries or runs.
+std::optional<Result> checkBitmap(QByteArrayView file)
+{
+    const auto header = PictureCompleteness::readBitmapHeader(file);
+    if (!header)
+        return failure(Result::Status::NotAPicture, QString());
+    if (tooLarge(header->size))
+        return failure(Result::Status::TooLarge, QString(), header->size);
+    if (!PictureCompleteness::bitmapIsComplete(*header, file))
+        return failure(Result::Status::NotAPicture, EndsEarly);
+    return std::nullopt;
 }
 
 } // namespace
@@ -41,9 +66,19 @@ Result read(const QString &path)
 
 Result read(QIODevice &device)
 {
-    QImageReader reader(&device);
+    QByteArray file = device.read(MaxFileBytes);
+    if (PictureCompleteness::isBitmap(file))
+        if (std::optional<Result> refused = checkBitmap(file))
+            return *refused;
+
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    // Readers of other formats report missing or damaged data only as
+    // warnings, often beside a picture with memory where the data was.
+    PictureCompleteness::ReaderWarnings warnings;
+    QImageReader reader(&buffer);
     const QSize claimed = reader.size();
-    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+    if (claimed.isValid() && tooLarge(claimed))
         return failure(Result::Status::TooLarge, QString(), claimed);
     // Formats that can decode a part of the picture read only the sheet's
     // corner; the others decode it whole and the reader cuts it.
@@ -53,6 +88,8 @@ Result read(QIODevice &device)
     QImage picture = reader.read();
     if (picture.isNull())
         return failure(Result::Status::NotAPicture, reader.errorString());
+    if (warnings.count() > 0)
+        return failure(Result::Status::NotAPicture, EndsEarly);
     if (!SheetBox.contains(picture.rect()))
         picture = picture.copy(SheetBox.intersected(picture.rect()));
 

@@ -16,13 +16,16 @@ namespace TileSetFile {
 // header can claim any size, and a tile set needs only its 512 x 128 corner.
 // 32 megapixels (128 MB as 32-bit pixels) still takes a large photograph.
 inline constexpr qint64 MaxPicturePixels = qint64(8192) * 4096;
+// Files are read whole before they are decoded, up to this many bytes: all
+// of an uncompressed 32-bit bitmap of MaxPicturePixels and its headers.
+inline constexpr qint64 MaxFileBytes = MaxPicturePixels * 4 + (qint64(1) << 20);
 
 struct Result
 {
     enum class Status {
         Loaded,      // picture holds the sheet's part of the picture
         CannotOpen,  // the file could not be opened; reason says why
-        NotAPicture, // no picture format reads it
+        NotAPicture, // no picture format reads it, or the file lacks part of it
         TooLarge,    // size holds the size its header claims
     };
 
