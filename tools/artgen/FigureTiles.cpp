@@ -1,10 +1,11 @@
-#include "ground.h"
-#include "picturetiles.h"
-#include "tileids.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
+#include "tools/artgen/PictureTiles.h"
+#include "tools/artgen/TileIds.h"
 
 #include <array>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -742,4 +743,4 @@ void drawFigureTiles(TileSet &set)
     set[Bomb] = bomb();
 }
 
-} // namespace artgen
+} // namespace ArtGen

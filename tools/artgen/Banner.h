@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QImage>
 
-namespace artgen {
+namespace ArtGen {
 
 // The product name in the pixel font, centred on a black strip.
 QImage banner();
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,12 +1,13 @@
-#include "font.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Font.h"
 
-#include "tileids.h"
+#include "tools/artgen/TileIds.h"
 
 #include <QtGlobal>
 
 #include <map>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -688,4 +689,4 @@ const Glyph &letteringGlyph(char c)
     return tileGlyph(tileForChar(c));
 }
 
-} // namespace artgen
+} // namespace ArtGen

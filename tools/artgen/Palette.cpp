@@ -1,10 +1,11 @@
-#include "palette.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Palette.h"
 
 #include <QtGlobal>
 
 #include <array>
 
-namespace artgen {
+namespace ArtGen {
 
 QRgb rgb(Colour c)
 {
@@ -72,4 +73,4 @@ bool colourFromCode(char code, Colour &out)
     qFatal("unknown pixel-art colour code '%c'", code);
 }
 
-} // namespace artgen
+} // namespace ArtGen

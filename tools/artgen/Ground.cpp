@@ -1,8 +1,9 @@
-#include "ground.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
 
 #include <array>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -186,4 +187,4 @@ Tile snow()
     return t;
 }
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
 
-namespace artgen {
+namespace ArtGen {
 
 // An 8 x 8 one-colour glyph, one string per row, '#' for a set pixel.
 using Glyph = std::array<const char *, 8>;
@@ -20,4 +21,4 @@ constexpr int tileForChar(char c)
     return c & ~0x40;
 }
 
-} // namespace artgen
+} // namespace ArtGen

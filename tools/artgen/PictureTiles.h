@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tile.h"
+#include "tools/artgen/Tile.h"
 
 #include <array>
 
-namespace artgen {
+namespace ArtGen {
 
 using TileSet = std::array<Tile, 256>;
 
-// Each fills one themed sheet row of coloured pictures; tileids.h says which tile is where.
+// Each fills one themed sheet row of coloured pictures; TileIds.h says which tile is where.
 void drawWallTiles(TileSet &set);
 void drawGroundTiles(TileSet &set);
 void drawBuildingTiles(TileSet &set);
@@ -16,4 +17,4 @@ void drawFurnitureTiles(TileSet &set);
 void drawNatureTiles(TileSet &set);
 void drawFigureTiles(TileSet &set);
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "palette.h"
+#include "tools/artgen/Palette.h"
 
 #include <array>
 #include <initializer_list>
 
-namespace artgen {
+namespace ArtGen {
 
 // One 16 x 16 tile as palette colours, so no picture can stray outside the palette.
 class Tile
@@ -22,7 +23,7 @@ public:
     void hline(int x, int y, int length, Colour c) { rect(x, y, length, 1, c); }
     void vline(int x, int y, int length, Colour c) { rect(x, y, 1, length, c); }
 
-    // Draws pixel-art rows (see palette.h for the letters) with their top-left corner at
+    // Draws pixel-art rows (see Palette.h for the letters) with their top-left corner at
     // (x, y); transparent pixels keep what is already there. All rows must be equally long.
     void paint(std::initializer_list<const char *> rows, int x = 0, int y = 0);
     // The same for art designed on a half-size grid, each pixel drawn as 2 x 2.
@@ -41,4 +42,4 @@ private:
 // A repeatable pseudo-random value 0..255 for textures, so every run draws the same tiles.
 int noise(int x, int y, int seed);
 
-} // namespace artgen
+} // namespace ArtGen

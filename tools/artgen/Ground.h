@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tile.h"
+#include "tools/artgen/Tile.h"
 
-namespace artgen {
+namespace ArtGen {
 
 // Surfaces that several tile rows build on: the walls a door or window sits in, the floor under
 // furniture, the grass under plants. Drawing them once keeps an object tile seamless with the
@@ -23,4 +24,4 @@ Tile water(int seed = 0);
 Tile deepWater();
 Tile snow();
 
-} // namespace artgen
+} // namespace ArtGen

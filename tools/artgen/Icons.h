@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QImage>
 
-namespace artgen {
+namespace ArtGen {
 
 // The application icon, a tile grid being painted, with one pixel of its design drawn as
 // scale x scale pixels.
@@ -11,4 +12,4 @@ QImage applicationIcon(int scale);
 // The preview window's icon: a magnifier over a tile grid.
 QImage previewIcon(int scale);
 
-} // namespace artgen
+} // namespace ArtGen

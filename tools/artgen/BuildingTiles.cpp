@@ -1,8 +1,9 @@
-#include "ground.h"
-#include "picturetiles.h"
-#include "tileids.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
+#include "tools/artgen/PictureTiles.h"
+#include "tools/artgen/TileIds.h"
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -514,4 +515,4 @@ void drawBuildingTiles(TileSet &set)
     set[Campfire] = campfire();
 }
 
-} // namespace artgen
+} // namespace ArtGen

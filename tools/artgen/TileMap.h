@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -7,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace artgen {
+namespace ArtGen {
 
 // A map as the editor stores it: a fixed 256 x 128 grid of tile numbers of which the top-left
 // width x height cells are in use.
@@ -41,4 +42,4 @@ private:
     std::vector<std::uint8_t> cells_;
 };
 
-} // namespace artgen
+} // namespace ArtGen

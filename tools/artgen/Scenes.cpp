@@ -1,9 +1,10 @@
-#include "scenes.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Scenes.h"
 
-#include "tile.h"
-#include "tileids.h"
+#include "tools/artgen/Tile.h"
+#include "tools/artgen/TileIds.h"
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -260,4 +261,4 @@ QImage creditsBackdrop(const QImage &sheet)
     return creditsScene().render(sheet).copy(0, 0, 530, 275);
 }
 
-} // namespace artgen
+} // namespace ArtGen

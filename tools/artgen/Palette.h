@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QRgb>
 
 #include <cstdint>
 
-namespace artgen {
+namespace ArtGen {
 
 // Every picture is drawn from these sixteen colours; the fixed palette is what keeps the
 // separately drawn tiles looking like one set.
@@ -35,4 +36,4 @@ QRgb rgb(Colour c);
 // and '.' for a transparent pixel. Returns false for '.', aborts on an unknown letter.
 bool colourFromCode(char code, Colour &out);
 
-} // namespace artgen
+} // namespace ArtGen

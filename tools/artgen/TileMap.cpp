@@ -1,12 +1,13 @@
-#include "tilemap.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/TileMap.h"
 
-#include "font.h"
-#include "tileids.h"
-#include "tilesheet.h"
+#include "tools/artgen/Font.h"
+#include "tools/artgen/TileIds.h"
+#include "tools/artgen/TileSheet.h"
 
 #include <QPainter>
 
-namespace artgen {
+namespace ArtGen {
 
 TileMap::TileMap(int width, int height, std::uint8_t fill)
     : width_(width), height_(height), cells_(GridWidth * GridHeight, GlyphBlank)
@@ -62,4 +63,4 @@ QImage TileMap::render(const QImage &sheet) const
     return image;
 }
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,14 +1,15 @@
-#include "banner.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Banner.h"
 
-#include "font.h"
-#include "palette.h"
-#include "tileids.h"
+#include "tools/artgen/Font.h"
+#include "tools/artgen/Palette.h"
+#include "tools/artgen/TileIds.h"
 
 #include <QPainter>
 
 #include <string_view>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -94,4 +95,4 @@ QImage banner()
     return image;
 }
 
-} // namespace artgen
+} // namespace ArtGen

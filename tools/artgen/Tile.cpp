@@ -1,11 +1,12 @@
-#include "tile.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Tile.h"
 
 #include <QtGlobal>
 
 #include <cstdint>
 #include <cstring>
 
-namespace artgen {
+namespace ArtGen {
 
 void Tile::set(int x, int y, Colour c)
 {
@@ -72,4 +73,4 @@ int noise(int x, int y, int seed)
     return int((h ^ (h >> 16)) & 0xff);
 }
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,8 +1,9 @@
-#include "tilesheet.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/TileSheet.h"
 
-#include "font.h"
+#include "tools/artgen/Font.h"
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -47,4 +48,4 @@ QImage tileSheetImage(const TileSet &set)
     return image;
 }
 
-} // namespace artgen
+} // namespace ArtGen

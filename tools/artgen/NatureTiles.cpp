@@ -1,13 +1,14 @@
-#include "ground.h"
-#include "picturetiles.h"
-#include "tileids.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
+#include "tools/artgen/PictureTiles.h"
+#include "tools/artgen/TileIds.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <vector>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -484,4 +485,4 @@ void drawNatureTiles(TileSet &set)
     set[Crystal] = crystal();
 }
 
-} // namespace artgen
+} // namespace ArtGen

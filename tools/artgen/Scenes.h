@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tilemap.h"
+#include "tools/artgen/TileMap.h"
 
-namespace artgen {
+namespace ArtGen {
 
 // The map shipped as an example: a cottage with its garden, pond and visitors.
 TileMap sampleScene();
@@ -14,4 +15,4 @@ TileMap creditsScene();
 // The credits scene drawn with the tile sheet and cut to the size the credits show.
 QImage creditsBackdrop(const QImage &sheet);
 
-} // namespace artgen
+} // namespace ArtGen

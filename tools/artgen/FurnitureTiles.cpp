@@ -1,10 +1,11 @@
-#include "ground.h"
-#include "picturetiles.h"
-#include "tileids.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
+#include "tools/artgen/PictureTiles.h"
+#include "tools/artgen/TileIds.h"
 
 #include <array>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -688,4 +689,4 @@ void drawFurnitureTiles(TileSet &set)
     set[Jars] = jars();
 }
 
-} // namespace artgen
+} // namespace ArtGen

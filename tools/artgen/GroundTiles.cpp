@@ -1,8 +1,9 @@
-#include "ground.h"
-#include "picturetiles.h"
-#include "tileids.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
+#include "tools/artgen/PictureTiles.h"
+#include "tools/artgen/TileIds.h"
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -255,4 +256,4 @@ void drawGroundTiles(TileSet &set)
     set[BridgeAlong] = bridgeAlong();
 }
 
-} // namespace artgen
+} // namespace ArtGen

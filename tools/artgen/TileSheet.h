@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "picturetiles.h"
+#include "tools/artgen/PictureTiles.h"
 
 #include <QImage>
 
-namespace artgen {
+namespace ArtGen {
 
 // The sheet is 32 tiles across and 8 down; two black rows below the tiles pad it to the height
 // the editor loads.
@@ -16,4 +17,4 @@ TileSet buildTileSet();
 
 QImage tileSheetImage(const TileSet &set);
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,8 +1,9 @@
-#include "ground.h"
-#include "picturetiles.h"
-#include "tileids.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Ground.h"
+#include "tools/artgen/PictureTiles.h"
+#include "tools/artgen/TileIds.h"
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -178,4 +179,4 @@ void drawWallTiles(TileSet &set)
     set[CaveRock] = caveRock();
 }
 
-} // namespace artgen
+} // namespace ArtGen

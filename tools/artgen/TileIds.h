@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>
 
-namespace artgen {
+namespace ArtGen {
 
 // Where each picture lives in the tile sheet. Tiles 0..63 are the character glyphs, placed so
 // that the tile of a character is its code with bit 6 cleared ('A' = 1, '0' = 48); the
@@ -245,4 +246,4 @@ static_assert(Bomb == 255 && Jars == 191 && Crystal == 223 && Campfire == 159 &&
                   BridgeAlong == 127 && CaveRock == 95,
               "each themed row must hold exactly 32 tiles");
 
-} // namespace artgen
+} // namespace ArtGen

@@ -1,13 +1,14 @@
-#include "icons.h"
+// SPDX-License-Identifier: MIT
+#include "tools/artgen/Icons.h"
 
-#include "palette.h"
+#include "tools/artgen/Palette.h"
 
 #include <QtGlobal>
 
 #include <cstring>
 #include <initializer_list>
 
-namespace artgen {
+namespace ArtGen {
 
 namespace {
 
@@ -86,4 +87,4 @@ QImage previewIcon(int scale)
         scale);
 }
 
-} // namespace artgen
+} // namespace ArtGen
