@@ -7,7 +7,7 @@
 set -euo pipefail
 editor=$(realpath "$1")
 
-source "$(dirname "$0")/../support/xsession.sh"
+source "$(dirname "$0")/xsession.sh"
 
 # A help in the working folder that the editor must not take.
 mkdir "$work/Tesselwick-Help"

@@ -3,10 +3,10 @@
 # a private X server: Ctrl+P opens Map Preview, a zoom typed with Enter takes
 # effect, "Create Image" writes the zoomed document through the save dialog,
 # Esc closes the preview, and "Create Bitmap Image" writes the canvas.
-# Usage: e2e_preview.sh <path/to/tesselwick>
+# Usage: run_preview.sh <path/to/tesselwick>
 set -euo pipefail
 editor=$1
-source "$(dirname "$0")/../support/xsession.sh"
+source "$(dirname "$0")/xsession.sh"
 
 # Width, height and bits a pixel of a bitmap file, from its header.
 bitmap_header() {
