@@ -10,11 +10,9 @@ packages=(
     fonts-dejavu-core fonts-liberation
     # The end-to-end checks drive the real editor on a private X server.
     xvfb xdotool x11-utils imagemagick
+    # The fuzz targets of the file loaders (fuzz/README.md).
+    clang-14 libclang-rt-14-dev
 )
-# Fuzzing the file loaders (fuzz/README.md).
-if [[ "${TESSELWICK_WITH_FUZZ:-0}" == 1 ]]; then
-    packages+=(clang-14 libclang-rt-14-dev)
-fi
 
 missing=()
 for package in "${packages[@]}"; do
