@@ -19,20 +19,20 @@ namespace {
 QByteArray fullWidthFile()
 {
     EditorState state;
-    state.MapWidthByte = MapFile::FullWidthByte;
-    state.MapHeightByte = 127;
+    state.mapWidthByte = MapFile::FullWidthByte;
+    state.mapHeightByte = 127;
     for (int i = 0; i < Tiles::GridCells; ++i)
-        state.TileMap[i] = static_cast<std::uint8_t>(i * 7);
+        state.tileMap[i] = static_cast<std::uint8_t>(i * 7);
     return MapFile::encode(state);
 }
 
 void BM_FullRedraw(benchmark::State &run)
 {
     EditorState state;
-    MapFile::apply(state, MapFile::decode(fullWidthFile()));
+    MapFile::applyLoadedMap(state, MapFile::decode(fullWidthFile()));
     for (auto _ : run) {
         redrawMap(state);
-        state.picMap.takeDirty();
+        state.mapCanvas.takeDirty();
         benchmark::ClobberMemory();
     }
 }
@@ -43,8 +43,8 @@ void BM_DecodeAndRedraw(benchmark::State &run)
     EditorState state;
     const QByteArray file = fullWidthFile();
     for (auto _ : run) {
-        MapFile::apply(state, MapFile::decode(file));
-        state.picMap.takeDirty();
+        MapFile::applyLoadedMap(state, MapFile::decode(file));
+        state.mapCanvas.takeDirty();
         benchmark::ClobberMemory();
     }
 }
@@ -67,8 +67,8 @@ void BM_ReadDecodeAndRedraw(benchmark::State &run)
             run.SkipWithError(qPrintable(error));
             break;
         }
-        MapFile::apply(state, MapFile::decode(bytes));
-        state.picMap.takeDirty();
+        MapFile::applyLoadedMap(state, MapFile::decode(bytes));
+        state.mapCanvas.takeDirty();
     }
 }
 BENCHMARK(BM_ReadDecodeAndRedraw)->Unit(benchmark::kMillisecond);
@@ -80,7 +80,7 @@ void BM_EncodeAndSave(benchmark::State &run)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.map"));
     EditorState state;
-    MapFile::apply(state, MapFile::decode(fullWidthFile()));
+    MapFile::applyLoadedMap(state, MapFile::decode(fullWidthFile()));
     for (auto _ : run) {
         QString error;
         if (!MapFile::save(path, MapFile::encode(state), &error)) {
@@ -103,16 +103,16 @@ void BM_LoadTilesAndRedraw(benchmark::State &run)
             sheet.setPixel(x, y, qRgb(x % 256, y * 2, (x + y) % 256));
     sheet.save(path, "BMP");
     EditorState state;
-    ResetMap(state);
+    resetMap(state);
     for (auto _ : run) {
         const TileSetFile::Result read = TileSetFile::read(path);
         if (read.status != TileSetFile::Result::Status::Loaded) {
             run.SkipWithError("tile set not read");
             break;
         }
-        TileSetFile::use(state, read.picture, QStringLiteral("tiles.bmp"));
-        state.picMap.takeDirty();
-        state.picTileSet.takeDirty();
+        TileSetFile::useTileSheet(state, read.picture, QStringLiteral("tiles.bmp"));
+        state.mapCanvas.takeDirty();
+        state.tileSheet.takeDirty();
     }
 }
 BENCHMARK(BM_LoadTilesAndRedraw)->Unit(benchmark::kMillisecond);

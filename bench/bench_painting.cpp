@@ -14,20 +14,20 @@ namespace {
 void BM_PaintTickWithRepaint(benchmark::State &run)
 {
     EditorState state;
-    state.MapWidth = 255;
-    state.MapHeight = 127;
-    ResetMap(state);
-    SurfaceView canvas(state.picMap);
+    state.mapWidth = 255;
+    state.mapHeight = 127;
+    resetMap(state);
+    SurfaceView canvas(state.mapCanvas);
     canvas.show();
     QCoreApplication::processEvents();
-    state.SelectedTile = 34;
+    state.selectedTile = 34;
     int column = 0;
     for (auto _ : run) {
-        SelectTile(state, static_cast<std::int16_t>(column), 20);
+        selectTile(state, static_cast<std::int16_t>(column), 20);
         column = (column + 1) % 40;
         Painting::paintTick(state);
         // Repaint now instead of at the next event, so the paint is measured.
-        canvas.repaint(state.picMap.takeDirty());
+        canvas.repaint(state.mapCanvas.takeDirty());
     }
 }
 BENCHMARK(BM_PaintTickWithRepaint)->Unit(benchmark::kMicrosecond);

@@ -41,14 +41,14 @@ struct FullCanvas
         for (int y = 0; y < sheet.height(); ++y)
             for (int x = 0; x < sheet.width(); ++x)
                 sheet.setPixel(x, y, qRgb(x * 5 % 256, y * 3 % 256, (x ^ y) % 256));
-        state.picTileSet.setPicture(sheet);
-        state.MapWidth = Tiles::GridColumns;
-        state.MapHeight = Tiles::GridRows;
+        state.tileSheet.setPicture(sheet);
+        state.mapWidth = Tiles::GridColumns;
+        state.mapHeight = Tiles::GridRows;
         sizeCanvasToMap(state);
         for (int i = 0; i < Tiles::GridCells; ++i)
-            state.TileMap[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+            state.tileMap[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
         redrawMap(state);
-        state.picMap.takeDirty();
+        state.mapCanvas.takeDirty();
     }
 };
 
@@ -65,7 +65,7 @@ float zoomOf(const benchmark::State &run)
 
 QSize documentSize(float zoom)
 {
-    const QImage &image = canvas().state.picMap.image();
+    const QImage &image = canvas().state.mapCanvas.image();
     return PreviewLayout::layout(PreviewLayout::Input::fromPixels(image.size(), OpeningScrollArea,
                                                                   BarThickness, BarThickness, zoom))
         .document.size();
@@ -73,7 +73,7 @@ QSize documentSize(float zoom)
 
 void setZoom(PreviewWindow &window, float zoom)
 {
-    auto *box = window.findChild<QComboBox *>(QStringLiteral("cboZoom"));
+    auto *box = window.findChild<QComboBox *>(QStringLiteral("zoomBox"));
     if (zoom == PreviewLayout::FullPage) {
         box->setCurrentIndex(FullPageIndex);
         Q_EMIT box->activated(FullPageIndex);
@@ -98,7 +98,7 @@ bool waitUntilActive(QWidget &window)
 
 void BM_QImageScaled(benchmark::State &run)
 {
-    const QImage &image = canvas().state.picMap.image();
+    const QImage &image = canvas().state.mapCanvas.image();
     const QSize size = documentSize(zoomOf(run));
     for (auto _ : run) {
         QImage scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -116,9 +116,9 @@ void BM_LayoutPass(benchmark::State &run)
         return;
     }
     setZoom(window, zoomOf(run));
-    QWidget *scrollArea = window.findChild<QWidget *>(QStringLiteral("picScroll"));
+    QWidget *scrollArea = window.findChild<QWidget *>(QStringLiteral("scrollArea"));
     for (auto _ : run) {
-        window.Preview_Display(1);
+        window.display();
         // What the pass exposes reaches the window's backing store now.
         scrollArea->repaint();
     }
@@ -128,7 +128,7 @@ void BM_LayoutPass(benchmark::State &run)
 
 void BM_WholeDocument(benchmark::State &run)
 {
-    const ScaledPicture picture(canvas().state.picMap.image(), documentSize(zoomOf(run)));
+    const ScaledPicture picture(canvas().state.mapCanvas.image(), documentSize(zoomOf(run)));
     for (auto _ : run) {
         QImage whole = picture.whole();
         benchmark::DoNotOptimize(whole.constBits());

@@ -13,11 +13,11 @@ namespace {
 
 void prepareFullCanvas(EditorState &state)
 {
-    state.MapWidth = 256;
-    state.MapHeight = 128;
+    state.mapWidth = 256;
+    state.mapHeight = 128;
     sizeCanvasToMap(state);
     for (int i = 0; i < Tiles::GridCells; ++i)
-        state.TileMap[i] = static_cast<std::uint8_t>(i * 7);
+        state.tileMap[i] = static_cast<std::uint8_t>(i * 7);
 }
 
 void BM_MemsetCanvas(benchmark::State &run)
@@ -38,34 +38,34 @@ void BM_FullRedraw(benchmark::State &run)
     prepareFullCanvas(state);
     for (auto _ : run) {
         redrawMap(state);
-        state.picMap.takeDirty();
+        state.mapCanvas.takeDirty();
         benchmark::ClobberMemory();
     }
-    run.SetBytesProcessed(run.iterations() * state.picMap.image().sizeInBytes());
+    run.SetBytesProcessed(run.iterations() * state.mapCanvas.image().sizeInBytes());
 }
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
 
-void BM_ResetMap(benchmark::State &run)
+void BM_BlankMap(benchmark::State &run)
 {
     EditorState state;
     prepareFullCanvas(state);
     for (auto _ : run) {
-        ResetMap(state);
-        state.picMap.takeDirty();
+        resetMap(state);
+        state.mapCanvas.takeDirty();
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_ResetMap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlankMap)->Unit(benchmark::kMillisecond);
 
 void BM_PaintTick(benchmark::State &run)
 {
     EditorState state;
     prepareFullCanvas(state);
-    SelectTile(state, 100, 60);
-    state.SelectedTile = 34;
+    selectTile(state, 100, 60);
+    state.selectedTile = 34;
     for (auto _ : run) {
         benchmark::DoNotOptimize(Painting::paintTick(state));
-        state.picMap.takeDirty();
+        state.mapCanvas.takeDirty();
     }
 }
 BENCHMARK(BM_PaintTick)->Unit(benchmark::kMicrosecond);

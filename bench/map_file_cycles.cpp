@@ -49,8 +49,8 @@ int main(int argc, char *argv[])
     MainWindow window(state, Host{fileDialog, messageBox, help, urlOpener});
     window.show();
     ModalAnswerer answerer;
-    QAction *load = window.findChild<QAction *>(QStringLiteral("mnuLoad"));
-    QAction *save = window.findChild<QAction *>(QStringLiteral("mnuSave"));
+    QAction *load = window.findChild<QAction *>(QStringLiteral("loadMapAction"));
+    QAction *save = window.findChild<QAction *>(QStringLiteral("saveMapAction"));
 
     answerer.fileNames = {map};
     save->trigger();

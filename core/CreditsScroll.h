@@ -7,9 +7,8 @@
 
 // The credits window's scrolling lines, in twips as the window is laid out.
 // The lines stand a fixed distance apart and move up together by one step a
-// tick; the scroll offset lives as decimal text in the window's hidden Text1
-// field. When the last line has gone far enough above the scroll area, every
-// line goes back below it and the pass starts again.
+// tick; the window keeps the scroll offset between ticks. When the last line has gone far enough
+// above the scroll area, every line goes back below it and the pass starts again.
 namespace CreditsScroll {
 
 inline constexpr int SlotCount = 24;
@@ -21,13 +20,12 @@ inline constexpr int LineSpacing = 400;
 // A pass ends when the last line's top is strictly above this.
 inline constexpr int WrapAbove = -200;
 
-// The scroll area, Picture1.
+// The scroll area the lines move in.
 inline constexpr int AreaWidth = 4515;
 inline constexpr int AreaHeight = 4095;
 
-// The offset field's design text, which reads as 0, and its text after a wrap.
-inline const QString DesignOffsetText = QStringLiteral("Text1");
-inline const QString WrapOffsetText = QStringLiteral("0");
+// The offset when the window opens and after a wrap.
+inline constexpr int StartOffset = 0;
 
 inline const QString Programmer = QStringLiteral("Ilse Marwood");
 inline const QString SecondArtist = QStringLiteral("Tobias Fenchurch");
@@ -63,17 +61,12 @@ inline const std::array<QString, SlotCount> Lines = {
     QString(),
 };
 
-// The number at the start of the offset text: leading blanks, an optional
-// sign and digits. Text that does not start with a number reads 0, and so
-// does a number too large for an offset.
-int readOffset(const QString &text);
-
 // One scroll step.
 struct Tick
 {
-    // What the offset field holds afterwards: the advanced offset, or "0"
-    // when the step wrapped.
-    QString offsetText;
+    // The offset afterwards: advanced by one step, or StartOffset when the
+    // step wrapped.
+    int offset = StartOffset;
     // The tops the step gives slots 1 to 24 (index 0 is slot 1) before any
     // wrap: areaHeight - offset + LineSpacing x slot.
     std::array<int, SlotCount> tops{};
@@ -82,7 +75,7 @@ struct Tick
     bool wrapped = false;
 };
 
-Tick step(const QString &offsetText, int areaHeight = AreaHeight);
+Tick step(int offset, int areaHeight = AreaHeight);
 
 // A line waiting just below the scroll area, out of sight: the area's height
 // plus the line's own height.

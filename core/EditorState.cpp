@@ -10,11 +10,11 @@ const QColor SheetBackground(Qt::white);
 } // namespace
 
 EditorState::EditorState(QObject *parent)
-    : QObject(parent),
-      picMap(QSize(Tiles::TileSize, Tiles::TileSize), Qt::black),
-      picTileSet(QSize(Tiles::SheetWidth, Tiles::SheetHeight), SheetBackground),
-      picSelected(PreviewSize, Qt::black),
-      m_statusTexts{StatusTexts::MapStart, StatusTexts::SizeStart, StatusTexts::CursorStart},
+    : QObject(parent), mapCanvas(QSize(Tiles::TileSize, Tiles::TileSize), Qt::black),
+      tileSheet(QSize(Tiles::SheetWidth, Tiles::SheetHeight), SheetBackground),
+      brushPreview(PreviewSize, Qt::black), m_statusTexts{StatusTexts::MapStart,
+                                                          StatusTexts::SizeStart,
+                                                          StatusTexts::CursorStart},
       m_pickerCaption(StatusTexts::PickerDefaultCaption)
 {
 }

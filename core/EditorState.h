@@ -23,8 +23,7 @@ inline constexpr std::uint8_t HeaderByte2 = 0x4F;
 
 // The state that every window of the editor shares: the map grid, its size,
 // the four bytes a map file carries, the tile selection, and the three
-// surfaces tiles are drawn on. The shared variables keep the names the rest of
-// the editor knows them by. Texts that windows show (the status panels and the
+// surfaces tiles are drawn on. Texts that windows show (the status panels and the
 // picker's caption) live here too, so routines can write them without knowing
 // which widget displays them.
 class EditorState : public QObject
@@ -38,30 +37,29 @@ public:
 
     // The whole 256 x 128 grid, column varying fastest: cell (c, r) is byte
     // r * 256 + c, the order of the map file.
-    std::array<std::uint8_t, Tiles::GridCells> TileMap{};
+    std::array<std::uint8_t, Tiles::GridCells> tileMap{};
 
-    std::int16_t MapWidth = StartUp::MapWidth;
-    std::int16_t MapHeight = StartUp::MapHeight;
-    std::uint8_t MapWidthByte = StartUp::MapWidthByte;
-    std::uint8_t MapHeightByte = StartUp::MapHeightByte;
-    std::uint8_t HeaderByte1 = StartUp::HeaderByte1;
-    std::uint8_t HeaderByte2 = StartUp::HeaderByte2;
+    std::int16_t mapWidth = StartUp::MapWidth;
+    std::int16_t mapHeight = StartUp::MapHeight;
+    std::uint8_t mapWidthByte = StartUp::MapWidthByte;
+    std::uint8_t mapHeightByte = StartUp::MapHeightByte;
+    std::uint8_t headerByte1 = StartUp::HeaderByte1;
+    std::uint8_t headerByte2 = StartUp::HeaderByte2;
 
-    std::int16_t SelectedTile = 0;
-    std::int16_t SelectedTileX = 0;
-    std::int16_t SelectedTileY = 0;
-
-    std::int16_t DialogCancelled = 0;
+    std::int16_t selectedTile = 0;
+    std::int16_t selectedTileX = 0;
+    std::int16_t selectedTileY = 0;
 
     // The map canvas, the tile sheet and the selected-tile preview (the brush).
-    Surface picMap;
-    Surface picTileSet;
-    Surface picSelected;
+    // Only the edit functions listed in core/MapCommands.h change the map.
+    Surface mapCanvas;
+    Surface tileSheet;
+    Surface brushPreview;
 
-    std::uint8_t &cell(int column, int row) { return TileMap[row * Tiles::GridColumns + column]; }
+    std::uint8_t &cell(int column, int row) { return tileMap[row * Tiles::GridColumns + column]; }
     std::uint8_t cell(int column, int row) const
     {
-        return TileMap[row * Tiles::GridColumns + column];
+        return tileMap[row * Tiles::GridColumns + column];
     }
 
     QString statusText(int panel) const;

@@ -15,17 +15,17 @@ namespace {
 
 void storeMapSize(EditorState &state, MapSize size)
 {
-    state.MapWidth = static_cast<std::int16_t>(size.width);
-    state.MapWidthByte = static_cast<std::uint8_t>(size.width);
-    state.MapHeight = static_cast<std::int16_t>(size.height);
-    state.MapHeightByte = static_cast<std::uint8_t>(size.height);
+    state.mapWidth = static_cast<std::int16_t>(size.width);
+    state.mapWidthByte = static_cast<std::uint8_t>(size.width);
+    state.mapHeight = static_cast<std::int16_t>(size.height);
+    state.mapHeightByte = static_cast<std::uint8_t>(size.height);
 }
 
 void reportSize(EditorState &state, const QString &event)
 {
     state.setStatusText(EditorState::MapPanel, StatusTexts::mapText(event));
     state.setStatusText(EditorState::SizePanel,
-                        StatusTexts::sizeText(state.MapWidth, state.MapHeight));
+                        StatusTexts::sizeText(state.mapWidth, state.mapHeight));
 }
 
 // Draws from the grid every map cell that the canvas of size `before` did
@@ -35,8 +35,8 @@ void drawUncoveredCells(EditorState &state, QSize before)
     const int heldColumns = before.width() / TileSize;
     const int heldRows = before.height() / TileSize;
     // Row by row, so consecutive blits write neighbouring memory.
-    for (int row = 0; row < state.MapHeight; ++row)
-        for (int column = row < heldRows ? heldColumns : 0; column < state.MapWidth; ++column)
+    for (int row = 0; row < state.mapHeight; ++row)
+        for (int column = row < heldRows ? heldColumns : 0; column < state.mapWidth; ++column)
             blitTile(state, state.cell(column, row), column, row);
 }
 
@@ -47,11 +47,30 @@ int cellsReaching(int pixels, int gridCells)
 
 } // namespace
 
+void resetToStartUp(EditorState &state)
+{
+    state.headerByte1 = StartUp::HeaderByte1;
+    state.headerByte2 = StartUp::HeaderByte2;
+    state.mapWidthByte = StartUp::MapWidthByte;
+    state.mapHeightByte = StartUp::MapHeightByte;
+    state.mapWidth = StartUp::MapWidth;
+    state.mapHeight = StartUp::MapHeight;
+    resetMap(state);
+    selectTile(state, 0, 0);
+    state.selectedTile = 0;
+    copySelectionToPreview(state);
+}
+
+void clearMap(EditorState &state)
+{
+    resetMap(state);
+}
+
 void applyNewMap(EditorState &state, MapSize size)
 {
     storeMapSize(state, size);
-    state.picMap.cls();
-    state.TileMap.fill(0);
+    state.mapCanvas.clear();
+    state.tileMap.fill(0);
     sizeCanvasToMap(state);
     reportSize(state, NewMapCreated);
     redrawMap(state);
@@ -59,7 +78,7 @@ void applyNewMap(EditorState &state, MapSize size)
 
 void applyResize(EditorState &state, MapSize size)
 {
-    const QSize before = state.picMap.size();
+    const QSize before = state.mapCanvas.size();
     storeMapSize(state, size);
     sizeCanvasToMap(state);
     reportSize(state, MapResized);
@@ -68,8 +87,8 @@ void applyResize(EditorState &state, MapSize size)
 
 void fillMap(EditorState &state)
 {
-    Surface &canvas = state.picMap;
-    canvas.cls();
+    Surface &canvas = state.mapCanvas;
+    canvas.clear();
     // The same picture as a brush blit into every one of the 32,768 cells:
     // cells beyond the canvas would be clipped away whole, and each row of
     // cells is a copy of the first, so whole bands are copied at memory speed.
@@ -79,7 +98,7 @@ void fillMap(EditorState &state)
         blitBrush(state, column * TileSize, 0);
     for (int row = 1; row < rows; ++row)
         canvas.blit(0, row * TileSize, canvas.width(), TileSize, canvas, 0, 0);
-    state.TileMap.fill(static_cast<std::uint8_t>(state.SelectedTile));
+    state.tileMap.fill(static_cast<std::uint8_t>(state.selectedTile));
 }
 
 } // namespace MapCommands

@@ -12,38 +12,38 @@ namespace {
 // are clipped. The picture equals one tile blit a cell.
 void drawGrid(EditorState &state)
 {
-    state.picMap.drawTileGrid(state.picTileSet, Tiles::SheetColumns, state.TileMap.data(),
-                              Tiles::GridColumns, Tiles::GridRows, TileSize);
+    state.mapCanvas.drawTileGrid(state.tileSheet, Tiles::SheetColumns, state.tileMap.data(),
+                                 Tiles::GridColumns, Tiles::GridRows, TileSize);
 }
 
 } // namespace
 
-void ResetMap(EditorState &state)
+void resetMap(EditorState &state)
 {
-    state.picMap.cls();
-    state.TileMap.fill(0);
+    state.mapCanvas.clear();
+    state.tileMap.fill(0);
     sizeCanvasToMap(state);
     state.setStatusText(EditorState::SizePanel,
-                        StatusTexts::sizeText(state.MapWidth, state.MapHeight));
+                        StatusTexts::sizeText(state.mapWidth, state.mapHeight));
     drawGrid(state);
 }
 
-void SelectTile(EditorState &state, std::int16_t column, std::int16_t row)
+void selectTile(EditorState &state, std::int16_t column, std::int16_t row)
 {
-    state.SelectedTileX = static_cast<std::int16_t>(column * TileSize);
-    state.SelectedTileY = static_cast<std::int16_t>(row * TileSize);
+    state.selectedTileX = static_cast<std::int16_t>(column * TileSize);
+    state.selectedTileY = static_cast<std::int16_t>(row * TileSize);
 }
 
 void blitTile(EditorState &state, int tile, int column, int row)
 {
     const QPoint from = Tiles::sheetOrigin(tile);
     const QPoint to = Tiles::cellOrigin(column, row);
-    state.picMap.blit(to.x(), to.y(), TileSize, TileSize, state.picTileSet, from.x(), from.y());
+    state.mapCanvas.blit(to.x(), to.y(), TileSize, TileSize, state.tileSheet, from.x(), from.y());
 }
 
 void blitBrush(EditorState &state, int x, int y)
 {
-    state.picMap.blit(x, y, TileSize, TileSize, state.picSelected, 0, 0);
+    state.mapCanvas.blit(x, y, TileSize, TileSize, state.brushPreview, 0, 0);
 }
 
 void redrawMap(EditorState &state)
@@ -51,19 +51,19 @@ void redrawMap(EditorState &state)
     // The grid covers the canvas except below row 127 on the tallest canvas
     // a full-width file gives; only that part needs clearing.
     const QRect grid(0, 0, Tiles::GridColumns * TileSize, Tiles::GridRows * TileSize);
-    const QRect canvas(QPoint(0, 0), state.picMap.size());
-    state.picMap.fillBackground(canvas.adjusted(0, grid.height(), 0, 0));
-    state.picMap.fillBackground(canvas.adjusted(grid.width(), 0, 0, 0));
+    const QRect canvas(QPoint(0, 0), state.mapCanvas.size());
+    state.mapCanvas.fillBackground(canvas.adjusted(0, grid.height(), 0, 0));
+    state.mapCanvas.fillBackground(canvas.adjusted(grid.width(), 0, 0, 0));
     drawGrid(state);
 }
 
 void sizeCanvasToMap(EditorState &state)
 {
-    state.picMap.resize(QSize(state.MapWidth * TileSize, state.MapHeight * TileSize));
+    state.mapCanvas.resize(QSize(state.mapWidth * TileSize, state.mapHeight * TileSize));
 }
 
 void copySelectionToPreview(EditorState &state)
 {
-    state.picSelected.blit(0, 0, TileSize, TileSize, state.picTileSet, state.SelectedTileX,
-                           state.SelectedTileY);
+    state.brushPreview.blit(0, 0, TileSize, TileSize, state.tileSheet, state.selectedTileX,
+                            state.selectedTileY);
 }

@@ -11,10 +11,10 @@ class EditorState;
 // Makes a blank map of tile 0 at the current size: clears the canvas and every
 // one of the 32,768 cells, sizes the canvas, writes the size panel and draws
 // tile 0 into every cell.
-void ResetMap(EditorState &state);
+void resetMap(EditorState &state);
 
-// Turns a cell (column, row) into the pixel position SelectedTileX/Y.
-void SelectTile(EditorState &state, std::int16_t column, std::int16_t row);
+// Turns a cell (column, row) into the pixel position selectedTileX/Y.
+void selectTile(EditorState &state, std::int16_t column, std::int16_t row);
 
 // Copies tile n of the tile sheet into cell (column, row) of the canvas.
 void blitTile(EditorState &state, int tile, int column, int row);
@@ -27,8 +27,8 @@ void blitBrush(EditorState &state, int x, int y);
 // columns in the outer loop; cells beyond the canvas are clipped.
 void redrawMap(EditorState &state);
 
-// Gives the canvas the size of the current map, MapWidth x MapHeight tiles.
+// Gives the canvas the size of the current map, mapWidth x mapHeight tiles.
 void sizeCanvasToMap(EditorState &state);
 
-// Copies tile (SelectedTileX, SelectedTileY) of the sheet into the preview.
+// Copies tile (selectedTileX, selectedTileY) of the sheet into the preview.
 void copySelectionToPreview(EditorState &state);

@@ -3,6 +3,7 @@
 
 #include "core/EditorState.h"
 #include "core/MapRoutines.h"
+#include "core/StatusTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +20,22 @@ Cell cellAt(QPointF canvasPosition)
             toCell(canvasPosition.y(), Tiles::GridRows - 1)};
 }
 
+Cell hover(EditorState &state, QPointF canvasPosition)
+{
+    const Cell cell = cellAt(canvasPosition);
+    selectTile(state, static_cast<std::int16_t>(cell.column), static_cast<std::int16_t>(cell.row));
+    state.setStatusText(EditorState::CursorPanel, StatusTexts::cursorText(cell.column, cell.row));
+    return cell;
+}
+
 bool paintTick(EditorState &state)
 {
-    const int column = state.SelectedTileX / Tiles::TileSize;
-    const int row = state.SelectedTileY / Tiles::TileSize;
-    if (column >= state.MapWidth || row >= state.MapHeight)
+    const int column = state.selectedTileX / Tiles::TileSize;
+    const int row = state.selectedTileY / Tiles::TileSize;
+    if (column >= state.mapWidth || row >= state.mapHeight)
         return false;
-    blitBrush(state, state.SelectedTileX, state.SelectedTileY);
-    state.cell(column, row) = static_cast<std::uint8_t>(state.SelectedTile);
+    blitBrush(state, state.selectedTileX, state.selectedTileY);
+    state.cell(column, row) = static_cast<std::uint8_t>(state.selectedTile);
     return true;
 }
 

@@ -19,8 +19,14 @@ struct Cell
 // clamped to the grid (not the map), so a drag beyond the canvas stays on it.
 Cell cellAt(QPointF canvasPosition);
 
-// One painting tick: copies the brush to the paint position (SelectedTileX,
-// SelectedTileY) and stores SelectedTile there. A position outside the map
+// Follows the pointer over the canvas: the cell under canvasPosition becomes
+// the paint position (the brush goes to its top-left pixel) and the cursor
+// panel names it ("Cursor Loc: 12, 5"). Returns the cell, where the window
+// puts its outline.
+Cell hover(EditorState &state, QPointF canvasPosition);
+
+// One painting tick: copies the brush to the paint position (selectedTileX,
+// selectedTileY) and stores selectedTile there. A position outside the map
 // paints nothing, so the grid never changes in cells the canvas does not
 // show. Returns whether a cell was painted.
 bool paintTick(EditorState &state);

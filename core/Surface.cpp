@@ -17,7 +17,7 @@ Surface::Surface(QSize size, QColor background, QObject *parent)
     m_image.fill(m_background);
 }
 
-void Surface::cls()
+void Surface::clear()
 {
     m_image.fill(m_background);
     markDirty(m_image.rect());

@@ -26,7 +26,7 @@ public:
     const QImage &image() const { return m_image; }
 
     // Clears the whole image to the background colour.
-    void cls();
+    void clear();
 
     // Gives the surface a new size. The top-left part of the picture that
     // both sizes share is kept; new area is background.

@@ -100,11 +100,16 @@ Result read(QIODevice &device)
     return result;
 }
 
-void use(EditorState &state, const QImage &picture, const QString &fileTitle)
+void useTileSheet(EditorState &state, const QImage &picture, const QString &fileTitle)
 {
-    state.picTileSet.setPicture(picture);
+    state.tileSheet.setPicture(picture);
     redrawMap(state);
     state.setPickerCaption(StatusTexts::pickerCaption(fileTitle));
+}
+
+void useBuiltInSheet(EditorState &state, const QImage &picture)
+{
+    state.tileSheet.setPicture(picture);
 }
 
 } // namespace TileSetFile

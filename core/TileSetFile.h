@@ -46,6 +46,10 @@ Result read(QIODevice &device);
 // cut, a smaller one leaves the rest of the sheet in its background colour.
 // Then redraws the whole canvas from the new sheet and names the file in the
 // picker's caption. The brush keeps the tile it was given from the old sheet.
-void use(EditorState &state, const QImage &picture, const QString &fileTitle);
+void useTileSheet(EditorState &state, const QImage &picture, const QString &fileTitle);
+
+// Puts the built-in tile set in place as the sheet before the map is first
+// drawn: nothing is redrawn and the caption keeps its default.
+void useBuiltInSheet(EditorState &state, const QImage &picture);
 
 } // namespace TileSetFile

@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static EditorState state;
     const QByteArrayView file(data, static_cast<qsizetype>(size));
 
-    MapFile::apply(state, MapFile::decode(file));
+    MapFile::applyLoadedMap(state, MapFile::decode(file));
 
-    if (state.MapWidth < 1 || state.MapWidth > Tiles::GridColumns || state.MapHeight < 1 ||
-        state.MapHeight > Tiles::GridRows || state.picMap.size().isEmpty())
+    if (state.mapWidth < 1 || state.mapWidth > Tiles::GridColumns || state.mapHeight < 1 ||
+        state.mapHeight > Tiles::GridRows || state.mapCanvas.size().isEmpty())
         std::abort();
     const QByteArray saved = MapFile::encode(state);
     const qsizetype kept = std::min<qsizetype>(file.size(), MapFile::FileSize);

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             read.picture.height() > Tiles::SheetHeight)
             std::abort();
         checkDeterminedByFile(bytes);
-        state.picTileSet.setPicture(read.picture);
+        state.tileSheet.setPicture(read.picture);
         break;
     case Status::TooLarge:
         if (qint64(read.size.width()) * read.size.height() <= TileSetFile::MaxPicturePixels)

@@ -5,6 +5,6 @@
 
 void FileDialog::show(Mode mode)
 {
-    FileName = choose(mode);
-    FileTitle = FileName.isEmpty() ? QString() : QFileInfo(FileName).fileName();
+    fileName = choose(mode);
+    fileTitle = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
 }

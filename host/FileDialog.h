@@ -5,8 +5,8 @@
 
 // The main window's one file dialog. Its settings stay between uses: a command
 // that does not set the filter index or the flags gets what an earlier command
-// left. After a Show call, FileName holds the chosen path, or "" when the user
-// cancelled, and FileTitle the chosen file's name without its folder.
+// left. After showOpen() or showSave(), fileName holds the chosen path, or "" when the user
+// cancelled, and fileTitle the chosen file's name without its folder.
 class FileDialog
 {
 public:
@@ -17,17 +17,17 @@ public:
 
     virtual ~FileDialog() = default;
 
-    QString FileName;
-    QString FileTitle;
-    QString DialogTitle;
+    QString fileName;
+    QString fileTitle;
+    QString title;
     // Pairs of description and patterns separated by "|", as in
     // "MAP Files (.map, .prg)|*.map;*.prg|".
-    QString Filter;
-    int FilterIndex = 0;
-    int Flags = 0;
+    QString filter;
+    int filterIndex = 0;
+    int flags = 0;
 
-    void ShowOpen() { show(Mode::Open); }
-    void ShowSave() { show(Mode::Save); }
+    void showOpen() { show(Mode::Open); }
+    void showSave() { show(Mode::Save); }
 
 protected:
     // Asks the user and returns the chosen path, or "" on cancel.

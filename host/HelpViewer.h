@@ -12,7 +12,7 @@ public:
 
     // The help file the viewer opens for its own requests, such as going back
     // to the contents; the editor names it at start-up.
-    QString HelpFile;
+    QString helpFile;
 
     // Opens the help file at path at the topic with the given context number.
     // A missing file or topic leaves everything as it was, without a message.

@@ -10,7 +10,7 @@ class UrlOpener;
 // windows so tests can script them.
 struct Host
 {
-    FileDialog &dlg1;
+    FileDialog &fileDialog;
     MessageBox &messageBox;
     HelpViewer &help;
     UrlOpener &urlOpener;

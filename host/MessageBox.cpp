@@ -3,7 +3,7 @@
 
 #include "AppInfo.h"
 
-int MessageBox::MsgBox(const QString &prompt, int buttons, const QString &title)
+MessageBox::Answer MessageBox::show(const QString &prompt, Buttons buttons, const QString &title)
 {
     return ask(prompt, buttons, title.isEmpty() ? QLatin1String(AppInfo::ProductName) : title);
 }

@@ -9,13 +9,13 @@
 class MessageBox
 {
 public:
-    enum Buttons { Ok = 0, YesNo = 4 };
-    enum Answer { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
 
     virtual ~MessageBox() = default;
 
-    int MsgBox(const QString &prompt, int buttons = Ok, const QString &title = {});
+    Answer show(const QString &prompt, Buttons buttons = Buttons::Ok, const QString &title = {});
 
 protected:
-    virtual int ask(const QString &prompt, int buttons, const QString &title) = 0;
+    virtual Answer ask(const QString &prompt, Buttons buttons, const QString &title) = 0;
 };

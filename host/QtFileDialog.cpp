@@ -44,22 +44,22 @@ QStringList QtFileDialog::nameFilters(const QString &filter)
 QString QtFileDialog::choose(Mode mode)
 {
     // Over whichever window asked: the main window or the preview.
-    QFileDialog dialog(QApplication::activeWindow(), DialogTitle);
+    QFileDialog dialog(QApplication::activeWindow(), title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     NameOnlyIconProvider icons;
     dialog.setIconProvider(&icons);
-    const QStringList filters = nameFilters(Filter);
+    const QStringList filters = nameFilters(filter);
     dialog.setNameFilters(filters);
-    if (FilterIndex >= 1 && FilterIndex <= filters.size())
-        dialog.selectNameFilter(filters.at(FilterIndex - 1));
-    if (!FileName.isEmpty())
-        dialog.selectFile(FileName);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(filterIndex - 1));
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
 
     if (mode == Mode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         // Without the must-exist flag a typed name that does not exist is
         // still handed back; the command reports what opening it gives.
-        dialog.setFileMode((Flags & FileMustExist) ? QFileDialog::ExistingFile
+        dialog.setFileMode((flags & FileMustExist) ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
     } else {
         // A save always accepts a new name, whatever flags an open left behind,

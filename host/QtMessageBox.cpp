@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int QtMessageBox::ask(const QString &prompt, int buttons, const QString &title)
+MessageBox::Answer QtMessageBox::ask(const QString &prompt, Buttons buttons, const QString &title)
 {
     // Over whichever window asked: the main window or the preview.
     QMessageBox box(QApplication::activeWindow());
@@ -13,12 +13,12 @@ int QtMessageBox::ask(const QString &prompt, int buttons, const QString &title)
     box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
     box.setIcon(QMessageBox::NoIcon);
-    if (buttons == YesNo) {
+    if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return AnswerOk;
+    return Answer::Ok;
 }

@@ -7,5 +7,5 @@
 class QtMessageBox : public MessageBox
 {
 protected:
-    int ask(const QString &prompt, int buttons, const QString &title) override;
+    Answer ask(const QString &prompt, Buttons buttons, const QString &title) override;
 };

@@ -29,11 +29,11 @@ Contents decode(QByteArrayView bytes)
 QByteArray encode(const EditorState &state)
 {
     QByteArray bytes(FileSize, Qt::Uninitialized);
-    bytes[HeaderByte1Offset] = static_cast<char>(state.HeaderByte1);
-    bytes[HeaderByte2Offset] = static_cast<char>(state.HeaderByte2);
-    bytes[WidthByteOffset] = static_cast<char>(state.MapWidthByte);
-    bytes[HeightByteOffset] = static_cast<char>(state.MapHeightByte);
-    std::copy(state.TileMap.begin(), state.TileMap.end(), bytes.begin() + GridOffset);
+    bytes[HeaderByte1Offset] = static_cast<char>(state.headerByte1);
+    bytes[HeaderByte2Offset] = static_cast<char>(state.headerByte2);
+    bytes[WidthByteOffset] = static_cast<char>(state.mapWidthByte);
+    bytes[HeightByteOffset] = static_cast<char>(state.mapHeightByte);
+    std::copy(state.tileMap.begin(), state.tileMap.end(), bytes.begin() + GridOffset);
     return bytes;
 }
 

@@ -5,6 +5,10 @@
 #include "core/MapRoutines.h"
 #include "core/StatusTexts.h"
 #include "mapfile/MapFileFormat.h"
+#include "mapfile/MapFileIO.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QSize>
 
@@ -14,6 +18,8 @@
 namespace MapFile {
 
 namespace {
+
+const QString LoadFailed = QStringLiteral("The map file %1 could not be loaded: %2.");
 
 // The working map size and the canvas size that a file's width and height
 // bytes give.
@@ -37,21 +43,32 @@ Geometry geometry(std::uint8_t widthByte, std::uint8_t heightByte)
 
 } // namespace
 
-void apply(EditorState &state, const Contents &contents)
+void applyLoadedMap(EditorState &state, const Contents &contents)
 {
-    state.HeaderByte1 = contents.headerByte1;
-    state.HeaderByte2 = contents.headerByte2;
-    state.MapWidthByte = contents.widthByte;
-    state.MapHeightByte = contents.heightByte;
-    state.TileMap = contents.grid;
+    state.headerByte1 = contents.headerByte1;
+    state.headerByte2 = contents.headerByte2;
+    state.mapWidthByte = contents.widthByte;
+    state.mapHeightByte = contents.heightByte;
+    state.tileMap = contents.grid;
 
     const Geometry sizes = geometry(contents.widthByte, contents.heightByte);
-    state.MapWidth = sizes.width;
-    state.MapHeight = sizes.height;
-    state.picMap.resize(sizes.canvas);
+    state.mapWidth = sizes.width;
+    state.mapHeight = sizes.height;
+    state.mapCanvas.resize(sizes.canvas);
     redrawMap(state);
     state.setStatusText(EditorState::SizePanel,
-                        StatusTexts::sizeText(state.MapWidth, state.MapHeight));
+                        StatusTexts::sizeText(state.mapWidth, state.mapHeight));
+}
+
+LoadResult load(EditorState &state, const QString &path)
+{
+    QByteArray bytes;
+    QString reason;
+    if (!read(path, &bytes, &reason))
+        return {false, LoadFailed.arg(QDir::toNativeSeparators(path), reason)};
+    applyLoadedMap(state, decode(bytes));
+    state.setStatusText(EditorState::MapPanel, StatusTexts::mapText(QFileInfo(path).fileName()));
+    return {true, QString()};
 }
 
 } // namespace MapFile

@@ -1,11 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 class EditorState;
 
 namespace MapFile {
 
 struct Contents;
+
+// What Load Map did: the map is in use, or nothing changed and message says
+// why, naming the file.
+struct LoadResult
+{
+    bool loaded = false;
+    QString message;
+};
+
+// Load Map: reads the file at path whole and only then puts it in use
+// (applyLoadedMap) and names the file in the map panel ("Map: forest.map").
+// A file that cannot be read leaves the editor as it was.
+LoadResult load(EditorState &state, const QString &path);
 
 // Puts a read map in use: the four bytes and the whole grid, the working size
 // and the canvas, a full redraw from the tile sheet and the size status
@@ -18,6 +33,6 @@ struct Contents;
 // rows than the grid has, would leave painting, scrolling and the preview
 // outside it. The canvas then matches the clamped size. The bytes themselves
 // are never changed, so a file saves back exactly as it was read.
-void apply(EditorState &state, const Contents &contents);
+void applyLoadedMap(EditorState &state, const Contents &contents);
 
 } // namespace MapFile

@@ -11,8 +11,6 @@ class TestCreditsScroll : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readOffset_data();
-    void readOffset();
     void step_data();
     void step();
     void passRepeatsAfterWrap();
@@ -20,54 +18,28 @@ private Q_SLOTS:
     void linesFollowTheTable();
 };
 
-void TestCreditsScroll::readOffset_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("design text") << QStringLiteral("Text1") << 0;
-    QTest::newRow("empty") << QString() << 0;
-    QTest::newRow("plain") << QStringLiteral("13890") << 13890;
-    QTest::newRow("leading blanks") << QStringLiteral("  250") << 250;
-    QTest::newRow("trailing text") << QStringLiteral("120px") << 120;
-    QTest::newRow("negative") << QStringLiteral("-30") << -30;
-    QTest::newRow("text before the number") << QStringLiteral("x120") << 0;
-    QTest::newRow("too large") << QStringLiteral("99999999999") << 0;
-}
-
-void TestCreditsScroll::readOffset()
-{
-    QFETCH(QString, text);
-    QTEST(Scroll::readOffset(text), "offset");
-}
-
 void TestCreditsScroll::step_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
     QTest::addColumn<int>("slot1Top");
     QTest::addColumn<int>("slot24Top");
     QTest::addColumn<bool>("wrapped");
     // Tick n of a pass starts from the offset of tick n - 1.
     QTest::newRow("first tick after opening")
-        << QStringLiteral("Text1") << QStringLiteral("10") << 4485 << 13685 << false;
-    QTest::newRow("slot 1 comes into view (tick 41)")
-        << QStringLiteral("400") << QStringLiteral("410") << 4085 << 13285 << false;
-    QTest::newRow("tick 1389 does not wrap")
-        << QStringLiteral("13880") << QStringLiteral("13890") << -9395 << -195 << false;
-    QTest::newRow("tick 1390 wraps")
-        << QStringLiteral("13890") << QStringLiteral("0") << -9405 << -205 << true;
-    QTest::newRow("tick after a wrap")
-        << QStringLiteral("0") << QStringLiteral("10") << 4485 << 13685 << false;
-    QTest::newRow("text without a number reads 0")
-        << QStringLiteral("abc") << QStringLiteral("10") << 4485 << 13685 << false;
+        << Scroll::StartOffset << 10 << 4485 << 13685 << false;
+    QTest::newRow("slot 1 comes into view (tick 41)") << 400 << 410 << 4085 << 13285 << false;
+    QTest::newRow("tick 1389 does not wrap") << 13880 << 13890 << -9395 << -195 << false;
+    QTest::newRow("tick 1390 wraps") << 13890 << 0 << -9405 << -205 << true;
+    QTest::newRow("tick after a wrap") << 0 << 10 << 4485 << 13685 << false;
 }
 
 void TestCreditsScroll::step()
 {
-    QFETCH(QString, before);
+    QFETCH(int, before);
     QFETCH(int, slot1Top);
     const Scroll::Tick tick = Scroll::step(before);
-    QTEST(tick.offsetText, "after");
+    QTEST(tick.offset, "after");
     QCOMPARE(tick.tops.front(), slot1Top);
     QTEST(tick.tops.back(), "slot24Top");
     QTEST(tick.wrapped, "wrapped");
@@ -78,17 +50,17 @@ void TestCreditsScroll::step()
 
 void TestCreditsScroll::passRepeatsAfterWrap()
 {
-    QString text = Scroll::DesignOffsetText;
+    int offset = Scroll::StartOffset;
     int wrapsAt = 0;
     for (int tick = 1; tick <= 3000 && wrapsAt == 0; ++tick) {
-        const Scroll::Tick result = Scroll::step(text);
-        text = result.offsetText;
+        const Scroll::Tick result = Scroll::step(offset);
+        offset = result.offset;
         if (result.wrapped)
             wrapsAt = tick;
     }
     QCOMPARE(wrapsAt, 1390);
-    QCOMPARE(text, QStringLiteral("0"));
-    QCOMPARE(Scroll::step(text).tops.front(), 4485);
+    QCOMPARE(offset, 0);
+    QCOMPARE(Scroll::step(offset).tops.front(), 4485);
 }
 
 void TestCreditsScroll::centredLeft()

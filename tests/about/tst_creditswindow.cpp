@@ -5,7 +5,6 @@
 #include "ui/about/CreditsWindow.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -42,17 +41,17 @@ protected:
 
 QList<QLabel *> creditLines(const QWidget &window)
 {
-    return window.findChildren<QLabel *>(QStringLiteral("Label1"));
+    return window.findChildren<QLabel *>(QStringLiteral("creditLine"));
 }
 
 QWidget &scrollArea(const QWidget &window)
 {
-    return *window.findChild<QWidget *>(QStringLiteral("Picture1"));
+    return *window.findChild<QWidget *>(QStringLiteral("scrollArea"));
 }
 
-QLineEdit &offsetField(const QWidget &window)
+int scrollOffset(const QWidget &window)
 {
-    return *window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    return qobject_cast<const CreditsWindow *>(&window)->scrollOffset();
 }
 
 bool allLinesBelowArea(const QWidget &window)
@@ -91,21 +90,19 @@ void TestCreditsWindow::designAfterOpening()
     CanvasProbe canvas;
     CreditsWindow window(canvas);
 
-    QCOMPARE(window.objectName(), QStringLiteral("Form3"));
+    QCOMPARE(window.objectName(), QStringLiteral("creditsWindow"));
     QCOMPARE(window.size(), QSize(529, 273));
     QVERIFY(window.windowTitle().isEmpty());
     QVERIFY(
         !(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(scrollArea(window).geometry(), QRect(0, 0, 301, 273));
 
-    auto *exit = window.findChild<QLabel *>(QStringLiteral("lblExit"));
+    auto *exit = window.findChild<QLabel *>(QStringLiteral("closeLabel"));
     QVERIFY(exit);
     QCOMPARE(exit->text(), QStringLiteral("Click To Close"));
     QCOMPARE(exit->geometry(), QRect(416, 248, 113, 17));
 
-    QLineEdit &offset = offsetField(window);
-    QVERIFY(offset.isHidden());
-    QCOMPARE(offset.text(), QStringLiteral("Text1"));
+    QCOMPARE(window.scrollOffset(), 0);
 
     const QList<QLabel *> lines = creditLines(window);
     QCOMPARE(lines.size(), Scroll::SlotCount);
@@ -149,9 +146,9 @@ void TestCreditsWindow::linesScrollTogether()
     window.show();
 
     // Slot 1 shows from offset 410, the 41st tick, about two thirds of a second in.
-    QTRY_VERIFY_WITH_TIMEOUT(Scroll::readOffset(offsetField(window).text()) >= 410, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.scrollOffset() >= 410, 5000);
     const QList<QLabel *> lines = creditLines(window);
-    const int offset = Scroll::readOffset(offsetField(window).text());
+    const int offset = window.scrollOffset();
     QVERIFY(lines[0]->y() < scrollArea(window).height());
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot)
         QCOMPARE(lines[slot - 1]->y(),
@@ -162,14 +159,13 @@ void TestCreditsWindow::wrapPutsLinesBackBelow()
 {
     CanvasProbe canvas;
     CreditsWindow window(canvas);
-    QLineEdit &offset = offsetField(window);
-    offset.setText(QStringLiteral("13880"));
+    window.setScrollOffset(13880);
 
-    QStringList texts;
+    QList<int> offsets;
     bool restedAtWrap = false;
-    connect(&offset, &QLineEdit::textChanged, &window, [&](const QString &text) {
-        texts.append(text);
-        if (text == QLatin1String("0")) {
+    connect(&window, &CreditsWindow::scrolled, &window, [&](int offset) {
+        offsets.append(offset);
+        if (offset == 0) {
             const QList<QLabel *> lines = creditLines(window);
             restedAtWrap = std::all_of(lines.begin(), lines.end(), [](const QLabel *line) {
                 return line->y() == restingTop(*line);
@@ -178,9 +174,8 @@ void TestCreditsWindow::wrapPutsLinesBackBelow()
     });
     window.show();
 
-    QTRY_VERIFY_WITH_TIMEOUT(texts.size() >= 3, 5000);
-    QCOMPARE(texts.mid(0, 3),
-             QStringList({QStringLiteral("13890"), QStringLiteral("0"), QStringLiteral("10")}));
+    QTRY_VERIFY_WITH_TIMEOUT(offsets.size() >= 3, 5000);
+    QCOMPARE(offsets.mid(0, 3), QList<int>({13890, 0, 10}));
     QVERIFY(restedAtWrap);
 }
 
@@ -224,7 +219,7 @@ void TestCreditsWindow::closingWays()
     else if (way == QLatin1String("line-right"))
         QTest::mouseClick(line, Qt::RightButton);
     else if (way == QLatin1String("exit"))
-        QTest::mouseClick(window.findChild<QLabel *>(QStringLiteral("lblExit")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QLabel *>(QStringLiteral("closeLabel")), Qt::LeftButton);
     else
         window.close();
 
@@ -238,7 +233,7 @@ void TestCreditsWindow::openingTwiceStartsFromTheBottom()
     MainWindow &main = editor.window;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    PaintCounter canvasPaints(*editor.find("picMap"));
+    PaintCounter canvasPaints(*editor.find("mapCanvas"));
 
     struct Opening
     {
@@ -252,15 +247,14 @@ void TestCreditsWindow::openingTwiceStartsFromTheBottom()
     const auto visit = [&](Opening &seen, bool byExit) {
         QTimer::singleShot(0, &main, [&seen, byExit, &canvasPaints] {
             QWidget *window = QApplication::activeModalWidget();
-            if (!window || window->objectName() != QLatin1String("Form3"))
+            if (!window || window->objectName() != QLatin1String("creditsWindow"))
                 return;
-            seen.startedBelow =
-                allLinesBelowArea(*window) && Scroll::readOffset(offsetField(*window).text()) < 410;
+            seen.startedBelow = allLinesBelowArea(*window) && scrollOffset(*window) < 410;
             seen.scrolledIntoView = QTest::qWaitFor(
                 [window] { return creditLines(*window).at(0)->y() < scrollArea(*window).height(); },
                 5000);
             const int paintsBefore = canvasPaints.paints;
-            QWidget *target = byExit ? window->findChild<QLabel *>(QStringLiteral("lblExit"))
+            QWidget *target = byExit ? window->findChild<QLabel *>(QStringLiteral("closeLabel"))
                                      : creditLines(*window).at(0);
             QTest::mouseClick(target, Qt::LeftButton);
             seen.canvasRefreshed = canvasPaints.paints > paintsBefore;
@@ -270,7 +264,7 @@ void TestCreditsWindow::openingTwiceStartsFromTheBottom()
             if (QWidget *window = QApplication::activeModalWidget())
                 window->close();
         });
-        editor.trigger("mnuCredits");
+        editor.trigger("creditsAction");
     };
 
     Opening first;

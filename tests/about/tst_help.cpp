@@ -144,8 +144,9 @@ void TestHelp::f1OpensContentsBesideTheProgram()
     EditorState state;
     ScriptedHost scripted;
     HelpWindow help;
-    MainWindow main(state, Host{scripted.dlg1, scripted.messageBox, help, scripted.urlOpener});
-    QCOMPARE(help.HelpFile, stagedHelp());
+    MainWindow main(state,
+                    Host{scripted.fileDialog, scripted.messageBox, help, scripted.urlOpener});
+    QCOMPARE(help.helpFile, stagedHelp());
 
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -179,26 +180,26 @@ void TestHelp::missingHelpChangesNothing()
 void TestHelp::contentsButtonReturnsToContents()
 {
     HelpWindow help;
-    help.HelpFile = stagedHelp();
+    help.helpFile = stagedHelp();
     const QHash<int, QString> table = HelpTopics::readContextTable(
         readText(QDir(stagedHelp()).filePath(HelpTopics::ContextTableName)));
     const int otherContext = table.key(QStringLiteral("map-files.html"));
     help.showHelp(stagedHelp(), otherContext);
     QCOMPARE(shownPage(help), QStringLiteral("map-files.html"));
 
-    QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdContents")), Qt::LeftButton);
+    QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("contentsButton")), Qt::LeftButton);
     QCOMPARE(shownPage(help), QStringLiteral("contents.html"));
-    QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("backButton")), Qt::LeftButton);
     QCOMPARE(shownPage(help), QStringLiteral("map-files.html"));
 }
 
 void TestHelp::visitOpensTheWebSite()
 {
     EditorFixture editor;
-    QCOMPARE(editor.find<QAction>("mnuWeb")->text(),
+    QCOMPARE(editor.find<QAction>("webSiteAction")->text(),
              QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName));
 
-    editor.trigger("mnuWeb");
+    editor.trigger("webSiteAction");
 
     QCOMPARE(editor.host.urlOpener.opened,
              QList<QUrl>{QUrl(QStringLiteral("https://www.quorvane.example/"))});

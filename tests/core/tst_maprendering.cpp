@@ -17,8 +17,8 @@ private Q_SLOTS:
     void sheetOrigin();
     void resetMapClearsWholeGrid();
     void resetMapOnOneByOne();
-    void selectTile_data();
-    void selectTile();
+    void selectTileGivesPixelPosition_data();
+    void selectTileGivesPixelPosition();
     void blitClipsAtEdges_data();
     void blitClipsAtEdges();
     void redrawDrawsEveryCellFromTheGrid();
@@ -46,34 +46,34 @@ void TestMapRendering::sheetOrigin()
 void TestMapRendering::resetMapClearsWholeGrid()
 {
     EditorState state;
-    state.picTileSet.setPicture(NumberedSheet::sheet());
-    state.TileMap.fill(9);
-    state.SelectedTile = 34;
-    ResetMap(state);
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    state.tileMap.fill(9);
+    state.selectedTile = 34;
+    resetMap(state);
 
-    QVERIFY(std::all_of(state.TileMap.begin(), state.TileMap.end(), [](auto c) { return c == 0; }));
-    QCOMPARE(state.picMap.size(), QSize(4080, 2032));
+    QVERIFY(std::all_of(state.tileMap.begin(), state.tileMap.end(), [](auto c) { return c == 0; }));
+    QCOMPARE(state.mapCanvas.size(), QSize(4080, 2032));
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 255x127"));
-    QCOMPARE(state.picMap.image().pixel(4079, 2031), tileColour(0));
-    QCOMPARE(state.SelectedTile, 34);
+    QCOMPARE(state.mapCanvas.image().pixel(4079, 2031), tileColour(0));
+    QCOMPARE(state.selectedTile, 34);
 }
 
 void TestMapRendering::resetMapOnOneByOne()
 {
     EditorState state;
-    state.picTileSet.setPicture(NumberedSheet::sheet());
+    state.tileSheet.setPicture(NumberedSheet::sheet());
     state.cell(255, 127) = 200;
-    state.MapWidth = 1;
-    state.MapHeight = 1;
-    ResetMap(state);
+    state.mapWidth = 1;
+    state.mapHeight = 1;
+    resetMap(state);
 
-    QCOMPARE(state.picMap.size(), QSize(16, 16));
-    QCOMPARE(state.picMap.image().pixel(15, 15), tileColour(0));
+    QCOMPARE(state.mapCanvas.size(), QSize(16, 16));
+    QCOMPARE(state.mapCanvas.image().pixel(15, 15), tileColour(0));
     QCOMPARE(state.cell(255, 127), 0);
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 1x1"));
 }
 
-void TestMapRendering::selectTile_data()
+void TestMapRendering::selectTileGivesPixelPosition_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("row");
@@ -84,14 +84,14 @@ void TestMapRendering::selectTile_data()
     QTest::newRow("last cell of the grid") << 255 << 127 << 4080 << 2032;
 }
 
-void TestMapRendering::selectTile()
+void TestMapRendering::selectTileGivesPixelPosition()
 {
     QFETCH(int, column);
     QFETCH(int, row);
     EditorState state;
-    SelectTile(state, static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
-    QTEST(int(state.SelectedTileX), "x");
-    QTEST(int(state.SelectedTileY), "y");
+    selectTile(state, static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
+    QTEST(int(state.selectedTileX), "x");
+    QTEST(int(state.selectedTileY), "y");
 }
 
 void TestMapRendering::blitClipsAtEdges_data()
@@ -125,9 +125,9 @@ void TestMapRendering::blitClipsAtEdges()
 void TestMapRendering::redrawDrawsEveryCellFromTheGrid()
 {
     EditorState state;
-    state.picTileSet.setPicture(NumberedSheet::sheet());
-    state.MapWidth = 10;
-    state.MapHeight = 5;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    state.mapWidth = 10;
+    state.mapHeight = 5;
     sizeCanvasToMap(state);
     for (int row = 0; row < Tiles::GridRows; ++row)
         for (int column = 0; column < Tiles::GridColumns; ++column)
@@ -138,7 +138,7 @@ void TestMapRendering::redrawDrawsEveryCellFromTheGrid()
     for (int row = 0; row < 5; ++row)
         for (int column = 0; column < 10; ++column) {
             const QPoint at = Tiles::cellOrigin(column, row) + QPoint(8, 8);
-            QCOMPARE(state.picMap.image().pixel(at), tileColour(state.cell(column, row)));
+            QCOMPARE(state.mapCanvas.image().pixel(at), tileColour(state.cell(column, row)));
         }
 }
 

@@ -23,9 +23,9 @@ struct MapSnapshot
     QString sizePanel;
 
     explicit MapSnapshot(const EditorState &state)
-        : grid(state.TileMap), width(state.MapWidth), height(state.MapHeight),
-          widthByte(state.MapWidthByte), heightByte(state.MapHeightByte),
-          canvas(state.picMap.image().copy()), mapPanel(state.statusText(EditorState::MapPanel)),
+        : grid(state.tileMap), width(state.mapWidth), height(state.mapHeight),
+          widthByte(state.mapWidthByte), heightByte(state.mapHeightByte),
+          canvas(state.mapCanvas.image().copy()), mapPanel(state.statusText(EditorState::MapPanel)),
           sizePanel(state.statusText(EditorState::SizePanel))
     {
     }

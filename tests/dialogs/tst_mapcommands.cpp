@@ -30,21 +30,20 @@ namespace {
 
 QImage tilePicture(const EditorState &state, int tile)
 {
-    return state.picTileSet.image().copy(
-        QRect(Tiles::sheetOrigin(tile), QSize(TileSize, TileSize)));
+    return state.tileSheet.image().copy(QRect(Tiles::sheetOrigin(tile), QSize(TileSize, TileSize)));
 }
 
 QImage cellPicture(const EditorState &state, int column, int row)
 {
-    return state.picMap.image().copy(
+    return state.mapCanvas.image().copy(
         QRect(Tiles::cellOrigin(column, row), QSize(TileSize, TileSize)));
 }
 
 // Whether every map cell of the canvas shows the tile the grid holds.
 bool canvasShowsGrid(const EditorState &state)
 {
-    for (int column = 0; column < state.MapWidth; ++column)
-        for (int row = 0; row < state.MapHeight; ++row)
+    for (int column = 0; column < state.mapWidth; ++column)
+        for (int row = 0; row < state.mapHeight; ++row)
             if (cellPicture(state, column, row) != tilePicture(state, state.cell(column, row)))
                 return false;
     return true;
@@ -53,9 +52,9 @@ bool canvasShowsGrid(const EditorState &state)
 // The full-size map with a tile of its own in every cell, drawn.
 void paintEveryCell(EditorState &state)
 {
-    state.picTileSet.setPicture(NumberedSheet::sheet());
-    state.MapWidth = 255;
-    state.MapHeight = 127;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    state.mapWidth = 255;
+    state.mapHeight = 127;
     sizeCanvasToMap(state);
     for (int column = 0; column < Tiles::GridColumns; ++column)
         for (int row = 0; row < Tiles::GridRows; ++row)
@@ -66,7 +65,7 @@ void paintEveryCell(EditorState &state)
 void useRedBrush(EditorState &state)
 {
     Surface red(QSize(TileSize, TileSize), Qt::red);
-    state.picSelected.blit(0, 0, TileSize, TileSize, red, 0, 0);
+    state.brushPreview.blit(0, 0, TileSize, TileSize, red, 0, 0);
 }
 
 } // namespace
@@ -86,38 +85,38 @@ void TestMapCommands::newMapBlanksWholeGrid()
     QFETCH(int, height);
     EditorState state;
     paintEveryCell(state);
-    state.HeaderByte1 = 11;
-    state.HeaderByte2 = 22;
+    state.headerByte1 = 11;
+    state.headerByte2 = 22;
 
     MapCommands::applyNewMap(state, MapSize{width, height});
 
-    QCOMPARE(state.MapWidth, width);
-    QCOMPARE(state.MapHeight, height);
-    QCOMPARE(state.MapWidthByte, width);
-    QCOMPARE(state.MapHeightByte, height);
-    QVERIFY(std::all_of(state.TileMap.begin(), state.TileMap.end(),
+    QCOMPARE(state.mapWidth, width);
+    QCOMPARE(state.mapHeight, height);
+    QCOMPARE(state.mapWidthByte, width);
+    QCOMPARE(state.mapHeightByte, height);
+    QVERIFY(std::all_of(state.tileMap.begin(), state.tileMap.end(),
                         [](std::uint8_t tile) { return tile == 0; }));
-    QCOMPARE(state.picMap.size(), QSize(width * TileSize, height * TileSize));
+    QCOMPARE(state.mapCanvas.size(), QSize(width * TileSize, height * TileSize));
     QVERIFY(canvasShowsGrid(state));
     QCOMPARE(state.statusText(EditorState::MapPanel), QStringLiteral("Map: New map created."));
     QCOMPARE(state.statusText(EditorState::SizePanel),
              QStringLiteral("Size: %1x%2").arg(width).arg(height));
-    QCOMPARE(state.HeaderByte1, 11);
-    QCOMPARE(state.HeaderByte2, 22);
+    QCOMPARE(state.headerByte1, 11);
+    QCOMPARE(state.headerByte2, 22);
 }
 
 void TestMapCommands::shrinkKeepsGridAndPicture()
 {
     EditorState state;
     paintEveryCell(state);
-    const auto grid = state.TileMap;
+    const auto grid = state.tileMap;
 
     MapCommands::applyResize(state, MapSize{10, 10});
 
-    QVERIFY(state.TileMap == grid);
-    QCOMPARE(state.MapWidth, 10);
-    QCOMPARE(state.MapHeightByte, 10);
-    QCOMPARE(state.picMap.size(), QSize(160, 160));
+    QVERIFY(state.tileMap == grid);
+    QCOMPARE(state.mapWidth, 10);
+    QCOMPARE(state.mapHeightByte, 10);
+    QCOMPARE(state.mapCanvas.size(), QSize(160, 160));
     QVERIFY(canvasShowsGrid(state));
     QCOMPARE(state.statusText(EditorState::MapPanel), QStringLiteral("Map: Map Resized"));
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 10x10"));
@@ -127,13 +126,13 @@ void TestMapCommands::growShowsCellsBeyondTheSmallSizeAgain()
 {
     EditorState state;
     paintEveryCell(state);
-    const auto grid = state.TileMap;
+    const auto grid = state.tileMap;
 
     MapCommands::applyResize(state, MapSize{10, 10});
     MapCommands::applyResize(state, MapSize{255, 127});
 
-    QVERIFY(state.TileMap == grid);
-    QCOMPARE(state.picMap.size(), QSize(4080, 2032));
+    QVERIFY(state.tileMap == grid);
+    QCOMPARE(state.mapCanvas.size(), QSize(4080, 2032));
     QVERIFY(canvasShowsGrid(state));
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 255x127"));
 }
@@ -147,12 +146,12 @@ void TestMapCommands::growLeavesHeldCellsAlone()
     paintEveryCell(state);
     MapCommands::applyResize(state, MapSize{10, 10});
     useRedBrush(state);
-    state.SelectedTile = 34;
+    state.selectedTile = 34;
     MapCommands::fillMap(state);
 
     MapCommands::applyResize(state, MapSize{20, 12});
 
-    const QImage red = state.picSelected.image().copy(0, 0, TileSize, TileSize);
+    const QImage red = state.brushPreview.image().copy(0, 0, TileSize, TileSize);
     QCOMPARE(cellPicture(state, 9, 9), red);
     QCOMPARE(cellPicture(state, 10, 0), tilePicture(state, 34));
     QCOMPARE(cellPicture(state, 0, 10), tilePicture(state, 34));
@@ -174,26 +173,26 @@ void TestMapCommands::fillStoresSelectedTileEverywhere()
     QFETCH(QSize, canvas);
     EditorState state;
     paintEveryCell(state);
-    state.picMap.resize(canvas);
+    state.mapCanvas.resize(canvas);
     useRedBrush(state);
-    state.SelectedTile = 34;
+    state.selectedTile = 34;
 
     MapCommands::fillMap(state);
 
-    QVERIFY(std::all_of(state.TileMap.begin(), state.TileMap.end(),
+    QVERIFY(std::all_of(state.tileMap.begin(), state.tileMap.end(),
                         [](std::uint8_t tile) { return tile == 34; }));
 
     // The picture equals a brush blit into every one of the 32,768 cells
     // after clearing the canvas.
     EditorState reference;
-    reference.picMap.resize(canvas);
+    reference.mapCanvas.resize(canvas);
     useRedBrush(reference);
-    reference.picMap.cls();
+    reference.mapCanvas.clear();
     for (int column = 0; column < Tiles::GridColumns; ++column)
         for (int row = 0; row < Tiles::GridRows; ++row)
             blitBrush(reference, column * TileSize, row * TileSize);
-    QCOMPARE(state.picMap.image(), reference.picMap.image());
-    QCOMPARE(state.picMap.image().pixel(canvas.width() - 1, std::min(canvas.height(), 2048) - 1),
+    QCOMPARE(state.mapCanvas.image(), reference.mapCanvas.image());
+    QCOMPARE(state.mapCanvas.image().pixel(canvas.width() - 1, std::min(canvas.height(), 2048) - 1),
              qRgb(255, 0, 0));
 }
 

@@ -7,6 +7,7 @@
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
+#include "ui/main/MainWindowConstants.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ private:
     static void type(QDialog &dialog, const QString &width, const QString &height);
     static void press(QDialog &dialog, const char *button);
     QScrollBar *bar(const char *name) const { return m_editor->find<QScrollBar>(name); }
-    QWidget *canvas() const { return m_editor->find<QWidget>("picMap"); }
+    QWidget *canvas() const { return m_editor->find<QWidget>("mapCanvas"); }
     QString panel(const char *name) const { return m_editor->find<QLabel>(name)->text(); }
     QImage tilePicture(int tile) const;
     QImage cellPicture(int column, int row) const;
@@ -105,8 +106,8 @@ void TestMapMenuCommands::runWithDialog(const char *menuItem, const char *dialog
 
 void TestMapMenuCommands::type(QDialog &dialog, const QString &width, const QString &height)
 {
-    QLineEdit *widthField = dialog.findChild<QLineEdit *>(QStringLiteral("Text1"));
-    QLineEdit *heightField = dialog.findChild<QLineEdit *>(QStringLiteral("Text2"));
+    QLineEdit *widthField = dialog.findChild<QLineEdit *>(QStringLiteral("widthField"));
+    QLineEdit *heightField = dialog.findChild<QLineEdit *>(QStringLiteral("heightField"));
     widthField->clear();
     QTest::keyClicks(widthField, width);
     heightField->clear();
@@ -120,17 +121,17 @@ void TestMapMenuCommands::press(QDialog &dialog, const char *button)
 
 QImage TestMapMenuCommands::tilePicture(int tile) const
 {
-    return m_state->picTileSet.image().copy(QRect(Tiles::sheetOrigin(tile), QSize(16, 16)));
+    return m_state->tileSheet.image().copy(QRect(Tiles::sheetOrigin(tile), QSize(16, 16)));
 }
 
 QImage TestMapMenuCommands::cellPicture(int column, int row) const
 {
-    return m_state->picMap.image().copy(QRect(Tiles::cellOrigin(column, row), QSize(16, 16)));
+    return m_state->mapCanvas.image().copy(QRect(Tiles::cellOrigin(column, row), QSize(16, 16)));
 }
 
 void TestMapMenuCommands::pickTile(int tile)
 {
-    auto *sheet = m_editor->window.picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
+    auto *sheet = m_editor->window.picker().findChild<QWidget *>(QStringLiteral("tileSheet"));
     const QPointF at = QPointF(Tiles::sheetOrigin(tile)) + QPointF(3, 3);
     MouseEvents::move(sheet, at);
     MouseEvents::press(sheet, at);
@@ -148,8 +149,8 @@ void TestMapMenuCommands::paintCell(int column, int row)
 
 void TestMapMenuCommands::scrollAway()
 {
-    bar("HScroll1")->setValue(7);
-    bar("VScroll1")->setValue(9);
+    bar("horizontalBar")->setValue(7);
+    bar("verticalBar")->setValue(9);
     QCOMPARE(canvas()->pos(), QPoint(-700, -315));
 }
 
@@ -160,25 +161,24 @@ void TestMapMenuCommands::newMapReplacesMapAndReturnsHome()
     paintCell(200, 100);
     scrollAway();
 
-    runWithDialog("mnuNew", "frmNewMap", [](QDialog &dialog) {
+    runWithDialog("newMapAction", "newMapDialog", [](QDialog &dialog) {
         type(dialog, QStringLiteral("40"), QStringLiteral("25"));
-        press(dialog, "cmdCreateMap");
+        press(dialog, "createMapButton");
     });
 
-    QCOMPARE(m_state->MapWidth, 40);
-    QCOMPARE(m_state->MapHeight, 25);
-    QCOMPARE(m_state->MapWidthByte, 40);
-    QCOMPARE(m_state->MapHeightByte, 25);
-    QCOMPARE(m_state->DialogCancelled, 0);
-    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+    QCOMPARE(m_state->mapWidth, 40);
+    QCOMPARE(m_state->mapHeight, 25);
+    QCOMPARE(m_state->mapWidthByte, 40);
+    QCOMPARE(m_state->mapHeightByte, 25);
+    QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                         [](std::uint8_t tile) { return tile == 0; }));
-    QCOMPARE(m_state->picMap.size(), QSize(640, 400));
+    QCOMPARE(m_state->mapCanvas.size(), QSize(640, 400));
     QCOMPARE(cellPicture(3, 2), tilePicture(0));
     QCOMPARE(cellPicture(39, 24), tilePicture(0));
-    QCOMPARE(panel("map"), QStringLiteral("Map: New map created."));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 40x25"));
-    QCOMPARE(bar("HScroll1")->value(), 0);
-    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: New map created."));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 40x25"));
+    QCOMPARE(bar("horizontalBar")->value(), 0);
+    QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
 }
 
@@ -197,25 +197,24 @@ void TestMapMenuCommands::newMapWayOutChangesNothing()
     scrollAway();
     m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
     const MapSnapshot before(*m_state);
-    const QString mapPanel = panel("map");
-    const QString sizePanel = panel("Size");
+    const QString mapPanel = panel("mapPanel");
+    const QString sizePanel = panel("sizePanel");
 
-    runWithDialog("mnuNew", "frmNewMap", [closeBox](QDialog &dialog) {
+    runWithDialog("newMapAction", "newMapDialog", [closeBox](QDialog &dialog) {
         type(dialog, QStringLiteral("0"), QStringLiteral("25"));
-        press(dialog, "cmdCreateMap");
+        press(dialog, "createMapButton");
         if (closeBox)
             dialog.close();
         else
-            press(dialog, "cmdCancel");
+            press(dialog, "cancelButton");
     });
 
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
-    QCOMPARE(m_state->DialogCancelled, 1);
     QVERIFY(MapSnapshot(*m_state) == before);
-    QCOMPARE(panel("map"), mapPanel);
-    QCOMPARE(panel("Size"), sizePanel);
-    QCOMPARE(bar("HScroll1")->value(), 7);
-    QCOMPARE(bar("VScroll1")->value(), 9);
+    QCOMPARE(panel("mapPanel"), mapPanel);
+    QCOMPARE(panel("sizePanel"), sizePanel);
+    QCOMPARE(bar("horizontalBar")->value(), 7);
+    QCOMPARE(bar("verticalBar")->value(), 9);
 }
 
 void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
@@ -224,38 +223,38 @@ void TestMapMenuCommands::shrinkThenGrowKeepsPaintedCells()
     paintCell(3, 2);
     paintCell(200, 100);
     paintCell(254, 126);
-    const auto grid = m_state->TileMap;
+    const auto grid = m_state->tileMap;
     scrollAway();
 
-    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+    runWithDialog("resizeMapAction", "resizeMapDialog", [](QDialog &dialog) {
         type(dialog, QStringLiteral("10"), QStringLiteral("10"));
-        press(dialog, "cmdSetSize");
+        press(dialog, "resizeButton");
     });
 
-    QVERIFY(m_state->TileMap == grid);
-    QCOMPARE(m_state->MapWidth, 10);
-    QCOMPARE(m_state->MapHeightByte, 10);
-    QCOMPARE(m_state->picMap.size(), QSize(160, 160));
+    QVERIFY(m_state->tileMap == grid);
+    QCOMPARE(m_state->mapWidth, 10);
+    QCOMPARE(m_state->mapHeightByte, 10);
+    QCOMPARE(m_state->mapCanvas.size(), QSize(160, 160));
     QCOMPARE(cellPicture(3, 2), tilePicture(34));
-    QCOMPARE(panel("map"), QStringLiteral("Map: Map Resized"));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 10x10"));
-    QCOMPARE(bar("HScroll1")->value(), 0);
-    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 10x10"));
+    QCOMPARE(bar("horizontalBar")->value(), 0);
+    QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
 
-    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+    runWithDialog("resizeMapAction", "resizeMapDialog", [](QDialog &dialog) {
         type(dialog, QStringLiteral("255"), QStringLiteral("127"));
-        press(dialog, "cmdSetSize");
+        press(dialog, "resizeButton");
     });
 
-    QVERIFY(m_state->TileMap == grid);
-    QCOMPARE(m_state->picMap.size(), QSize(4080, 2032));
+    QVERIFY(m_state->tileMap == grid);
+    QCOMPARE(m_state->mapCanvas.size(), QSize(4080, 2032));
     QCOMPARE(m_state->cell(200, 100), 34);
     QCOMPARE(cellPicture(200, 100), tilePicture(34));
     QCOMPARE(cellPicture(254, 126), tilePicture(34));
     QCOMPARE(cellPicture(3, 2), tilePicture(34));
     QCOMPARE(cellPicture(100, 50), tilePicture(0));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 255x127"));
 }
 
 void TestMapMenuCommands::resizeToSameSizeStillResizes()
@@ -264,15 +263,15 @@ void TestMapMenuCommands::resizeToSameSizeStillResizes()
     m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
     m_state->setStatusText(EditorState::SizePanel, QString());
 
-    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+    runWithDialog("resizeMapAction", "resizeMapDialog", [](QDialog &dialog) {
         type(dialog, QStringLiteral("255"), QStringLiteral("127"));
-        press(dialog, "cmdSetSize");
+        press(dialog, "resizeButton");
     });
 
-    QCOMPARE(panel("map"), QStringLiteral("Map: Map Resized"));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 255x127"));
-    QCOMPARE(bar("HScroll1")->value(), 0);
-    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: Map Resized"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 255x127"));
+    QCOMPARE(bar("horizontalBar")->value(), 0);
+    QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
 }
 
@@ -291,43 +290,43 @@ void TestMapMenuCommands::resizeWayOutChangesNothing()
     scrollAway();
     const MapSnapshot before(*m_state);
 
-    runWithDialog("mnuResizeMap", "Form4", [closeBox](QDialog &dialog) {
+    runWithDialog("resizeMapAction", "resizeMapDialog", [closeBox](QDialog &dialog) {
         type(dialog, QStringLiteral("40"), QStringLiteral("x"));
-        press(dialog, "cmdSetSize");
+        press(dialog, "resizeButton");
         if (closeBox)
             dialog.close();
         else
-            press(dialog, "cmdCancel");
+            press(dialog, "cancelButton");
     });
 
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
     QVERIFY(MapSnapshot(*m_state) == before);
-    QCOMPARE(bar("HScroll1")->value(), 7);
-    QCOMPARE(bar("VScroll1")->value(), 9);
+    QCOMPARE(bar("horizontalBar")->value(), 7);
+    QCOMPARE(bar("verticalBar")->value(), 9);
     QCOMPARE(canvas()->pos(), QPoint(-700, -315));
 }
 
 void TestMapMenuCommands::fillAfterTilePickFillsWholeGrid()
 {
-    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+    runWithDialog("resizeMapAction", "resizeMapDialog", [](QDialog &dialog) {
         type(dialog, QStringLiteral("10"), QStringLiteral("5"));
-        press(dialog, "cmdSetSize");
+        press(dialog, "resizeButton");
     });
     pickTile(34);
     QVERIFY(!m_editor->window.picker().isVisible());
-    const QString mapPanel = panel("map");
+    const QString mapPanel = panel("mapPanel");
 
-    m_editor->trigger("mnuFill");
+    m_editor->trigger("fillMapAction");
 
     QVERIFY(m_editor->window.picker().isVisible());
-    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+    QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                         [](std::uint8_t tile) { return tile == 34; }));
-    QCOMPARE(m_state->picMap.size(), QSize(160, 80));
+    QCOMPARE(m_state->mapCanvas.size(), QSize(160, 80));
     for (int column = 0; column < 10; ++column)
         for (int row = 0; row < 5; ++row)
             QCOMPARE(cellPicture(column, row), tilePicture(34));
-    QCOMPARE(m_state->MapWidth, 10);
-    QCOMPARE(panel("map"), mapPanel);
+    QCOMPARE(m_state->mapWidth, 10);
+    QCOMPARE(panel("mapPanel"), mapPanel);
 }
 
 void TestMapMenuCommands::fillLeavesShownPickerAlone()
@@ -337,27 +336,27 @@ void TestMapMenuCommands::fillLeavesShownPickerAlone()
     picker.move(123, 45);
     const QPoint where = picker.pos();
 
-    m_editor->trigger("mnuFill");
+    m_editor->trigger("fillMapAction");
 
     QVERIFY(picker.isVisible());
     QCOMPARE(picker.pos(), where);
-    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+    QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                         [](std::uint8_t tile) { return tile == 0; }));
 }
 
 void TestMapMenuCommands::clearMap_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("No") << int(MessageBox::AnswerNo);
-    QTest::newRow("Yes") << int(MessageBox::AnswerYes);
+    QTest::addColumn<MessageBox::Answer>("answer");
+    QTest::newRow("No") << MessageBox::Answer::No;
+    QTest::newRow("Yes") << MessageBox::Answer::Yes;
 }
 
 void TestMapMenuCommands::clearMap()
 {
-    QFETCH(int, answer);
-    runWithDialog("mnuResizeMap", "Form4", [](QDialog &dialog) {
+    QFETCH(MessageBox::Answer, answer);
+    runWithDialog("resizeMapAction", "resizeMapDialog", [](QDialog &dialog) {
         type(dialog, QStringLiteral("40"), QStringLiteral("25"));
-        press(dialog, "cmdSetSize");
+        press(dialog, "resizeButton");
     });
     pickTile(34);
     paintCell(3, 2);
@@ -365,24 +364,24 @@ void TestMapMenuCommands::clearMap()
     const MapSnapshot before(*m_state);
     m_editor->host.messageBox.answers = {answer};
 
-    m_editor->trigger("mnuClearMap");
+    m_editor->trigger("clearMapAction");
 
     const auto &asked = m_editor->host.messageBox.asked;
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked.first().prompt,
              QStringLiteral("Are you sure you want to clear the map? (There is no Undo) "));
     QCOMPARE(asked.first().title, QStringLiteral("WARNING!!"));
-    QCOMPARE(asked.first().buttons, int(MessageBox::YesNo));
-    if (answer == MessageBox::AnswerNo) {
+    QCOMPARE(asked.first().buttons, MessageBox::Buttons::YesNo);
+    if (answer == MessageBox::Answer::No) {
         QVERIFY(MapSnapshot(*m_state) == before);
         return;
     }
-    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+    QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                         [](std::uint8_t tile) { return tile == 0; }));
-    QCOMPARE(m_state->picMap.size(), QSize(640, 400));
+    QCOMPARE(m_state->mapCanvas.size(), QSize(640, 400));
     QCOMPARE(cellPicture(3, 2), tilePicture(0));
-    QCOMPARE(panel("map"), QStringLiteral("Map: castle.map"));
-    QCOMPARE(panel("Size"), QStringLiteral("Size: 40x25"));
+    QCOMPARE(panel("mapPanel"), QStringLiteral("Map: castle.map"));
+    QCOMPARE(panel("sizePanel"), QStringLiteral("Size: 40x25"));
 }
 
 void TestMapMenuCommands::clearMapBoxAnswersYesOnEnter()
@@ -398,11 +397,12 @@ void TestMapMenuCommands::clearMapBoxAnswersYesOnEnter()
         QTest::keyClick(modal, Qt::Key_Return);
     });
 
-    const int answer =
-        box.MsgBox(MapCommands::ClearMapPrompt, MessageBox::YesNo, MapCommands::ClearMapTitle);
+    const MessageBox::Answer answer =
+        box.show(MainWindowTexts::ClearMapPrompt, MessageBox::Buttons::YesNo,
+                 MainWindowTexts::ClearMapTitle);
 
-    QCOMPARE(answer, int(MessageBox::AnswerYes));
-    QCOMPARE(shownText, MapCommands::ClearMapPrompt);
+    QCOMPARE(answer, MessageBox::Answer::Yes);
+    QCOMPARE(shownText, MainWindowTexts::ClearMapPrompt);
 }
 
 QTEST_MAIN(TestMapMenuCommands)

@@ -78,7 +78,7 @@ private:
     }
     QPushButton *applyButton() const
     {
-        return button(m_kind == NewMap ? "cmdCreateMap" : "cmdSetSize");
+        return button(m_kind == NewMap ? "createMapButton" : "resizeButton");
     }
     void fill(const QString &width, const QString &height);
 
@@ -94,7 +94,7 @@ void TestSizeDialogs::init()
     m_box = ScriptedMessageBox();
     // A map with a tile of its own in every cell, so any change shows.
     for (int cell = 0; cell < Tiles::GridCells; ++cell)
-        m_state->TileMap[cell] = static_cast<std::uint8_t>(cell % 251);
+        m_state->tileMap[cell] = static_cast<std::uint8_t>(cell % 251);
     sizeCanvasToMap(*m_state);
     redrawMap(*m_state);
     m_state->setStatusText(EditorState::MapPanel, QStringLiteral("Map: castle.map"));
@@ -122,14 +122,14 @@ void TestSizeDialogs::open(Kind kind)
 void TestSizeDialogs::addKinds()
 {
     QTest::addColumn<Kind>("kind");
-    QTest::newRow("frmNewMap") << NewMap;
-    QTest::newRow("Form4") << ResizeMap;
+    QTest::newRow("newMapDialog") << NewMap;
+    QTest::newRow("resizeMapDialog") << ResizeMap;
 }
 
 void TestSizeDialogs::fill(const QString &width, const QString &height)
 {
-    field("Text1")->setText(width);
-    field("Text2")->setText(height);
+    field("widthField")->setText(width);
+    field("heightField")->setText(height);
 }
 
 void TestSizeDialogs::frame_data()
@@ -139,10 +139,10 @@ void TestSizeDialogs::frame_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("client");
     QTest::addColumn<bool>("sizable");
-    QTest::newRow("frmNewMap") << NewMap << QStringLiteral("frmNewMap") << QStringLiteral("New Map")
-                               << QSize(262, 186) << true;
-    QTest::newRow("Form4") << ResizeMap << QStringLiteral("Form4") << QStringLiteral("Resize Map")
-                           << QSize(254, 157) << false;
+    QTest::newRow("newMapDialog") << NewMap << QStringLiteral("newMapDialog")
+                                  << QStringLiteral("New Map") << QSize(262, 186) << true;
+    QTest::newRow("resizeMapDialog") << ResizeMap << QStringLiteral("resizeMapDialog")
+                                     << QStringLiteral("Resize Map") << QSize(254, 157) << false;
 }
 
 void TestSizeDialogs::frame()
@@ -159,7 +159,7 @@ void TestSizeDialogs::frame()
     QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), sizable);
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(m_dialog->minimumSize() == m_dialog->maximumSize(), !sizable);
-    QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("Label4")) != nullptr, sizable);
+    QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("defaultSizeHint")) != nullptr, sizable);
 }
 
 void TestSizeDialogs::layout_data()
@@ -180,32 +180,34 @@ void TestSizeDialogs::layout_data()
         bool navy;
     };
     const Control newMap[] = {
-        {"Label1", {-8, 16, 113, 25}, "Width", 13.5, false},
-        {"Text1", {104, 8, 81, 33}, "", 13.5, false},
-        {"Label5", {200, 24, 49, 25}, "1-255", 12, true},
-        {"Label2", {-8, 64, 113, 33}, "Height", 13.5, false},
-        {"Text2", {104, 64, 81, 33}, "", 13.5, false},
-        {"Label6", {200, 72, 49, 25}, "1-127", 12, true},
-        {"cmdCancel", {40, 112, 89, 33}, "Cancel", 8.25, false},
-        {"cmdCreateMap", {144, 112, 97, 33}, "Create New Map", 8.25, false},
-        {"Label4", {40, 160, 193, 17}, "Default map size is 255x127", 9.75, true},
+        {"widthLabel", {-8, 16, 113, 25}, "Width", 13.5, false},
+        {"widthField", {104, 8, 81, 33}, "", 13.5, false},
+        {"widthRange", {200, 24, 49, 25}, "1-255", 12, true},
+        {"heightLabel", {-8, 64, 113, 33}, "Height", 13.5, false},
+        {"heightField", {104, 64, 81, 33}, "", 13.5, false},
+        {"heightRange", {200, 72, 49, 25}, "1-127", 12, true},
+        {"cancelButton", {40, 112, 89, 33}, "Cancel", 8.25, false},
+        {"createMapButton", {144, 112, 97, 33}, "Create New Map", 8.25, false},
+        {"defaultSizeHint", {40, 160, 193, 17}, "Default map size is 255x127", 9.75, true},
     };
     const Control resizeMap[] = {
-        {"Label1", {-16, 16, 113, 25}, "Width", 13.5, false},
-        {"Text1", {96, 16, 81, 33}, "", 13.5, false},
-        {"Label5", {192, 24, 49, 25}, "1-255", 12, true},
-        {"Label2", {-16, 64, 113, 33}, "Height", 13.5, false},
-        {"Text2", {96, 64, 81, 33}, "", 13.5, false},
-        {"Label6", {192, 72, 49, 25}, "1-127", 12, true},
-        {"cmdCancel", {32, 112, 89, 33}, "Cancel", 8.25, false},
-        {"cmdSetSize", {136, 112, 97, 33}, "Resize Map", 8.25, false},
+        {"widthLabel", {-16, 16, 113, 25}, "Width", 13.5, false},
+        {"widthField", {96, 16, 81, 33}, "", 13.5, false},
+        {"widthRange", {192, 24, 49, 25}, "1-255", 12, true},
+        {"heightLabel", {-16, 64, 113, 33}, "Height", 13.5, false},
+        {"heightField", {96, 64, 81, 33}, "", 13.5, false},
+        {"heightRange", {192, 72, 49, 25}, "1-127", 12, true},
+        {"cancelButton", {32, 112, 89, 33}, "Cancel", 8.25, false},
+        {"resizeButton", {136, 112, 97, 33}, "Resize Map", 8.25, false},
     };
     for (const Control &c : newMap)
-        QTest::addRow("frmNewMap %s", c.name) << NewMap << QString::fromLatin1(c.name) << c.geometry
-                                              << QString::fromLatin1(c.text) << c.points << c.navy;
+        QTest::addRow("newMapDialog %s", c.name)
+            << NewMap << QString::fromLatin1(c.name) << c.geometry << QString::fromLatin1(c.text)
+            << c.points << c.navy;
     for (const Control &c : resizeMap)
-        QTest::addRow("Form4 %s", c.name) << ResizeMap << QString::fromLatin1(c.name) << c.geometry
-                                          << QString::fromLatin1(c.text) << c.points << c.navy;
+        QTest::addRow("resizeMapDialog %s", c.name)
+            << ResizeMap << QString::fromLatin1(c.name) << c.geometry << QString::fromLatin1(c.text)
+            << c.points << c.navy;
 }
 
 void TestSizeDialogs::layout()
@@ -248,11 +250,11 @@ void TestSizeDialogs::fourthCharacterRefused()
     QFETCH(Kind, kind);
     open(kind);
 
-    QTest::keyClicks(field("Text1"), QStringLiteral("1234"));
-    QTest::keyClicks(field("Text2"), QStringLiteral("5e67"));
+    QTest::keyClicks(field("widthField"), QStringLiteral("1234"));
+    QTest::keyClicks(field("heightField"), QStringLiteral("5e67"));
 
-    QCOMPARE(field("Text1")->text(), QStringLiteral("123"));
-    QCOMPARE(field("Text2")->text(), QStringLiteral("5e6"));
+    QCOMPARE(field("widthField")->text(), QStringLiteral("123"));
+    QCOMPARE(field("heightField")->text(), QStringLiteral("5e6"));
 }
 
 void TestSizeDialogs::focusColours_data()
@@ -264,8 +266,8 @@ void TestSizeDialogs::focusColours()
 {
     QFETCH(Kind, kind);
     open(kind);
-    QLineEdit *width = field("Text1");
-    QLineEdit *height = field("Text2");
+    QLineEdit *width = field("widthField");
+    QLineEdit *height = field("heightField");
 
     QVERIFY(width->hasFocus());
     QCOMPARE(backColor(width), Yellow);
@@ -280,7 +282,7 @@ void TestSizeDialogs::focusColours()
     QVERIFY(applyButton()->hasFocus());
     QCOMPARE(backColor(height), White);
     QTest::keyClick(m_dialog.get(), Qt::Key_Tab);
-    QVERIFY(button("cmdCancel")->hasFocus());
+    QVERIFY(button("cancelButton")->hasFocus());
     QTest::keyClick(m_dialog.get(), Qt::Key_Tab);
     QVERIFY(width->hasFocus());
     QCOMPARE(backColor(width), Yellow);
@@ -304,7 +306,7 @@ void TestSizeDialogs::fieldTextDarkOnDarkDesktop()
     const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
     open(kind);
 
-    for (const char *name : {"Text1", "Text2"})
+    for (const char *name : {"widthField", "heightField"})
         QCOMPARE(field(name)->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
@@ -318,7 +320,7 @@ void TestSizeDialogs::failedCheck_data()
     QTest::addColumn<bool>("heightYellow");
 
     for (Kind kind : {NewMap, ResizeMap}) {
-        const char *dialog = kind == NewMap ? "frmNewMap" : "Form4";
+        const char *dialog = kind == NewMap ? "newMapDialog" : "resizeMapDialog";
         QTest::addRow("%s width", dialog) << kind << QStringLiteral("0.9") << QStringLiteral("abc")
                                           << SizeFieldCheck::WidthMessage << true << false;
         QTest::addRow("%s height", dialog) << kind << QStringLiteral("40") << QStringLiteral("128")
@@ -336,24 +338,21 @@ void TestSizeDialogs::failedCheck()
     QFETCH(QString, height);
     QFETCH(bool, widthYellow);
     QFETCH(bool, heightYellow);
-    m_state->DialogCancelled = 0;
     const MapSnapshot before(*m_state);
     open(kind);
-    const int cancelledAtOpen = m_state->DialogCancelled;
     fill(width, height);
 
     QTest::mouseClick(applyButton(), Qt::LeftButton);
 
     QCOMPARE(m_box.asked.size(), 1);
     QTEST(m_box.asked.first().prompt, "message");
-    QCOMPARE(m_box.asked.first().buttons, int(MessageBox::Ok));
+    QCOMPARE(m_box.asked.first().buttons, MessageBox::Buttons::Ok);
     QCOMPARE(m_box.asked.first().title, QStringLiteral("Tesselwick"));
-    QCOMPARE(backColor(field("Text1")), widthYellow ? Yellow : White);
-    QCOMPARE(backColor(field("Text2")), heightYellow ? Yellow : White);
+    QCOMPARE(backColor(field("widthField")), widthYellow ? Yellow : White);
+    QCOMPARE(backColor(field("heightField")), heightYellow ? Yellow : White);
     QVERIFY(m_dialog->isVisible());
-    QCOMPARE(field("Text1")->text(), width);
-    QCOMPARE(field("Text2")->text(), height);
-    QCOMPARE(m_state->DialogCancelled, cancelledAtOpen);
+    QCOMPARE(field("widthField")->text(), width);
+    QCOMPARE(field("heightField")->text(), height);
     QVERIFY(MapSnapshot(*m_state) == before);
 }
 
@@ -361,19 +360,16 @@ void TestSizeDialogs::wayOutAfterFailedCheckChangesNothing_data()
 {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("closeBox");
-    // DialogCancelled afterwards, from 0 before the dialog opened.
-    QTest::addColumn<int>("cancelled");
-    QTest::newRow("frmNewMap Cancel") << NewMap << false << 1;
-    QTest::newRow("frmNewMap close box") << NewMap << true << 1;
-    QTest::newRow("Form4 Cancel") << ResizeMap << false << 1;
-    QTest::newRow("Form4 close box") << ResizeMap << true << 0;
+    QTest::newRow("new map, Cancel") << NewMap << false;
+    QTest::newRow("new map, close box") << NewMap << true;
+    QTest::newRow("resize, Cancel") << ResizeMap << false;
+    QTest::newRow("resize, close box") << ResizeMap << true;
 }
 
 void TestSizeDialogs::wayOutAfterFailedCheckChangesNothing()
 {
     QFETCH(Kind, kind);
     QFETCH(bool, closeBox);
-    m_state->DialogCancelled = 0;
     const MapSnapshot before(*m_state);
     open(kind);
     fill(QStringLiteral("256"), QStringLiteral("10"));
@@ -385,11 +381,10 @@ void TestSizeDialogs::wayOutAfterFailedCheckChangesNothing()
     if (closeBox)
         m_dialog->close();
     else
-        QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+        QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
 
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
-    QTEST(int(m_state->DialogCancelled), "cancelled");
     QVERIFY(MapSnapshot(*m_state) == before);
 }
 
@@ -405,7 +400,7 @@ void TestSizeDialogs::enterAndEscapePressNothing()
     open(kind);
     fill(QStringLiteral("40"), QStringLiteral("25"));
 
-    for (QLineEdit *edit : {field("Text1"), field("Text2")}) {
+    for (QLineEdit *edit : {field("widthField"), field("heightField")}) {
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClick(edit, Qt::Key_Enter);
@@ -421,10 +416,10 @@ void TestSizeDialogs::enterPressesFocusedButton_data()
 {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("apply");
-    QTest::newRow("frmNewMap cmdCreateMap") << NewMap << true;
-    QTest::newRow("frmNewMap cmdCancel") << NewMap << false;
-    QTest::newRow("Form4 cmdSetSize") << ResizeMap << true;
-    QTest::newRow("Form4 cmdCancel") << ResizeMap << false;
+    QTest::newRow("new map, Create New Map") << NewMap << true;
+    QTest::newRow("new map, Cancel") << NewMap << false;
+    QTest::newRow("resize, Resize Map") << ResizeMap << true;
+    QTest::newRow("resize, Cancel") << ResizeMap << false;
 }
 
 // Tabbing to a button and pressing Enter presses it, as a click would.
@@ -434,15 +429,14 @@ void TestSizeDialogs::enterPressesFocusedButton()
     QFETCH(bool, apply);
     open(kind);
     fill(QStringLiteral("40"), QStringLiteral("25"));
-    QPushButton *pressed = apply ? applyButton() : button("cmdCancel");
+    QPushButton *pressed = apply ? applyButton() : button("cancelButton");
     pressed->setFocus();
 
     QTest::keyClick(pressed, Qt::Key_Return);
 
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(apply ? QDialog::Accepted : QDialog::Rejected));
-    QCOMPARE(m_state->DialogCancelled, apply ? 0 : 1);
-    QCOMPARE(m_state->MapWidth, apply ? 40 : 255);
+    QCOMPARE(m_state->mapWidth, apply ? 40 : 255);
 }
 
 void TestSizeDialogs::applyingCloses_data()
@@ -453,7 +447,7 @@ void TestSizeDialogs::applyingCloses_data()
 void TestSizeDialogs::applyingCloses()
 {
     QFETCH(Kind, kind);
-    const auto grid = m_state->TileMap;
+    const auto grid = m_state->tileMap;
     open(kind);
     fill(QStringLiteral(" 40"), QStringLiteral("2.5"));
 
@@ -462,18 +456,17 @@ void TestSizeDialogs::applyingCloses()
     QVERIFY(m_box.asked.isEmpty());
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(m_state->DialogCancelled, 0);
-    QCOMPARE(m_state->MapWidth, 40);
-    QCOMPARE(m_state->MapHeight, 2);
-    QCOMPARE(m_state->picMap.size(), QSize(640, 32));
+    QCOMPARE(m_state->mapWidth, 40);
+    QCOMPARE(m_state->mapHeight, 2);
+    QCOMPARE(m_state->mapCanvas.size(), QSize(640, 32));
     QCOMPARE(m_state->statusText(EditorState::SizePanel), QStringLiteral("Size: 40x2"));
     if (kind == NewMap) {
-        QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+        QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                             [](std::uint8_t tile) { return tile == 0; }));
         QCOMPARE(m_state->statusText(EditorState::MapPanel),
                  QStringLiteral("Map: New map created."));
     } else {
-        QVERIFY(m_state->TileMap == grid);
+        QVERIFY(m_state->tileMap == grid);
         QCOMPARE(m_state->statusText(EditorState::MapPanel), QStringLiteral("Map: Map Resized"));
     }
 }

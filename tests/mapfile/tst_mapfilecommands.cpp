@@ -40,7 +40,7 @@ QByteArray mapBytes(int widthByte, int heightByte, int seed = 1)
 struct Editor : EditorFixture
 {
     QScrollBar *scrollBar(const char *name) const { return find<QScrollBar>(name); }
-    QWidget *canvas() const { return find<QWidget>("picMap"); }
+    QWidget *canvas() const { return find<QWidget>("mapCanvas"); }
     QString panel(const char *name) const { return find<QLabel>(name)->text(); }
 };
 
@@ -48,8 +48,8 @@ struct Editor : EditorFixture
 struct Snapshot
 {
     explicit Snapshot(const EditorState &state)
-        : file(MapFile::encode(state)), width(state.MapWidth), height(state.MapHeight),
-          canvas(state.picMap.image()), mapPanel(state.statusText(EditorState::MapPanel)),
+        : file(MapFile::encode(state)), width(state.mapWidth), height(state.mapHeight),
+          canvas(state.mapCanvas.image()), mapPanel(state.statusText(EditorState::MapPanel)),
           sizePanel(state.statusText(EditorState::SizePanel))
     {
     }
@@ -64,9 +64,9 @@ struct Snapshot
 void compareUnchanged(const EditorState &state, const Snapshot &before)
 {
     QCOMPARE(MapFile::encode(state), before.file);
-    QCOMPARE(int(state.MapWidth), before.width);
-    QCOMPARE(int(state.MapHeight), before.height);
-    QCOMPARE(state.picMap.image(), before.canvas);
+    QCOMPARE(int(state.mapWidth), before.width);
+    QCOMPARE(int(state.mapHeight), before.height);
+    QCOMPARE(state.mapCanvas.image(), before.canvas);
     QCOMPARE(state.statusText(EditorState::MapPanel), before.mapPanel);
     QCOMPARE(state.statusText(EditorState::SizePanel), before.sizePanel);
 }
@@ -114,34 +114,34 @@ void TestMapFileCommands::loadMapShowsTheFile()
     const QByteArray file = mapBytes(255, 40, 3);
     TestFiles::write(path, file);
     Editor editor;
-    editor.state.picTileSet.setPicture(NumberedSheet::sheet());
-    editor.scrollBar("HScroll1")->setValue(5);
-    editor.scrollBar("VScroll1")->setValue(3);
+    editor.state.tileSheet.setPicture(NumberedSheet::sheet());
+    editor.scrollBar("horizontalBar")->setValue(5);
+    editor.scrollBar("verticalBar")->setValue(3);
     QCOMPARE(editor.canvas()->pos(), QPoint(-500, -105));
-    editor.host.dlg1.answers = {path};
+    editor.host.fileDialog.answers = {path};
 
-    editor.trigger("mnuLoad");
+    editor.trigger("loadMapAction");
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 1);
-    const ScriptedFileDialog::Shown shown = editor.host.dlg1.shown.constFirst();
+    QCOMPARE(editor.host.fileDialog.shown.size(), 1);
+    const ScriptedFileDialog::Shown shown = editor.host.fileDialog.shown.constFirst();
     QCOMPARE(shown.mode, FileDialog::Mode::Open);
     QCOMPARE(shown.title, QStringLiteral("Load Map"));
     QCOMPARE(shown.filter, MapFilter);
     QVERIFY(editor.host.messageBox.asked.isEmpty());
 
-    QCOMPARE(int(editor.state.MapWidth), 256);
-    QCOMPARE(int(editor.state.MapHeight), 128);
-    QCOMPARE(editor.state.picMap.size(), QSize(4096, 656));
+    QCOMPARE(int(editor.state.mapWidth), 256);
+    QCOMPARE(int(editor.state.mapHeight), 128);
+    QCOMPARE(editor.state.mapCanvas.size(), QSize(4096, 656));
     QCOMPARE(editor.canvas()->size(), QSize(4096, 656));
-    QCOMPARE(editor.panel("map"), QStringLiteral("Map: forest.map"));
-    QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 256x128"));
-    QCOMPARE(editor.scrollBar("HScroll1")->value(), 0);
-    QCOMPARE(editor.scrollBar("VScroll1")->value(), 0);
+    QCOMPARE(editor.panel("mapPanel"), QStringLiteral("Map: forest.map"));
+    QCOMPARE(editor.panel("sizePanel"), QStringLiteral("Size: 256x128"));
+    QCOMPARE(editor.scrollBar("horizontalBar")->value(), 0);
+    QCOMPARE(editor.scrollBar("verticalBar")->value(), 0);
     QCOMPARE(editor.canvas()->pos(), QPoint(0, 0));
     for (const QPoint cell : {QPoint(0, 0), QPoint(100, 20), QPoint(255, 40)}) {
         const int tile = quint8(file[4 + cell.y() * 256 + cell.x()]);
         const QPoint centre = Tiles::cellOrigin(cell.x(), cell.y()) + QPoint(8, 8);
-        QCOMPARE(editor.state.picMap.image().pixel(centre), NumberedSheet::tileColour(tile));
+        QCOMPARE(editor.state.mapCanvas.image().pixel(centre), NumberedSheet::tileColour(tile));
     }
 }
 
@@ -152,14 +152,14 @@ void TestMapFileCommands::loadThenSaveIsByteIdentical()
     const QString copy = dir.filePath(QStringLiteral("copy.prg"));
     TestFiles::write(original, mapBytes(10, 5, 11));
     Editor editor;
-    editor.host.dlg1.answers = {original, copy};
+    editor.host.fileDialog.answers = {original, copy};
 
-    editor.trigger("mnuLoad");
-    editor.trigger("mnuSave");
+    editor.trigger("loadMapAction");
+    editor.trigger("saveMapAction");
 
     QCOMPARE(TestFiles::readAll(copy), TestFiles::readAll(original));
     QCOMPARE(editor.canvas()->size(), QSize(160, 80));
-    QCOMPARE(editor.panel("Size"), QStringLiteral("Size: 10x5"));
+    QCOMPARE(editor.panel("sizePanel"), QStringLiteral("Size: 10x5"));
 }
 
 void TestMapFileCommands::saveMapWritesTheMap()
@@ -170,11 +170,11 @@ void TestMapFileCommands::saveMapWritesTheMap()
     editor.state.cell(2, 3) = 77;
     editor.state.cell(255, 127) = 9;
     const Snapshot before(editor.state);
-    editor.host.dlg1.answers = {path};
+    editor.host.fileDialog.answers = {path};
 
-    editor.trigger("mnuSave");
+    editor.trigger("saveMapAction");
 
-    const ScriptedFileDialog::Shown shown = editor.host.dlg1.shown.constFirst();
+    const ScriptedFileDialog::Shown shown = editor.host.fileDialog.shown.constFirst();
     QCOMPARE(shown.mode, FileDialog::Mode::Save);
     QCOMPARE(shown.title, QStringLiteral("Save Map"));
     QCOMPARE(shown.filter, MapFilter);
@@ -195,13 +195,13 @@ void TestMapFileCommands::cancelChangesNothing()
     Editor editor;
     editor.state.cell(5, 5) = 123;
     const Snapshot before(editor.state);
-    editor.host.dlg1.answers = {QString(), QString(), path};
+    editor.host.fileDialog.answers = {QString(), QString(), path};
 
-    editor.trigger("mnuLoad");
+    editor.trigger("loadMapAction");
     compareUnchanged(editor.state, before);
-    editor.trigger("mnuSave");
+    editor.trigger("saveMapAction");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
-    editor.trigger("mnuSave");
+    editor.trigger("saveMapAction");
 
     QCOMPARE(TestFiles::readAll(path), before.file);
     QVERIFY(editor.host.messageBox.asked.isEmpty());
@@ -226,22 +226,22 @@ void TestMapFileCommands::loadFailureKeepsMap()
     if (name == QStringLiteral("locked.map") && !FileFaults::makeUnreadable(path))
         QSKIP("permissions do not stop this user from reading");
     Editor editor;
-    editor.host.dlg1.answers = {first, path};
-    editor.trigger("mnuLoad");
-    editor.scrollBar("HScroll1")->setValue(2);
+    editor.host.fileDialog.answers = {first, path};
+    editor.trigger("loadMapAction");
+    editor.scrollBar("horizontalBar")->setValue(2);
     const Snapshot before(editor.state);
 
-    editor.trigger("mnuLoad");
+    editor.trigger("loadMapAction");
 
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
     const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
     QCOMPARE(asked.prompt,
              QStringLiteral("The map file %1 could not be loaded: %2.").arg(path, reason));
-    QCOMPARE(asked.buttons, int(MessageBox::Ok));
+    QCOMPARE(asked.buttons, MessageBox::Buttons::Ok);
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     compareUnchanged(editor.state, before);
-    QCOMPARE(editor.panel("map"), QStringLiteral("Map: plain.map"));
-    QCOMPARE(editor.scrollBar("HScroll1")->value(), 2);
+    QCOMPARE(editor.panel("mapPanel"), QStringLiteral("Map: plain.map"));
+    QCOMPARE(editor.scrollBar("horizontalBar")->value(), 2);
 }
 
 void TestMapFileCommands::saveFailureIsReported_data()
@@ -262,9 +262,9 @@ void TestMapFileCommands::saveFailureIsReported()
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
     Editor editor;
-    editor.host.dlg1.answers = {path};
+    editor.host.fileDialog.answers = {path};
 
-    editor.trigger("mnuSave");
+    editor.trigger("saveMapAction");
 
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
     const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
@@ -285,11 +285,11 @@ void TestMapFileCommands::failedSaveKeepsExistingFile()
     const QByteArray precious = mapBytes(40, 25, 13);
     TestFiles::write(path, precious);
     Editor editor;
-    editor.host.dlg1.answers = {path};
+    editor.host.fileDialog.answers = {path};
 
     {
         FileFaults::FileSizeLimit limit(4096);
-        editor.trigger("mnuSave");
+        editor.trigger("saveMapAction");
     }
 
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
@@ -315,9 +315,9 @@ void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
         tilesMode = shown->fileMode();
         shown->reject();
     });
-    window.findChild<QAction *>(QStringLiteral("mnuLoadTiles"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("loadTilesAction"))->trigger();
     QCOMPARE(tilesMode, QFileDialog::ExistingFile);
-    QCOMPARE(dialog.Flags, FileDialog::FileMustExist);
+    QCOMPARE(dialog.flags, FileDialog::FileMustExist);
 
     QFileDialog::AcceptMode saveAccept = QFileDialog::AcceptOpen;
     QFileDialog::FileMode saveMode = QFileDialog::ExistingFile;
@@ -329,11 +329,11 @@ void TestMapFileCommands::saveAcceptsNewNameAfterLoadTiles()
         // QFileDialog hides its accept(); the dialog takes it as its own.
         static_cast<QDialog *>(shown)->accept();
     });
-    window.findChild<QAction *>(QStringLiteral("mnuSave"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("saveMapAction"))->trigger();
 
     QCOMPARE(saveAccept, QFileDialog::AcceptSave);
     QCOMPARE(saveMode, QFileDialog::AnyFile);
-    QCOMPARE(dialog.FileName, path);
+    QCOMPARE(dialog.fileName, path);
     QCOMPARE(TestFiles::readAll(path).size(), MapFile::FileSize);
     QVERIFY(scripted.messageBox.asked.isEmpty());
 }

@@ -96,18 +96,18 @@ void TestMapFileFormat::loadAndSaveBack()
     QFETCH(int, height);
     QFETCH(QSize, canvas);
     EditorState state;
-    state.TileMap.fill(99);
-    state.SelectedTile = 42;
-    ResetMap(state);
+    state.tileMap.fill(99);
+    state.selectedTile = 42;
+    resetMap(state);
 
-    MapFile::apply(state, MapFile::decode(file));
+    MapFile::applyLoadedMap(state, MapFile::decode(file));
 
-    QCOMPARE(int(state.MapWidth), width);
-    QCOMPARE(int(state.MapHeight), height);
-    QCOMPARE(state.picMap.size(), canvas);
+    QCOMPARE(int(state.mapWidth), width);
+    QCOMPARE(int(state.mapHeight), height);
+    QCOMPARE(state.mapCanvas.size(), canvas);
     QCOMPARE(state.statusText(EditorState::SizePanel),
              QStringLiteral("Size: %1x%2").arg(width).arg(height));
-    QCOMPARE(state.SelectedTile, 42);
+    QCOMPARE(state.selectedTile, 42);
     const QByteArray saved = MapFile::encode(state);
     QCOMPARE(saved.size(), FileSize);
     QCOMPARE(saved, asLoaded(file));
@@ -116,26 +116,26 @@ void TestMapFileFormat::loadAndSaveBack()
 void TestMapFileFormat::startUpMapSavesAsFullWidth()
 {
     EditorState state;
-    ResetMap(state);
+    resetMap(state);
     const QByteArray saved = MapFile::encode(state);
     QCOMPARE(saved, QByteArray("\xFE\x4F\xFF\x7F", 4) + QByteArray(32768, '\0'));
 
-    MapFile::apply(state, MapFile::decode(saved));
-    QCOMPARE(int(state.MapWidth), 256);
-    QCOMPARE(int(state.MapHeight), 128);
+    MapFile::applyLoadedMap(state, MapFile::decode(saved));
+    QCOMPARE(int(state.mapWidth), 256);
+    QCOMPARE(int(state.mapHeight), 128);
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 256x128"));
 }
 
 void TestMapFileFormat::loadRedrawsVisibleCells()
 {
     EditorState state;
-    state.picTileSet.setPicture(NumberedSheet::sheet());
-    ResetMap(state);
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    resetMap(state);
     const QByteArray file = mapBytes(255, 40);
 
-    MapFile::apply(state, MapFile::decode(file));
+    MapFile::applyLoadedMap(state, MapFile::decode(file));
 
-    const QImage &canvas = state.picMap.image();
+    const QImage &canvas = state.mapCanvas.image();
     for (int row = 0; row < 41; ++row)
         for (int column = 0; column < 256; ++column) {
             const int tile = quint8(file[4 + row * 256 + column]);

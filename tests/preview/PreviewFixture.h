@@ -29,10 +29,10 @@ struct PreviewFixture
 
     void setMap(int columns, int rows)
     {
-        state.MapWidth = static_cast<std::int16_t>(columns);
-        state.MapHeight = static_cast<std::int16_t>(rows);
+        state.mapWidth = static_cast<std::int16_t>(columns);
+        state.mapHeight = static_cast<std::int16_t>(rows);
         sizeCanvasToMap(state);
-        state.picMap.setPicture(pattern(state.picMap.size()));
+        state.mapCanvas.setPicture(pattern(state.mapCanvas.size()));
     }
 
     // Opens the preview the way the editor does, up to its first activation.

@@ -68,15 +68,15 @@ void TestImageExport::cleanup()
 
 void TestImageExport::pick(int index)
 {
-    auto *zoom = m_fixture->child<QComboBox>("cboZoom");
+    auto *zoom = m_fixture->child<QComboBox>("zoomBox");
     zoom->setCurrentIndex(index);
     Q_EMIT zoom->activated(index);
 }
 
 void TestImageExport::createImage(const QString &answer)
 {
-    m_fixture->host.dlg1.answers = {answer};
-    QTest::mouseClick(m_fixture->child<QPushButton>("cmdCreateImage"), Qt::LeftButton);
+    m_fixture->host.fileDialog.answers = {answer};
+    QTest::mouseClick(m_fixture->child<QPushButton>("createImageButton"), Qt::LeftButton);
 }
 
 void TestImageExport::createImageWritesTheDocument_data()
@@ -100,12 +100,13 @@ void TestImageExport::createImageWritesTheDocument()
     const QImage written = readBitmap(path);
     QTEST(written.size(), "size");
     // Exactly what the document shows: no margins, no bars.
-    const QImage shown =
-        m_fixture->child<PreviewDocument>("picDoc")->grab().toImage().convertToFormat(
-            QImage::Format_RGB32);
+    const QImage shown = m_fixture->child<PreviewDocument>("document")
+                             ->grab()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(written, shown);
     if (index == 0)
-        QCOMPARE(written, m_fixture->state.picMap.image());
+        QCOMPARE(written, m_fixture->state.mapCanvas.image());
     QVERIFY(m_fixture->host.messageBox.asked.isEmpty());
 }
 
@@ -113,22 +114,22 @@ void TestImageExport::createImageWhileScrolledWritesTheWhole()
 {
     m_fixture->setMap(60, 40);
     QVERIFY(m_fixture->open());
-    m_fixture->child<QScrollBar>("hsPreview")->setValue(30);
-    m_fixture->child<QScrollBar>("vsPreview")->setValue(40);
+    m_fixture->child<QScrollBar>("horizontalBar")->setValue(30);
+    m_fixture->child<QScrollBar>("verticalBar")->setValue(40);
     const QString path = m_dir->filePath(QStringLiteral("whole.bmp"));
     createImage(path);
-    QCOMPARE(readBitmap(path), m_fixture->state.picMap.image());
+    QCOMPARE(readBitmap(path), m_fixture->state.mapCanvas.image());
 }
 
 void TestImageExport::dialogSettings()
 {
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
-    ScriptedFileDialog &dialog = m_fixture->host.dlg1;
+    ScriptedFileDialog &dialog = m_fixture->host.fileDialog;
     // Left behind by loading a tile set; the export does not change them.
-    dialog.Flags = FileDialog::FileMustExist;
-    dialog.FilterIndex = 1;
-    dialog.FileName = QStringLiteral("/somewhere/old.map");
+    dialog.flags = FileDialog::FileMustExist;
+    dialog.filterIndex = 1;
+    dialog.fileName = QStringLiteral("/somewhere/old.map");
     createImage(QString());
 
     QCOMPARE(dialog.shown.size(), 1);
@@ -138,7 +139,7 @@ void TestImageExport::dialogSettings()
     QCOMPARE(shown.filter, QStringLiteral("Windows Bitmap Files (*.bmp)|*.bmp"));
     QCOMPARE(shown.flags, FileDialog::FileMustExist);
     QCOMPARE(shown.filterIndex, 1);
-    QCOMPARE(dialog.FileName, QString());
+    QCOMPARE(dialog.fileName, QString());
 }
 
 void TestImageExport::cancelWritesNothing()
@@ -176,7 +177,7 @@ void TestImageExport::unwritableFolderIsReported()
     QVERIFY2(asked.prompt.contains(path), qPrintable(asked.prompt));
     QVERIFY(asked.prompt.contains(QStringLiteral("could not be written")));
     QVERIFY(asked.prompt.length() > path.length() + 40);
-    QCOMPARE(asked.buttons, int(MessageBox::Ok));
+    QCOMPARE(asked.buttons, MessageBox::Buttons::Ok);
     QFile old(plain);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
@@ -185,28 +186,29 @@ void TestImageExport::unwritableFolderIsReported()
 void TestImageExport::createBitmapImageWritesTheCanvas()
 {
     MainWindow window(m_fixture->state, m_fixture->host.host());
-    m_fixture->state.MapWidth = 10;
-    m_fixture->state.MapHeight = 5;
-    ResetMap(m_fixture->state);
-    m_fixture->state.picMap.setPicture(PreviewFixture::pattern(QSize(160, 80)));
-    window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(3);
-    window.findChild<QScrollBar *>(QStringLiteral("VScroll1"))->setValue(2);
+    m_fixture->state.mapWidth = 10;
+    m_fixture->state.mapHeight = 5;
+    resetMap(m_fixture->state);
+    m_fixture->state.mapCanvas.setPicture(PreviewFixture::pattern(QSize(160, 80)));
+    window.findChild<QScrollBar *>(QStringLiteral("horizontalBar"))->setValue(3);
+    window.findChild<QScrollBar *>(QStringLiteral("verticalBar"))->setValue(2);
 
     const QString path = m_dir->filePath(QStringLiteral("canvas"));
-    m_fixture->host.dlg1.answers = {path};
-    window.findChild<QAction *>(QStringLiteral("mnuImage"))->trigger();
+    m_fixture->host.fileDialog.answers = {path};
+    window.findChild<QAction *>(QStringLiteral("createImageAction"))->trigger();
 
-    QCOMPARE(m_fixture->host.dlg1.shown.constFirst().title, QStringLiteral("Save Image File"));
+    QCOMPARE(m_fixture->host.fileDialog.shown.constFirst().title,
+             QStringLiteral("Save Image File"));
     // Used as typed: no extension is added.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({QStringLiteral("canvas")}));
-    QCOMPARE(readBitmap(path), m_fixture->state.picMap.image());
+    QCOMPARE(readBitmap(path), m_fixture->state.mapCanvas.image());
 }
 
 void TestImageExport::mapPreviewOpensModal()
 {
     MainWindow window(m_fixture->state, m_fixture->host.host());
     window.show();
-    QAction *preview = window.findChild<QAction *>(QStringLiteral("mnuFull"));
+    QAction *preview = window.findChild<QAction *>(QStringLiteral("previewAction"));
     QCOMPARE(preview->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 
     QString seenTitle;
@@ -215,7 +217,7 @@ void TestImageExport::mapPreviewOpensModal()
         if (QWidget *modal = QApplication::activeModalWidget()) {
             seenTitle = modal->windowTitle();
             if (QTest::qWaitForWindowActive(modal))
-                seenZoom = modal->findChild<QComboBox *>(QStringLiteral("cboZoom"))->currentText();
+                seenZoom = modal->findChild<QComboBox *>(QStringLiteral("zoomBox"))->currentText();
             modal->close();
         }
     });

@@ -43,8 +43,8 @@ private:
     void type(const QString &text);
     QWidget *widget(const char *name) const { return m_fixture->child<QWidget>(name); }
     QScrollBar *bar(const char *name) const { return m_fixture->child<QScrollBar>(name); }
-    PreviewDocument *document() const { return m_fixture->child<PreviewDocument>("picDoc"); }
-    QComboBox *zoomBox() const { return m_fixture->child<QComboBox>("cboZoom"); }
+    PreviewDocument *document() const { return m_fixture->child<PreviewDocument>("document"); }
+    QComboBox *zoomBox() const { return m_fixture->child<QComboBox>("zoomBox"); }
 
     std::unique_ptr<PreviewFixture> m_fixture;
 };
@@ -78,7 +78,7 @@ void TestPreviewWindow::opensAt100Percent()
     QVERIFY(m_fixture->open());
     PreviewWindow &window = *m_fixture->window;
 
-    QCOMPARE(window.objectName(), QStringLiteral("frmPreview"));
+    QCOMPARE(window.objectName(), QStringLiteral("previewWindow"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Tesselwick Map Preview"));
     QVERIFY(window.isModal());
     QVERIFY(window.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -88,13 +88,13 @@ void TestPreviewWindow::opensAt100Percent()
     QCOMPARE(zoomBox()->count(), 7);
     QCOMPARE(zoomBox()->itemData(6).toInt(), -1);
 
-    QCOMPARE(widget("picScroll")->geometry(), QRect(0, 33, 954, 600));
-    QCOMPARE(widget("picShow")->geometry(), QRect(0, 0, 954, 600));
-    QCOMPARE(widget("picHold")->geometry(), QRect(0, 0, 192, 112));
+    QCOMPARE(widget("scrollArea")->geometry(), QRect(0, 33, 954, 600));
+    QCOMPARE(widget("viewport")->geometry(), QRect(0, 0, 954, 600));
+    QCOMPARE(widget("holder")->geometry(), QRect(0, 0, 192, 112));
     QVERIFY(document()->isVisible());
     QCOMPARE(document()->geometry(), QRect(16, 16, 160, 80));
-    QVERIFY(!bar("vsPreview")->isVisible());
-    QVERIFY(!bar("hsPreview")->isVisible());
+    QVERIFY(!bar("verticalBar")->isVisible());
+    QVERIFY(!bar("horizontalBar")->isVisible());
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -102,19 +102,19 @@ void TestPreviewWindow::controlStrip()
 {
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
-    QCOMPARE(widget("picControl")->geometry(), QRect(0, 0, 2667, 33));
-    const auto *zoom = m_fixture->child<QLabel>("lblView");
+    QCOMPARE(widget("controlStrip")->geometry(), QRect(0, 0, 2667, 33));
+    const auto *zoom = m_fixture->child<QLabel>("zoomLabel");
     QCOMPARE(zoom->text(), QStringLiteral("Zoom:"));
     QCOMPARE(zoom->geometry(), QRect(8, 6, 33, 17));
     QCOMPARE(zoomBox()->geometry(), QRect(48, 4, 145, 21));
     QVERIFY(zoomBox()->isEditable());
-    const auto *close = m_fixture->child<QPushButton>("cmdClose");
+    const auto *close = m_fixture->child<QPushButton>("closeButton");
     QCOMPARE(close->text(), QStringLiteral("&Close Preview"));
     QCOMPARE(close->geometry(), QRect(208, 4, 113, 21));
-    const auto *create = m_fixture->child<QPushButton>("cmdCreateImage");
+    const auto *create = m_fixture->child<QPushButton>("createImageButton");
     QCOMPARE(create->text(), QStringLiteral("Create Image"));
     QCOMPARE(create->geometry(), QRect(328, 4, 105, 21));
-    const auto *note = m_fixture->child<QLabel>("Label1");
+    const auto *note = m_fixture->child<QLabel>("noteLabel");
     QCOMPARE(
         note->text(),
         QStringLiteral("NOTE: Create Image takes screenshots with adjusted zoom level as shown."));
@@ -126,8 +126,8 @@ void TestPreviewWindow::documentShowsTheCanvasOnBlack()
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
     const QImage shown =
-        widget("picScroll")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown.copy(16, 16, 160, 80), m_fixture->state.picMap.image());
+        widget("scrollArea")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.copy(16, 16, 160, 80), m_fixture->state.mapCanvas.image());
     QCOMPARE(shown.pixel(15, 15), qRgb(0, 0, 0));
     QCOMPARE(shown.pixel(176, 96), qRgb(0, 0, 0));
     QCOMPARE(shown.pixel(900, 500), qRgb(0, 0, 0));
@@ -154,7 +154,7 @@ void TestPreviewWindow::zoomFromTheList()
     pick(index);
     QTEST(m_fixture->window->zoomLevel(), "zoom");
     QTEST(document()->size(), "document");
-    QTEST(bar("hsPreview")->isVisible(), "horizontalBar");
+    QTEST(bar("horizontalBar")->isVisible(), "horizontalBar");
     QCOMPARE(document()->image().size(), document()->size());
 }
 
@@ -198,7 +198,7 @@ void TestPreviewWindow::enterOnFullPageKeepsIt()
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
     pick(5);
-    QScrollBar *horizontal = bar("hsPreview");
+    QScrollBar *horizontal = bar("horizontalBar");
     QVERIFY(horizontal->isVisible());
     horizontal->setValue(50);
     QTest::keyClick(zoomBox(), Qt::Key_Return);
@@ -226,18 +226,18 @@ void TestPreviewWindow::zoomInForceMakesNoPass()
 {
     m_fixture->setMap(255, 127);
     QVERIFY(m_fixture->open());
-    QScrollBar *vertical = bar("vsPreview");
+    QScrollBar *vertical = bar("verticalBar");
     vertical->setValue(10);
-    QCOMPARE(widget("picHold")->pos(), QPoint(0, -10));
+    QCOMPARE(widget("holder")->pos(), QPoint(0, -10));
 
     type(QStringLiteral("100"));
     QCOMPARE(zoomBox()->currentText(), QStringLiteral("100 %"));
     QCOMPARE(vertical->value(), 10);
-    QCOMPARE(widget("picHold")->pos(), QPoint(0, -10));
+    QCOMPARE(widget("holder")->pos(), QPoint(0, -10));
 
     type(QStringLiteral("150"));
     QCOMPARE(vertical->value(), 0);
-    QCOMPARE(widget("picHold")->pos(), QPoint(0, 0));
+    QCOMPARE(widget("holder")->pos(), QPoint(0, 0));
     QCOMPARE(document()->size(), QSize(6120, 3048));
 }
 
@@ -245,8 +245,8 @@ void TestPreviewWindow::scrollBarsMoveTheHolder()
 {
     m_fixture->setMap(255, 127);
     QVERIFY(m_fixture->open());
-    QScrollBar *horizontal = bar("hsPreview");
-    QScrollBar *vertical = bar("vsPreview");
+    QScrollBar *horizontal = bar("horizontalBar");
+    QScrollBar *vertical = bar("verticalBar");
     QCOMPARE(horizontal->maximum(), 3308);
     QCOMPARE(horizontal->pageStep(), 976);
     QCOMPARE(horizontal->singleStep(), 14);
@@ -257,13 +257,13 @@ void TestPreviewWindow::scrollBarsMoveTheHolder()
     const QImage before = document()->picture().source();
     horizontal->setValue(100);
     vertical->setValue(1544);
-    QCOMPARE(widget("picHold")->pos(), QPoint(-96, -1482));
+    QCOMPARE(widget("holder")->pos(), QPoint(-96, -1482));
     // Scrolling only moves the holder: the document stays as it was.
     QCOMPARE(document()->picture().source().cacheKey(), before.cacheKey());
     QCOMPARE(document()->size(), QSize(4080, 2032));
-    const QImage shown = widget("picShow")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = widget("viewport")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.copy(0, 0, 200, 100),
-             m_fixture->state.picMap.image().copy(96 - 16, 1482 - 16, 200, 100));
+             m_fixture->state.mapCanvas.image().copy(96 - 16, 1482 - 16, 200, 100));
 }
 
 namespace {
@@ -298,7 +298,7 @@ void TestPreviewWindow::scrollingRepaintsOnlyWhatItExposes()
     painted.pixels = 0;
 
     // One arrow step uncovers 13 rows of the 937-pixel-wide viewport.
-    bar("vsPreview")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar("verticalBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QTRY_VERIFY(painted.pixels > 0);
     QCoreApplication::processEvents();
     QVERIFY2(painted.pixels <= 937 * 14, qPrintable(QString::number(painted.pixels)));
@@ -309,13 +309,13 @@ void TestPreviewWindow::resizeLaysOutAgain()
     m_fixture->setMap(255, 127);
     QVERIFY(m_fixture->open());
     pick(2);
-    bar("vsPreview")->setValue(20);
+    bar("verticalBar")->setValue(20);
     m_fixture->window->resize(800, 500);
-    QCOMPARE(widget("picScroll")->geometry(), QRect(0, 33, 800, 467));
-    QCOMPARE(bar("vsPreview")->geometry(), QRect(783, 0, 17, 450));
-    QCOMPARE(bar("hsPreview")->geometry(), QRect(0, 450, 783, 17));
-    QCOMPARE(widget("picShow")->size(), QSize(783, 450));
-    QCOMPARE(bar("vsPreview")->value(), 0);
+    QCOMPARE(widget("scrollArea")->geometry(), QRect(0, 33, 800, 467));
+    QCOMPARE(bar("verticalBar")->geometry(), QRect(783, 0, 17, 450));
+    QCOMPARE(bar("horizontalBar")->geometry(), QRect(0, 450, 783, 17));
+    QCOMPARE(widget("viewport")->size(), QSize(783, 450));
+    QCOMPARE(bar("verticalBar")->value(), 0);
     QCOMPARE(m_fixture->window->zoomLevel(), 50.0f);
     QCOMPARE(document()->size(), QSize(2040, 1016));
 }
@@ -325,7 +325,7 @@ void TestPreviewWindow::lowWindowKeepsItsLayout()
     m_fixture->setMap(255, 127);
     QVERIFY(m_fixture->open());
     m_fixture->window->resize(700, 40);
-    QCOMPARE(widget("picScroll")->geometry(), QRect(0, 33, 954, 600));
+    QCOMPARE(widget("scrollArea")->geometry(), QRect(0, 33, 954, 600));
 }
 
 void TestPreviewWindow::tinyWindowKeepsEverySurface_data()
@@ -343,8 +343,8 @@ void TestPreviewWindow::tinyWindowKeepsEverySurface()
     QVERIFY(m_fixture->open());
     pick(index);
     m_fixture->window->resize(12, 41);
-    QCOMPARE(widget("picScroll")->geometry(), QRect(0, 33, 12, 8));
-    QVERIFY(!widget("picShow")->size().isEmpty());
+    QCOMPARE(widget("scrollArea")->geometry(), QRect(0, 33, 12, 8));
+    QVERIFY(!widget("viewport")->size().isEmpty());
     QVERIFY(!document()->size().isEmpty());
     QVERIFY(!document()->image().isNull());
 }
@@ -353,11 +353,11 @@ void TestPreviewWindow::everyActivationCopiesTheCanvas()
 {
     m_fixture->setMap(60, 40);
     QVERIFY(m_fixture->open());
-    bar("vsPreview")->setValue(30);
+    bar("verticalBar")->setValue(30);
 
-    QImage red(m_fixture->state.picMap.size(), QImage::Format_RGB32);
+    QImage red(m_fixture->state.mapCanvas.size(), QImage::Format_RGB32);
     red.fill(Qt::red);
-    m_fixture->state.picMap.setPicture(red);
+    m_fixture->state.mapCanvas.setPicture(red);
     // Another window takes the activation, as the save dialog does, and the
     // preview gets it back.
     QWidget other;
@@ -368,14 +368,14 @@ void TestPreviewWindow::everyActivationCopiesTheCanvas()
     QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
 
     QCOMPARE(document()->image(), red);
-    QCOMPARE(bar("vsPreview")->value(), 0);
+    QCOMPARE(bar("verticalBar")->value(), 0);
 }
 
 void TestPreviewWindow::closeButtonAndEscapeClose()
 {
     m_fixture->setMap(10, 5);
     QVERIFY(m_fixture->open());
-    QTest::mouseClick(m_fixture->child<QPushButton>("cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(m_fixture->child<QPushButton>("closeButton"), Qt::LeftButton);
     QVERIFY(!m_fixture->window->isVisible());
 
     QVERIFY(m_fixture->open());

@@ -57,20 +57,20 @@ void TestWindowCycles::everyWindowOpensAndClosesAgain()
 
     for (int cycle = 0; cycle < Cycles; ++cycle) {
         answerer.fileNames = {map, map, tiles, picture};
-        trigger("mnuSave");
-        trigger("mnuLoad");
-        trigger("mnuLoadTiles");
-        trigger("mnuImage");
-        trigger("mnuLoad"); // cancelled
-        trigger("mnuNew");
-        trigger("mnuResizeMap");
-        trigger("mnuClearMap");
-        trigger("mnuFull");
-        trigger("mnuCredits");
-        trigger("mnuShowTiles");
+        trigger("saveMapAction");
+        trigger("loadMapAction");
+        trigger("loadTilesAction");
+        trigger("createImageAction");
+        trigger("loadMapAction"); // cancelled
+        trigger("newMapAction");
+        trigger("resizeMapAction");
+        trigger("clearMapAction");
+        trigger("previewAction");
+        trigger("creditsAction");
+        trigger("showTilesAction");
         QVERIFY(window.picker().isVisible());
         window.picker().close();
-        trigger("mnuHelp");
+        trigger("helpAction");
         QVERIFY(help.isVisible());
         help.close();
         QVERIFY(answerer.fileNames.isEmpty());

@@ -26,7 +26,7 @@ public:
 protected:
     QString choose(Mode mode) override
     {
-        shown.append({mode, DialogTitle, Filter, FilterIndex, Flags});
+        shown.append({mode, title, filter, filterIndex, flags});
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 };

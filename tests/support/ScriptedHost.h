@@ -10,10 +10,10 @@
 // Every host operation with a scripted user behind it, for window tests.
 struct ScriptedHost
 {
-    ScriptedFileDialog dlg1;
+    ScriptedFileDialog fileDialog;
     ScriptedMessageBox messageBox;
     ScriptedHelpViewer help;
     ScriptedUrlOpener urlOpener;
 
-    Host host() { return Host{dlg1, messageBox, help, urlOpener}; }
+    Host host() { return Host{fileDialog, messageBox, help, urlOpener}; }
 };

@@ -13,19 +13,19 @@ public:
     struct Asked
     {
         QString prompt;
-        int buttons;
+        Buttons buttons;
         QString title;
     };
 
-    QList<int> answers;
+    QList<Answer> answers;
     QList<Asked> asked;
 
 protected:
-    int ask(const QString &prompt, int buttons, const QString &title) override
+    Answer ask(const QString &prompt, Buttons buttons, const QString &title) override
     {
         asked.append({prompt, buttons, title});
-        if (buttons == Ok)
-            return AnswerOk;
-        return answers.isEmpty() ? AnswerYes : answers.takeFirst();
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
     }
 };

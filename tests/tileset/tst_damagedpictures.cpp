@@ -88,16 +88,16 @@ struct Editor : EditorFixture
     }
     void loadTiles(const QString &path)
     {
-        host.dlg1.answers = {path, path};
-        trigger("mnuLoadTiles");
+        host.fileDialog.answers = {path, path};
+        trigger("loadTilesAction");
     }
 };
 
 struct Snapshot
 {
     explicit Snapshot(const Editor &editor)
-        : grid(editor.state.TileMap), sheet(editor.state.picTileSet.image()),
-          canvas(editor.state.picMap.image()), brush(editor.state.picSelected.image()),
+        : grid(editor.state.tileMap), sheet(editor.state.tileSheet.image()),
+          canvas(editor.state.mapCanvas.image()), brush(editor.state.brushPreview.image()),
           caption(editor.window.picker().windowTitle())
     {
     }
@@ -217,7 +217,7 @@ void TestDamagedPictures::damagedPictureIsRefused()
 
     editor.loadTiles(path);
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    QCOMPARE(editor.host.fileDialog.shown.size(), 1);
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
     QCOMPARE(editor.host.messageBox.asked.constFirst().prompt, NotATileSet);
     QVERIFY(Snapshot(editor) == before);

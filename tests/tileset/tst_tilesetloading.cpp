@@ -122,8 +122,8 @@ struct Editor : EditorFixture
     }
     void loadTiles(const QStringList &answers)
     {
-        host.dlg1.answers = answers;
-        trigger("mnuLoadTiles");
+        host.fileDialog.answers = answers;
+        trigger("loadTilesAction");
     }
 };
 
@@ -131,8 +131,8 @@ struct Editor : EditorFixture
 struct Snapshot
 {
     explicit Snapshot(const Editor &editor)
-        : sheet(editor.state.picTileSet.image()), canvas(editor.state.picMap.image()),
-          brush(editor.state.picSelected.image()), caption(editor.window.picker().windowTitle())
+        : sheet(editor.state.tileSheet.image()), canvas(editor.state.mapCanvas.image()),
+          brush(editor.state.brushPreview.image()), caption(editor.window.picker().windowTitle())
     {
     }
     QImage sheet;
@@ -143,9 +143,9 @@ struct Snapshot
 
 void compareUnchanged(const Editor &editor, const Snapshot &before)
 {
-    QCOMPARE(editor.state.picTileSet.image(), before.sheet);
-    QCOMPARE(editor.state.picMap.image(), before.canvas);
-    QCOMPARE(editor.state.picSelected.image(), before.brush);
+    QCOMPARE(editor.state.tileSheet.image(), before.sheet);
+    QCOMPARE(editor.state.mapCanvas.image(), before.canvas);
+    QCOMPARE(editor.state.brushPreview.image(), before.brush);
     QCOMPARE(editor.window.picker().windowTitle(), before.caption);
     QCOMPARE(editor.state.pickerCaption(), before.caption);
 }
@@ -201,12 +201,12 @@ void TestTileSetLoading::loadTilesUsesThePicture()
     const QImage picture = pattern(size, 17);
     const QString path = savePicture(dir, name, picture, format.constData());
     Editor editor;
-    const QImage brush = editor.state.picSelected.image();
+    const QImage brush = editor.state.brushPreview.image();
 
     editor.loadTiles({path});
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 1);
-    const ScriptedFileDialog::Shown shown = editor.host.dlg1.shown.constFirst();
+    QCOMPARE(editor.host.fileDialog.shown.size(), 1);
+    const ScriptedFileDialog::Shown shown = editor.host.fileDialog.shown.constFirst();
     QCOMPARE(shown.mode, FileDialog::Mode::Open);
     QCOMPARE(shown.title, QStringLiteral("Load TileSet"));
     QCOMPARE(shown.filter, TileSetFilter);
@@ -214,18 +214,18 @@ void TestTileSetLoading::loadTilesUsesThePicture()
     QCOMPARE(shown.flags, 4096);
     QVERIFY(editor.host.messageBox.asked.isEmpty());
 
-    const QImage sheet = sheetFrom(picture, editor.state.picTileSet.background());
-    QCOMPARE(editor.state.picTileSet.image(), sheet);
-    const QImage &canvas = editor.state.picMap.image();
-    for (int row = 0; row < editor.state.MapHeight; ++row)
-        for (int column = 0; column < editor.state.MapWidth; ++column) {
+    const QImage sheet = sheetFrom(picture, editor.state.tileSheet.background());
+    QCOMPARE(editor.state.tileSheet.image(), sheet);
+    const QImage &canvas = editor.state.mapCanvas.image();
+    for (int row = 0; row < editor.state.mapHeight; ++row)
+        for (int column = 0; column < editor.state.mapWidth; ++column) {
             const int tile = editor.state.cell(column, row);
             if (block(canvas, Tiles::cellOrigin(column, row)) !=
                 block(sheet, Tiles::sheetOrigin(tile)))
                 QFAIL(qPrintable(QStringLiteral("cell %1, %2").arg(column).arg(row)));
         }
     QCOMPARE(editor.window.picker().windowTitle(), QStringLiteral("Using %1 TileSet").arg(name));
-    QCOMPARE(editor.state.picSelected.image(), brush);
+    QCOMPARE(editor.state.brushPreview.image(), brush);
 }
 
 void TestTileSetLoading::readDecodesOnlyTheSheetCorner_data()
@@ -271,11 +271,11 @@ void TestTileSetLoading::notAPictureChangesNothing()
 
     editor.loadTiles({path, path});
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    QCOMPARE(editor.host.fileDialog.shown.size(), 1);
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
     const ScriptedMessageBox::Asked asked = editor.host.messageBox.asked.constFirst();
     QCOMPARE(asked.prompt, NotATileSet);
-    QCOMPARE(asked.buttons, int(MessageBox::Ok));
+    QCOMPARE(asked.buttons, MessageBox::Buttons::Ok);
     QCOMPARE(asked.title, QStringLiteral("Tesselwick"));
     compareUnchanged(editor, before);
 }
@@ -339,7 +339,7 @@ void TestTileSetLoading::unopenableFileOffersDialogOnceMore()
     editor.loadTiles(
         {folder, secondAnswer.isEmpty() ? QString() : dir.filePath(secondAnswer), folder});
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 2);
+    QCOMPARE(editor.host.fileDialog.shown.size(), 2);
     QCOMPARE(editor.host.messageBox.asked.size(), messages);
     QCOMPARE(editor.host.messageBox.asked.constFirst().prompt,
              QStringLiteral("The TileSet file %1 could not be opened: file to open is a directory.")
@@ -373,7 +373,7 @@ void TestTileSetLoading::specialFileIsRefusedUnopened()
 
     editor.loadTiles({path});
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 2);
+    QCOMPARE(editor.host.fileDialog.shown.size(), 2);
     QCOMPARE(editor.host.messageBox.asked.size(), 1);
     QCOMPARE(
         editor.host.messageBox.asked.constFirst().prompt,
@@ -388,7 +388,7 @@ void TestTileSetLoading::cancelChangesNothing()
 
     editor.loadTiles({QString()});
 
-    QCOMPARE(editor.host.dlg1.shown.size(), 1);
+    QCOMPARE(editor.host.fileDialog.shown.size(), 1);
     QVERIFY(editor.host.messageBox.asked.isEmpty());
     compareUnchanged(editor, before);
 }
@@ -402,26 +402,26 @@ void TestTileSetLoading::brushKeepsOldTileUntilNextPick()
         savePicture(dir, QStringLiteral("new.bmp"), pattern(QSize(512, 128), 40), "BMP");
     Editor editor;
     EditorState &state = editor.state;
-    SelectTile(state, 5, 1);
-    state.SelectedTile = 37;
+    selectTile(state, 5, 1);
+    state.selectedTile = 37;
     copySelectionToPreview(state);
-    const QImage oldTile = block(state.picTileSet.image(), Tiles::sheetOrigin(37));
+    const QImage oldTile = block(state.tileSheet.image(), Tiles::sheetOrigin(37));
 
     editor.loadTiles({path});
-    SelectTile(state, 3, 2);
+    selectTile(state, 3, 2);
     QVERIFY(Painting::paintTick(state));
 
     QCOMPARE(state.cell(3, 2), 37);
-    QCOMPARE(block(state.picMap.image(), Tiles::cellOrigin(3, 2)), oldTile);
+    QCOMPARE(block(state.mapCanvas.image(), Tiles::cellOrigin(3, 2)), oldTile);
 
-    QWidget *sheetView = editor.window.picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
+    QWidget *sheetView = editor.window.picker().findChild<QWidget *>(QStringLiteral("tileSheet"));
     const QPointF onTile37(5 * 16 + 4, 1 * 16 + 4);
     MouseEvents::move(sheetView, onTile37);
     MouseEvents::press(sheetView, onTile37);
 
-    const QImage newTile = block(state.picTileSet.image(), Tiles::sheetOrigin(37));
+    const QImage newTile = block(state.tileSheet.image(), Tiles::sheetOrigin(37));
     QVERIFY(newTile != oldTile);
-    QCOMPARE(block(state.picSelected.image(), QPoint(0, 0)), newTile);
+    QCOMPARE(block(state.brushPreview.image(), QPoint(0, 0)), newTile);
 }
 
 QTEST_MAIN(TestTileSetLoading)

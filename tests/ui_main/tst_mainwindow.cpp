@@ -4,6 +4,7 @@
 #include "core/MapCommands.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowConstants.h"
 #include "ui/tiles/TilePicker.h"
 
 #include <QAction>
@@ -52,18 +53,17 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::startUpState()
 {
-    QCOMPARE(m_state->MapWidth, 255);
-    QCOMPARE(m_state->MapHeight, 127);
-    QCOMPARE(m_state->MapWidthByte, 255);
-    QCOMPARE(m_state->MapHeightByte, 127);
-    QCOMPARE(m_state->HeaderByte1, 254);
-    QCOMPARE(m_state->HeaderByte2, 79);
-    QCOMPARE(m_state->SelectedTile, 0);
-    QCOMPARE(m_state->DialogCancelled, 0);
-    QCOMPARE(m_state->picMap.size(), QSize(4080, 2032));
-    QVERIFY(std::all_of(m_state->TileMap.begin(), m_state->TileMap.end(),
+    QCOMPARE(m_state->mapWidth, 255);
+    QCOMPARE(m_state->mapHeight, 127);
+    QCOMPARE(m_state->mapWidthByte, 255);
+    QCOMPARE(m_state->mapHeightByte, 127);
+    QCOMPARE(m_state->headerByte1, 254);
+    QCOMPARE(m_state->headerByte2, 79);
+    QCOMPARE(m_state->selectedTile, 0);
+    QCOMPARE(m_state->mapCanvas.size(), QSize(4080, 2032));
+    QVERIFY(std::all_of(m_state->tileMap.begin(), m_state->tileMap.end(),
                         [](auto cell) { return cell == 0; }));
-    const QWidget *canvas = m_window->findChild<QWidget *>(QStringLiteral("picMap"));
+    const QWidget *canvas = m_window->findChild<QWidget *>(QStringLiteral("mapCanvas"));
     QCOMPARE(canvas->size(), QSize(4080, 2032));
     // Clipped within the viewport's two-pixel sunken border.
     QCOMPARE(canvas->parentWidget()->geometry(), QRect(2, 2, 771, 579));
@@ -75,32 +75,32 @@ void TestMainWindow::startUpTexts()
     const auto panel = [this](const char *key) {
         return m_window->findChild<QLabel *>(QLatin1String(key));
     };
-    QCOMPARE(panel("map")->text(), QStringLiteral("Map: Blank Map"));
-    QCOMPARE(panel("Size")->text(), QStringLiteral("Size: 255x127"));
-    QCOMPARE(panel("cursor")->text(), QStringLiteral("Cursor Location"));
-    QCOMPARE(panel("map")->toolTip(), QStringLiteral("Your current loaded map."));
-    QCOMPARE(panel("Size")->toolTip(), QStringLiteral("The current map size."));
-    QCOMPARE(panel("cursor")->toolTip(), QStringLiteral("Your cursor location on map."));
-    QCOMPARE(panel("map")->width(), 427);
-    QCOMPARE(panel("Size")->width(), 188);
-    QCOMPARE(panel("cursor")->width(), 214);
+    QCOMPARE(panel("mapPanel")->text(), QStringLiteral("Map: Blank Map"));
+    QCOMPARE(panel("sizePanel")->text(), QStringLiteral("Size: 255x127"));
+    QCOMPARE(panel("cursorPanel")->text(), QStringLiteral("Cursor Location"));
+    QCOMPARE(panel("mapPanel")->toolTip(), QStringLiteral("Your current loaded map."));
+    QCOMPARE(panel("sizePanel")->toolTip(), QStringLiteral("The current map size."));
+    QCOMPARE(panel("cursorPanel")->toolTip(), QStringLiteral("Your cursor location on map."));
+    QCOMPARE(panel("mapPanel")->width(), 427);
+    QCOMPARE(panel("sizePanel")->width(), 188);
+    QCOMPARE(panel("cursorPanel")->width(), 214);
     // A file name such as "<b>level</b>.map" must show as it is.
-    for (const char *key : {"map", "Size", "cursor"})
+    for (const char *key : {"mapPanel", "sizePanel", "cursorPanel"})
         QCOMPARE(panel(key)->textFormat(), Qt::PlainText);
 }
 
 void TestMainWindow::previewHoldsTileZero()
 {
-    const QImage brush = m_state->picSelected.image().copy(0, 0, 16, 16);
-    const QImage tileZero = m_state->picTileSet.image().copy(0, 0, 16, 16);
+    const QImage brush = m_state->brushPreview.image().copy(0, 0, 16, 16);
+    const QImage tileZero = m_state->tileSheet.image().copy(0, 0, 16, 16);
     QCOMPARE(brush, tileZero);
-    QCOMPARE(m_state->picMap.image().copy(4064, 2016, 16, 16), tileZero);
+    QCOMPARE(m_state->mapCanvas.image().copy(4064, 2016, 16, 16), tileZero);
 }
 
 void TestMainWindow::pickerExistsHiddenAndOnTop()
 {
     TilePicker &picker = m_window->picker();
-    QCOMPARE(picker.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(picker.objectName(), QStringLiteral("tilePicker"));
     QVERIFY(!picker.isVisible());
     QVERIFY(picker.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(picker.windowTitle(), QStringLiteral("Using Default TileSet"));
@@ -112,15 +112,18 @@ void TestMainWindow::controlsStandWhereDesigned_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("banner") << "Picture2" << QRect(-168, 0, 1204, 45) << QString() << QString();
-    QTest::newRow("viewport") << "Picture1" << QRect(16, 56, 775, 583) << QString() << QString();
-    QTest::newRow("top") << "Command4" << QRect(792, 56, 17, 19) << "^" << "Jump to Top";
-    QTest::newRow("vertical bar") << "VScroll1" << QRect(792, 72, 17, 569) << QString()
+    QTest::newRow("banner") << "banner" << QRect(-168, 0, 1204, 45) << QString() << QString();
+    QTest::newRow("viewport") << "viewport" << QRect(16, 56, 775, 583) << QString() << QString();
+    QTest::newRow("top") << "topButton" << QRect(792, 56, 17, 19) << "^"
+                         << "Jump to Top";
+    QTest::newRow("vertical bar") << "verticalBar" << QRect(792, 72, 17, 569) << QString()
                                   << QString();
-    QTest::newRow("left") << "Command5" << QRect(16, 640, 25, 17) << "<<" << "Jump to Left";
-    QTest::newRow("horizontal bar") << "HScroll1" << QRect(40, 640, 753, 17) << QString()
-                                    << QString();
-    QTest::newRow("home") << "Command2" << QRect(792, 640, 17, 17) << "H" << "Home";
+    QTest::newRow("left") << "leftButton" << QRect(16, 640, 25, 17) << "<<"
+                          << "Jump to Left";
+    QTest::newRow("horizontal bar")
+        << "horizontalBar" << QRect(40, 640, 753, 17) << QString() << QString();
+    QTest::newRow("home") << "homeButton" << QRect(792, 640, 17, 17) << "H"
+                          << "Home";
 }
 
 void TestMainWindow::controlsStandWhereDesigned()
@@ -147,28 +150,28 @@ void TestMainWindow::menuBarHoldsEveryCommand()
         const char *shortcut;
     };
     const QList<QList<Entry>> expected = {
-        {{"mnuFile", "&File", ""},
-         {"mnuNew", "New Map", "Ctrl+N"},
-         {"mnuClearMap", "Clear Map", "Ctrl+C"},
-         {"mnuResizeMap", "Resize Map", "Ctrl+R"},
-         {"mnuFileBar4", "", ""},
-         {"mnuLoad", "Load Map", "Ctrl+M"},
-         {"mnuSave", "Save Map", "Ctrl+S"},
-         {"mnuFileBar2", "", ""},
-         {"mnuExit", "Exit", "Ctrl+Q"}},
-        {{"mnuTools", "&Tools", ""},
-         {"mnuLoadTiles", "Load Tiles", "Ctrl+L"},
-         {"mnuShowTiles", "Show Tiles", "Ctrl+T"},
-         {"mnuFileBar5", "", ""},
-         {"mnuFill", "Fill Map", "Ctrl+F"},
-         {"mnuFileBar3", "", ""},
-         {"mnuFull", "Map Preview", "Ctrl+P"},
-         {"mnuFileBar1", "", ""},
-         {"mnuImage", "Create Bitmap Image", "Ctrl+B"}},
-        {{"mnuAbout", "&About", ""},
-         {"mnuHelp", "Help", "F1"},
-         {"mnuWeb", "Visit Quorvane.example", ""},
-         {"mnuCredits", "Credits", ""}},
+        {{"fileMenu", "&File", ""},
+         {"newMapAction", "New Map", "Ctrl+N"},
+         {"clearMapAction", "Clear Map", "Ctrl+C"},
+         {"resizeMapAction", "Resize Map", "Ctrl+R"},
+         {"fileLoadSeparator", "", ""},
+         {"loadMapAction", "Load Map", "Ctrl+M"},
+         {"saveMapAction", "Save Map", "Ctrl+S"},
+         {"fileExitSeparator", "", ""},
+         {"exitAction", "Exit", "Ctrl+Q"}},
+        {{"toolsMenu", "&Tools", ""},
+         {"loadTilesAction", "Load Tiles", "Ctrl+L"},
+         {"showTilesAction", "Show Tiles", "Ctrl+T"},
+         {"toolsFillSeparator", "", ""},
+         {"fillMapAction", "Fill Map", "Ctrl+F"},
+         {"toolsPreviewSeparator", "", ""},
+         {"previewAction", "Map Preview", "Ctrl+P"},
+         {"toolsImageSeparator", "", ""},
+         {"createImageAction", "Create Bitmap Image", "Ctrl+B"}},
+        {{"aboutMenu", "&About", ""},
+         {"helpAction", "Help", "F1"},
+         {"webSiteAction", "Visit Quorvane.example", ""},
+         {"creditsAction", "Credits", ""}},
     };
 
     const QList<QAction *> menus = m_window->menuBar()->actions();
@@ -200,17 +203,17 @@ void TestMainWindow::ctrlCClearsTheMapAfterAsking()
     QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
 
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
-    QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MapCommands::ClearMapPrompt);
+    QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MainWindowTexts::ClearMapPrompt);
     QCOMPARE(m_state->cell(3, 4), 0);
 }
 
 void TestMainWindow::exitClosesEveryWindow()
 {
     m_window->show();
-    m_window->findChild<QAction *>(QStringLiteral("mnuShowTiles"))->trigger();
+    m_window->findChild<QAction *>(QStringLiteral("showTilesAction"))->trigger();
     QVERIFY(m_window->picker().isVisible());
 
-    m_window->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    m_window->findChild<QAction *>(QStringLiteral("exitAction"))->trigger();
 
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_window->picker().isVisible());

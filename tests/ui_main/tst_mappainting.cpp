@@ -43,11 +43,14 @@ private Q_SLOTS:
     void jumpButtons();
 
 private:
-    QWidget *canvas() const { return m_window->findChild<QWidget *>(QStringLiteral("picMap")); }
-    QWidget *outline() const { return canvas()->findChild<QWidget *>(QStringLiteral("Shape1")); }
+    QWidget *canvas() const { return m_window->findChild<QWidget *>(QStringLiteral("mapCanvas")); }
+    QWidget *outline() const
+    {
+        return canvas()->findChild<QWidget *>(QStringLiteral("cellOutline"));
+    }
     QString cursorPanel() const
     {
-        return m_window->findChild<QLabel *>(QStringLiteral("cursor"))->text();
+        return m_window->findChild<QLabel *>(QStringLiteral("cursorPanel"))->text();
     }
     QScrollBar *bar(const char *name) const
     {
@@ -75,7 +78,7 @@ void TestMapPainting::cleanup()
 
 void TestMapPainting::pickTile(int tile)
 {
-    auto *sheet = m_window->picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
+    auto *sheet = m_window->picker().findChild<QWidget *>(QStringLiteral("tileSheet"));
     const QPointF at = QPointF(Tiles::sheetOrigin(tile)) + QPointF(3, 3);
     MouseEvents::move(sheet, at);
     MouseEvents::press(sheet, at);
@@ -105,8 +108,8 @@ void TestMapPainting::pointerTracking()
 
     QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: %1, %2").arg(column).arg(row));
     QCOMPARE(outline()->pos(), QPoint(column * 16, row * 16));
-    QCOMPARE(int(m_state->SelectedTileX), column * 16);
-    QCOMPARE(int(m_state->SelectedTileY), row * 16);
+    QCOMPARE(int(m_state->selectedTileX), column * 16);
+    QCOMPARE(int(m_state->selectedTileY), row * 16);
 }
 
 void TestMapPainting::heldButtonPaints_data()
@@ -121,7 +124,7 @@ void TestMapPainting::heldButtonPaints()
 {
     QFETCH(Qt::MouseButton, button);
     pickTile(34);
-    const QImage tile34 = m_state->picTileSet.image().copy(32, 16, 16, 16);
+    const QImage tile34 = m_state->tileSheet.image().copy(32, 16, 16, 16);
 
     MouseEvents::move(canvas(), QPointF(37.5, 20));
     MouseEvents::press(canvas(), QPointF(37.5, 20), button);
@@ -133,8 +136,8 @@ void TestMapPainting::heldButtonPaints()
     QCOMPARE(m_state->cell(2, 1), 34);
     QCOMPARE(m_state->cell(4, 1), 34);
     QCOMPARE(m_state->cell(3, 1), 0);
-    QCOMPARE(m_state->picMap.image().copy(32, 16, 16, 16), tile34);
-    QCOMPARE(m_state->picMap.image().copy(64, 16, 16, 16), tile34);
+    QCOMPARE(m_state->mapCanvas.image().copy(32, 16, 16, 16), tile34);
+    QCOMPARE(m_state->mapCanvas.image().copy(64, 16, 16, 16), tile34);
 
     // Released: later ticks paint nothing more.
     MouseEvents::move(canvas(), QPointF(100, 20));
@@ -155,9 +158,9 @@ void TestMapPainting::pressAndReleaseBetweenTicksPaintsNothing()
 
 void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
 {
-    m_state->MapWidth = 10;
-    m_state->MapHeight = 5;
-    ResetMap(*m_state);
+    m_state->mapWidth = 10;
+    m_state->mapHeight = 5;
+    resetMap(*m_state);
     pickTile(34);
 
     MouseEvents::move(canvas(), QPointF(150, 40));
@@ -172,7 +175,7 @@ void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
     QCOMPARE(m_state->cell(9, 2), 34);
     QCOMPARE(m_state->cell(10, 2), 0);
     QCOMPARE(m_state->cell(9, 5), 0);
-    QCOMPARE(std::count(m_state->TileMap.begin(), m_state->TileMap.end(), 34), 1);
+    QCOMPARE(std::count(m_state->tileMap.begin(), m_state->tileMap.end(), 34), 1);
     QCOMPARE(cursorPanel(), QStringLiteral("Cursor Loc: 9, 5"));
 }
 
@@ -236,20 +239,20 @@ void TestMapPainting::scrollBarsMoveCanvas()
 {
     QFETCH(int, horizontal);
     QFETCH(int, vertical);
-    bar("HScroll1")->setValue(horizontal);
-    bar("VScroll1")->setValue(vertical);
+    bar("horizontalBar")->setValue(horizontal);
+    bar("verticalBar")->setValue(vertical);
     QTEST(canvas()->pos(), "canvasAt");
 }
 
 void TestMapPainting::arrowStepsMoveByOneUnit()
 {
-    bar("HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    bar("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar("horizontalBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar("verticalBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(canvas()->pos(), QPoint(-100, -35));
-    bar("HScroll1")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar("horizontalBar")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(canvas()->pos(), QPoint(-200, -35));
-    QVERIFY(!bar("HScroll1")->hasTracking());
-    QVERIFY(!bar("VScroll1")->hasTracking());
+    QVERIFY(!bar("horizontalBar")->hasTracking());
+    QVERIFY(!bar("verticalBar")->hasTracking());
 }
 
 void TestMapPainting::viewportShowsMapThenGrey_data()
@@ -271,15 +274,15 @@ void TestMapPainting::viewportShowsMapThenGrey()
     QFETCH(QSize, mapSize);
     QFETCH(QPoint, steps);
     QFETCH(QSize, visible);
-    m_state->MapWidth = static_cast<std::int16_t>(mapSize.width());
-    m_state->MapHeight = static_cast<std::int16_t>(mapSize.height());
-    ResetMap(*m_state);
-    bar("HScroll1")->setValue(steps.x());
-    bar("VScroll1")->setValue(steps.y());
+    m_state->mapWidth = static_cast<std::int16_t>(mapSize.width());
+    m_state->mapHeight = static_cast<std::int16_t>(mapSize.height());
+    resetMap(*m_state);
+    bar("horizontalBar")->setValue(steps.x());
+    bar("verticalBar")->setValue(steps.y());
     QCoreApplication::processEvents();
 
     const QImage view =
-        m_window->findChild<QWidget *>(QStringLiteral("Picture1"))->grab().toImage();
+        m_window->findChild<QWidget *>(QStringLiteral("viewport"))->grab().toImage();
     const QRgb grey = qRgb(128, 128, 128);
     constexpr int Border = 2;
     const int right = Border + visible.width();
@@ -297,23 +300,23 @@ void TestMapPainting::jumpButtons()
     const auto click = [this](const char *name) {
         m_window->findChild<QPushButton *>(QLatin1String(name))->click();
     };
-    bar("HScroll1")->setValue(7);
-    bar("VScroll1")->setValue(9);
+    bar("horizontalBar")->setValue(7);
+    bar("verticalBar")->setValue(9);
 
-    click("Command4");
+    click("topButton");
     QCOMPARE(canvas()->pos(), QPoint(-700, 0));
-    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(bar("verticalBar")->value(), 0);
 
-    bar("VScroll1")->setValue(9);
-    click("Command5");
+    bar("verticalBar")->setValue(9);
+    click("leftButton");
     QCOMPARE(canvas()->pos(), QPoint(0, -315));
-    QCOMPARE(bar("HScroll1")->value(), 0);
+    QCOMPARE(bar("horizontalBar")->value(), 0);
 
-    bar("HScroll1")->setValue(7);
-    click("Command2");
+    bar("horizontalBar")->setValue(7);
+    click("homeButton");
     QCOMPARE(canvas()->pos(), QPoint(0, 0));
-    QCOMPARE(bar("HScroll1")->value(), 0);
-    QCOMPARE(bar("VScroll1")->value(), 0);
+    QCOMPARE(bar("horizontalBar")->value(), 0);
+    QCOMPARE(bar("verticalBar")->value(), 0);
 }
 
 QTEST_MAIN(TestMapPainting)

@@ -30,9 +30,12 @@ private Q_SLOTS:
 private:
     QWidget *sheet() const
     {
-        return m_window->picker().findChild<QWidget *>(QStringLiteral("picTileSet"));
+        return m_window->picker().findChild<QWidget *>(QStringLiteral("tileSheet"));
     }
-    QWidget *outline() const { return sheet()->findChild<QWidget *>(QStringLiteral("Shape1")); }
+    QWidget *outline() const
+    {
+        return sheet()->findChild<QWidget *>(QStringLiteral("tileOutline"));
+    }
 
     std::unique_ptr<EditorFixture> m_editor;
     EditorState *m_state = nullptr;
@@ -56,9 +59,9 @@ void TestTilePicker::layout()
     TilePicker &picker = m_window->picker();
     QCOMPARE(picker.size(), QSize(579, 130));
     QCOMPARE(sheet()->geometry(), QRect(0, 0, 512, 128));
-    QCOMPARE(picker.findChild<QWidget *>(QStringLiteral("picSelected"))->geometry(),
+    QCOMPARE(picker.findChild<QWidget *>(QStringLiteral("brushPreview"))->geometry(),
              QRect(536, 72, 16, 17));
-    const auto *label = picker.findChild<QLabel *>(QStringLiteral("Label2"));
+    const auto *label = picker.findChild<QLabel *>(QStringLiteral("selectedCaption"));
     QCOMPARE(label->geometry(), QRect(520, 32, 49, 25));
     QCOMPARE(label->text(), QStringLiteral("Selected Tile"));
 }
@@ -79,7 +82,8 @@ void TestTilePicker::outlineFollowsPointer()
     QFETCH(QPoint, outlineAt);
     MouseEvents::move(sheet(), position);
     QCOMPARE(outline()->pos(), outlineAt);
-    QTEST(m_window->picker().findChild<QLabel *>(QStringLiteral("Label1"))->text(), "number");
+    QTEST(m_window->picker().findChild<QLabel *>(QStringLiteral("pointerNumber"))->text(),
+          "number");
 }
 
 void TestTilePicker::pressSelectsTrackedTile_data()
@@ -96,24 +100,24 @@ void TestTilePicker::pressSelectsTrackedTile()
     MouseEvents::move(sheet(), QPointF(37, 20));
     MouseEvents::press(sheet(), QPointF(37, 20), button);
 
-    QCOMPARE(m_state->SelectedTile, 34);
-    QCOMPARE(m_state->SelectedTileX, 32);
-    QCOMPARE(m_state->SelectedTileY, 16);
-    QCOMPARE(m_window->picker().findChild<QLabel *>(QStringLiteral("lblSelectedNumber"))->text(),
+    QCOMPARE(m_state->selectedTile, 34);
+    QCOMPARE(m_state->selectedTileX, 32);
+    QCOMPARE(m_state->selectedTileY, 16);
+    QCOMPARE(m_window->picker().findChild<QLabel *>(QStringLiteral("selectedNumber"))->text(),
              QStringLiteral("No. 34"));
-    QCOMPARE(m_state->picSelected.image().copy(0, 0, 16, 16),
-             m_state->picTileSet.image().copy(32, 16, 16, 16));
-    QVERIFY(m_state->picSelected.image().copy(0, 0, 16, 16) !=
-            m_state->picTileSet.image().copy(0, 0, 16, 16));
+    QCOMPARE(m_state->brushPreview.image().copy(0, 0, 16, 16),
+             m_state->tileSheet.image().copy(32, 16, 16, 16));
+    QVERIFY(m_state->brushPreview.image().copy(0, 0, 16, 16) !=
+            m_state->tileSheet.image().copy(0, 0, 16, 16));
 }
 
 void TestTilePicker::pressWithoutMovementSelectsTileZero()
 {
-    m_state->SelectedTile = 99;
+    m_state->selectedTile = 99;
     MouseEvents::press(sheet(), QPointF(300, 100));
-    QCOMPARE(m_state->SelectedTile, 0);
-    QCOMPARE(m_state->picSelected.image().copy(0, 0, 16, 16),
-             m_state->picTileSet.image().copy(0, 0, 16, 16));
+    QCOMPARE(m_state->selectedTile, 0);
+    QCOMPARE(m_state->brushPreview.image().copy(0, 0, 16, 16),
+             m_state->tileSheet.image().copy(0, 0, 16, 16));
 }
 
 void TestTilePicker::dragBeyondSheetMovesOutlineOnly()
@@ -125,7 +129,7 @@ void TestTilePicker::dragBeyondSheetMovesOutlineOnly()
     MouseEvents::move(sheet(), QPointF(-17, 600), Qt::LeftButton);
     QCOMPARE(outline()->pos(), QPoint(-16, 592));
     MouseEvents::release(sheet(), QPointF(-17, 600));
-    QCOMPARE(m_state->SelectedTile, 34);
+    QCOMPARE(m_state->selectedTile, 34);
 }
 
 // After a drag released beyond the sheet, a press that no movement over the
@@ -140,16 +144,16 @@ void TestTilePicker::pressAfterDragBeyondSheetSelectsPressedTile()
 
     MouseEvents::press(sheet(), QPointF(37, 20));
 
-    QCOMPARE(m_state->SelectedTile, 34);
-    QCOMPARE(m_state->picSelected.image().copy(0, 0, 16, 16),
-             m_state->picTileSet.image().copy(32, 16, 16, 16));
+    QCOMPARE(m_state->selectedTile, 34);
+    QCOMPARE(m_state->brushPreview.image().copy(0, 0, 16, 16),
+             m_state->tileSheet.image().copy(32, 16, 16, 16));
     QCOMPARE(outline()->pos(), QPoint(32, 16));
 }
 
 void TestTilePicker::closeBoxOnlyHides()
 {
     m_window->show();
-    QAction *showTiles = m_window->findChild<QAction *>(QStringLiteral("mnuShowTiles"));
+    QAction *showTiles = m_window->findChild<QAction *>(QStringLiteral("showTilesAction"));
     showTiles->trigger();
     MouseEvents::move(sheet(), QPointF(37, 20));
     MouseEvents::press(sheet(), QPointF(37, 20));
@@ -159,7 +163,7 @@ void TestTilePicker::closeBoxOnlyHides()
     showTiles->trigger();
 
     QVERIFY(m_window->picker().isVisible());
-    QCOMPARE(m_state->SelectedTile, 34);
+    QCOMPARE(m_state->selectedTile, 34);
     QCOMPARE(outline()->pos(), QPoint(32, 16));
 }
 

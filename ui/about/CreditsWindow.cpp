@@ -4,11 +4,9 @@
 #include "core/Twips.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"
-#include "ui/about/AboutTexts.h"
-#include "ui/about/CreditsLayout.h"
+#include "ui/about/CreditsConstants.h"
 #include "ui/about/PacedTimer.h"
 
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,7 +42,7 @@ void centreInArea(QLabel &label)
 QImage builtInBackdrop()
 {
     initBuiltInArt();
-    return QImage(AboutTexts::CreditsBackdropResource);
+    return QImage(CreditsTexts::BackdropResource);
 }
 
 void makeYellow(QLabel &label)
@@ -81,59 +79,57 @@ CreditsWindow::CreditsWindow(QWidget &canvas, QWidget *parent)
                           Qt::WindowCloseButtonHint),
       m_canvas(canvas), m_backdrop(builtInBackdrop())
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("creditsWindow"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(toPixels(Layout::ClientSize.width()), toPixels(Layout::ClientSize.height()));
 
     // The backdrop at the area's own top-left corner continues the window's.
-    Picture1 = new CreditsParts::ClickLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(toPixels(QRect(0, 0, Scroll::AreaWidth, Scroll::AreaHeight)));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(QPixmap::fromImage(m_backdrop));
-    connect(Picture1, &CreditsParts::ClickLabel::clicked, this, &CreditsWindow::Picture1_Click);
+    m_scrollArea = new CreditsParts::ClickLabel(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setGeometry(toPixels(QRect(0, 0, Scroll::AreaWidth, Scroll::AreaHeight)));
+    m_scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scrollArea->setPixmap(QPixmap::fromImage(m_backdrop));
+    connect(m_scrollArea, &CreditsParts::ClickLabel::clicked, this,
+            &CreditsWindow::onScrollAreaClicked);
 
     // Slot 1 as designed; the others are made as copies of it at set-up.
-    auto *slot1 = new CreditsParts::ClickLabel(Picture1);
+    auto *slot1 = new CreditsParts::ClickLabel(m_scrollArea);
     slot1->setFont(Fonts::font(Fonts::Arial, Layout::FontPoints, true));
     slot1->setAlignment(Qt::AlignCenter);
     makeYellow(*slot1);
-    Label1[0] = slot1;
+    m_lines[0] = slot1;
 
-    Text1 = new QLineEdit(Scroll::DesignOffsetText, this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->hide();
+    m_closeLabel = new CreditsParts::ClickLabel(CreditsTexts::ClickToClose, this);
+    m_closeLabel->setObjectName(QStringLiteral("closeLabel"));
+    m_closeLabel->setGeometry(toPixels(Layout::ClickToClose));
+    m_closeLabel->setAlignment(Qt::AlignCenter);
+    m_closeLabel->setFont(Fonts::font(Fonts::MsSansSerif, Layout::ClickToClosePoints));
+    makeYellow(*m_closeLabel);
+    connect(m_closeLabel, &CreditsParts::ClickLabel::clicked, this,
+            &CreditsWindow::onCloseLabelClicked);
 
-    lblExit = new CreditsParts::ClickLabel(AboutTexts::ClickToClose, this);
-    lblExit->setObjectName(QStringLiteral("lblExit"));
-    lblExit->setGeometry(toPixels(Layout::ClickToClose));
-    lblExit->setAlignment(Qt::AlignCenter);
-    lblExit->setFont(Fonts::font(Fonts::MsSansSerif, Layout::ClickToClosePoints));
-    makeYellow(*lblExit);
-    connect(lblExit, &CreditsParts::ClickLabel::clicked, this, &CreditsWindow::lblExit_Click);
+    m_scrollTimer = new PacedTimer(Scroll::TicksPerSecond, this);
+    m_scrollTimer->setObjectName(QStringLiteral("scrollTimer"));
+    connect(m_scrollTimer, &PacedTimer::timeout, this, &CreditsWindow::onScrollTick);
 
-    Timer1 = new PacedTimer(Scroll::TicksPerSecond, this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &PacedTimer::timeout, this, &CreditsWindow::Timer1_Timer);
-
-    Form_Initialize();
-    Timer1->start();
+    placeLines();
+    m_scrollTimer->start();
 }
 
-void CreditsWindow::Form_Initialize()
+void CreditsWindow::placeLines()
 {
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
-        CreditsParts::ClickLabel *&label = Label1[slot - 1];
+        CreditsParts::ClickLabel *&label = m_lines[slot - 1];
         if (!label) {
-            label = new CreditsParts::ClickLabel(Picture1);
-            label->setFont(Label1[0]->font());
-            label->setPalette(Label1[0]->palette());
+            label = new CreditsParts::ClickLabel(m_scrollArea);
+            label->setFont(m_lines[0]->font());
+            label->setPalette(m_lines[0]->palette());
         }
-        label->setObjectName(QStringLiteral("Label1"));
+        label->setObjectName(QStringLiteral("creditLine"));
         label->setProperty("Index", slot);
-        connect(label, &CreditsParts::ClickLabel::clicked, this, &CreditsWindow::Label1_Click,
-                Qt::UniqueConnection);
+        connect(label, &CreditsParts::ClickLabel::clicked, this,
+                &CreditsWindow::onCreditLineClicked, Qt::UniqueConnection);
         label->show();
         label->setAlignment(Qt::AlignCenter);
         makeYellow(*label);
@@ -141,30 +137,31 @@ void CreditsWindow::Form_Initialize()
         moveBelowArea(*label);
     }
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
-        Label1[slot - 1]->setText(Scroll::Lines[slot - 1]);
-        sizeToCaption(*Label1[slot - 1]);
+        m_lines[slot - 1]->setText(Scroll::Lines[slot - 1]);
+        sizeToCaption(*m_lines[slot - 1]);
     }
-    for (CreditsParts::ClickLabel *label : Label1)
+    for (CreditsParts::ClickLabel *label : m_lines)
         centreInArea(*label);
 }
 
-void CreditsWindow::Timer1_Timer()
+void CreditsWindow::onScrollTick()
 {
-    const Scroll::Tick tick = Scroll::step(Text1->text(), Scroll::AreaHeight);
+    const Scroll::Tick tick = Scroll::step(m_scrollOffset, Scroll::AreaHeight);
     for (int slot = 1; slot <= Scroll::SlotCount; ++slot) {
-        QLabel *label = Label1[slot - 1];
+        QLabel *label = m_lines[slot - 1];
         label->move(label->x(), toPixels(tick.tops[slot - 1]));
     }
     if (tick.wrapped) {
         for (int slot = 1; slot <= Scroll::SlotCount; ++slot)
             placeAtRest(slot);
     }
-    Text1->setText(tick.offsetText);
+    m_scrollOffset = tick.offset;
+    Q_EMIT scrolled(m_scrollOffset);
 }
 
 void CreditsWindow::placeAtRest(int slot)
 {
-    QLabel &label = *Label1[slot - 1];
+    QLabel &label = *m_lines[slot - 1];
     moveBelowArea(label);
     QFont font = label.font();
     font.setPointSize(Layout::FontPoints);
@@ -176,7 +173,7 @@ void CreditsWindow::placeAtRest(int slot)
 void CreditsWindow::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    Form_MouseDown();
+    onWindowPressed();
 }
 
 void CreditsWindow::paintEvent(QPaintEvent *)
@@ -188,26 +185,26 @@ void CreditsWindow::paintEvent(QPaintEvent *)
 
 void CreditsWindow::done(int result)
 {
-    Timer1->stop();
+    m_scrollTimer->stop();
     QDialog::done(result);
 }
 
-void CreditsWindow::Form_MouseDown()
+void CreditsWindow::onWindowPressed()
 {
     unload();
 }
 
-void CreditsWindow::Picture1_Click()
+void CreditsWindow::onScrollAreaClicked()
 {
     unload();
 }
 
-void CreditsWindow::Label1_Click()
+void CreditsWindow::onCreditLineClicked()
 {
     unload();
 }
 
-void CreditsWindow::lblExit_Click()
+void CreditsWindow::onCloseLabelClicked()
 {
     unload();
     // Puts the canvas back on screen at once, whatever the window covered.

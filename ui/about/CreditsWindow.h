@@ -10,7 +10,6 @@
 #include <array>
 
 class PacedTimer;
-class QLineEdit;
 
 namespace CreditsParts {
 
@@ -38,7 +37,7 @@ private:
 
 } // namespace CreditsParts
 
-// Form3, the credits window: the credit lines scroll up over a picture of a
+// The credits window: the credit lines scroll up over a picture of a
 // sample map, pass after pass, until the user clicks anywhere in the window.
 // Every opening builds the window anew, so each starts from the bottom.
 // Closing with "Click To Close" also refreshes the main window's canvas.
@@ -49,18 +48,26 @@ class CreditsWindow : public QDialog
 public:
     CreditsWindow(QWidget &canvas, QWidget *parent = nullptr);
 
+    // How far the lines have moved up in this pass; each tick reports the new
+    // offset through scrolled().
+    int scrollOffset() const { return m_scrollOffset; }
+    void setScrollOffset(int offset) { m_scrollOffset = offset; }
+
+Q_SIGNALS:
+    void scrolled(int offset);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void done(int result) override;
 
 private:
-    void Form_Initialize();
-    void Timer1_Timer();
-    void Form_MouseDown();
-    void Picture1_Click();
-    void Label1_Click();
-    void lblExit_Click();
+    void placeLines();
+    void onScrollTick();
+    void onWindowPressed();
+    void onScrollAreaClicked();
+    void onCreditLineClicked();
+    void onCloseLabelClicked();
 
     void unload();
     void placeAtRest(int slot);
@@ -68,9 +75,10 @@ private:
     QWidget &m_canvas;
     const QImage m_backdrop;
 
-    CreditsParts::ClickLabel *Picture1 = nullptr;
-    std::array<CreditsParts::ClickLabel *, CreditsScroll::SlotCount> Label1{};
-    QLineEdit *Text1 = nullptr;
-    CreditsParts::ClickLabel *lblExit = nullptr;
-    PacedTimer *Timer1 = nullptr;
+    CreditsParts::ClickLabel *m_scrollArea = nullptr;
+    std::array<CreditsParts::ClickLabel *, CreditsScroll::SlotCount> m_lines{};
+    // In twips.
+    int m_scrollOffset = CreditsScroll::StartOffset;
+    CreditsParts::ClickLabel *m_closeLabel = nullptr;
+    PacedTimer *m_scrollTimer = nullptr;
 };

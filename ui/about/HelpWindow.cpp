@@ -2,9 +2,9 @@
 #include "ui/about/HelpWindow.h"
 
 #include "resources/BuiltInArt.h"
-#include "ui/about/AboutTexts.h"
 #include "ui/about/HelpTopics.h"
-#include "ui/main/MainWindowTexts.h"
+#include "ui/about/HelpWindowConstants.h"
+#include "ui/main/MainWindowConstants.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -14,8 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr QSize HelpWindowSize(760, 560);
 
 QPushButton *toolButton(const char *name, const QString &caption, QWidget *parent)
 {
@@ -30,14 +28,14 @@ QPushButton *toolButton(const char *name, const QString &caption, QWidget *paren
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     initBuiltInArt();
-    setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(AboutTexts::HelpWindowTitle);
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(HelpWindowTexts::Title);
     setWindowIcon(QIcon(MainWindowTexts::IconResource));
-    resize(HelpWindowSize);
+    resize(HelpWindowLayout::WindowSize);
 
-    m_back = toolButton("cmdBack", AboutTexts::BackCaption, this);
-    m_forward = toolButton("cmdForward", AboutTexts::ForwardCaption, this);
-    m_contents = toolButton("cmdContents", AboutTexts::ContentsCaption, this);
+    m_back = toolButton("backButton", HelpWindowTexts::BackCaption, this);
+    m_forward = toolButton("forwardButton", HelpWindowTexts::ForwardCaption, this);
+    m_contents = toolButton("contentsButton", HelpWindowTexts::ContentsCaption, this);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
@@ -58,7 +56,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_contents, &QPushButton::clicked, this,
-            [this] { showHelp(HelpFile, HelpTopics::ContentsContext); });
+            [this] { showHelp(helpFile, HelpTopics::ContentsContext); });
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
@@ -80,6 +78,6 @@ void HelpWindow::showHelp(const QString &path, int context)
 void HelpWindow::showTitle()
 {
     const QString topic = m_browser->documentTitle();
-    setWindowTitle(topic.isEmpty() ? AboutTexts::HelpWindowTitle
-                                   : AboutTexts::HelpWindowTitle + QStringLiteral(" - ") + topic);
+    setWindowTitle(topic.isEmpty() ? HelpWindowTexts::Title
+                                   : HelpWindowTexts::Title + QStringLiteral(" - ") + topic);
 }

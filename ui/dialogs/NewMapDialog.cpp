@@ -4,15 +4,15 @@
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
 #include "host/Fonts.h"
-#include "ui/dialogs/SizeDialogTexts.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 namespace Layout = SizeDialogLayout;
 namespace Texts = SizeDialogTexts;
 
 NewMapDialog::NewMapDialog(EditorState &state, MessageBox &messageBox, QWidget *parent)
-    : SizeDialog(state, messageBox, Layout::NewMap, "cmdCreateMap", Texts::CreateNewMap, parent)
+    : SizeDialog(state, messageBox, Layout::NewMap, "createMapButton", Texts::CreateNewMap, parent)
 {
-    setObjectName(QStringLiteral("frmNewMap"));
+    setObjectName(QStringLiteral("newMapDialog"));
     setWindowTitle(Texts::NewMapCaption);
     // A sizable frame with minimize and maximize buttons; the controls keep
     // their places when the window is resized.
@@ -21,10 +21,8 @@ NewMapDialog::NewMapDialog(EditorState &state, MessageBox &messageBox, QWidget *
                    Qt::WindowCloseButtonHint);
     resize(Layout::NewMap.client);
 
-    Label4 = navyLabel("Label4", Texts::NewMapHint, Layout::NewMapHint,
-                       Fonts::font(Fonts::MsSansSerif, Layout::HintPoints, true), this);
-
-    m_state.DialogCancelled = 1;
+    m_defaultSizeHint = navyLabel("defaultSizeHint", Texts::NewMapHint, Layout::NewMapHint,
+                                  Fonts::font(Fonts::MsSansSerif, Layout::HintPoints, true), this);
 }
 
 void NewMapDialog::apply(SizeFieldCheck::MapSize size)

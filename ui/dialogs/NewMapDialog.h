@@ -3,9 +3,8 @@
 
 #include "ui/dialogs/SizeDialog.h"
 
-// frmNewMap: asks for the size of a new blank map. It reports through
-// DialogCancelled, set to 1 when it opens and to 0 only when "Create New Map"
-// has made the new map; the New Map command reads it once the dialog closes.
+// Asks for the size of a new blank map. exec() returns Accepted only when
+// "Create New Map" has made the new map.
 class NewMapDialog : public SizeDialog
 {
     Q_OBJECT
@@ -17,5 +16,5 @@ protected:
     void apply(SizeFieldCheck::MapSize size) override;
 
 private:
-    QLabel *Label4 = nullptr;
+    QLabel *m_defaultSizeHint = nullptr;
 };

@@ -2,15 +2,15 @@
 #include "ui/dialogs/ResizeMapDialog.h"
 
 #include "core/MapCommands.h"
-#include "ui/dialogs/SizeDialogTexts.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 namespace Layout = SizeDialogLayout;
 namespace Texts = SizeDialogTexts;
 
 ResizeMapDialog::ResizeMapDialog(EditorState &state, MessageBox &messageBox, QWidget *parent)
-    : SizeDialog(state, messageBox, Layout::ResizeMap, "cmdSetSize", Texts::ResizeMap, parent)
+    : SizeDialog(state, messageBox, Layout::ResizeMap, "resizeButton", Texts::ResizeMap, parent)
 {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("resizeMapDialog"));
     setWindowTitle(Texts::ResizeMapCaption);
     // A fixed single frame without minimize and maximize buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

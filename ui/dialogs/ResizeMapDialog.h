@@ -3,9 +3,9 @@
 
 #include "ui/dialogs/SizeDialog.h"
 
-// Form4: asks for a new size of the current map and applies it without
-// touching a cell of the grid. "Resize Map" sets DialogCancelled to 0 and
-// "Cancel" to 1; opening the dialog leaves it as it was.
+// Asks for a new size of the current map and applies it without touching a
+// cell of the grid. exec() returns Accepted only when "Resize Map" has
+// applied the size.
 class ResizeMapDialog : public SizeDialog
 {
     Q_OBJECT

@@ -4,7 +4,7 @@
 #include "core/EditorState.h"
 #include "host/Fonts.h"
 #include "host/MessageBox.h"
-#include "ui/dialogs/SizeDialogTexts.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -108,35 +108,35 @@ SizeDialog::SizeDialog(EditorState &state, MessageBox &messageBox, const Layout:
                        const char *applyName, const QString &applyCaption, QWidget *parent)
     : QDialog(parent), m_state(state), m_messageBox(messageBox)
 {
-    Label1 = captionLabel("Label1", Texts::Width, layout.widthLabel, this);
-    Text1 = sizeField("Text1", layout.widthField, this);
-    Label5 = rangeLabel("Label5", Texts::WidthRange, layout.widthRange, this);
-    Label2 = captionLabel("Label2", Texts::Height, layout.heightLabel, this);
-    Text2 = sizeField("Text2", layout.heightField, this);
-    setBackColor(*Text2, Layout::White);
-    Label6 = rangeLabel("Label6", Texts::HeightRange, layout.heightRange, this);
-    cmdCancel = button("cmdCancel", Texts::Cancel, layout.cancelButton, this);
-    applyButton = button(applyName, applyCaption, layout.applyButton, this);
+    m_widthLabel = captionLabel("widthLabel", Texts::Width, layout.widthLabel, this);
+    m_widthField = sizeField("widthField", layout.widthField, this);
+    m_widthRange = rangeLabel("widthRange", Texts::WidthRange, layout.widthRange, this);
+    m_heightLabel = captionLabel("heightLabel", Texts::Height, layout.heightLabel, this);
+    m_heightField = sizeField("heightField", layout.heightField, this);
+    setBackColor(*m_heightField, Layout::White);
+    m_heightRange = rangeLabel("heightRange", Texts::HeightRange, layout.heightRange, this);
+    m_cancelButton = button("cancelButton", Texts::Cancel, layout.cancelButton, this);
+    m_applyButton = button(applyName, applyCaption, layout.m_applyButton, this);
 
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, applyButton);
-    setTabOrder(applyButton, cmdCancel);
-    Text1->setFocus();
+    setTabOrder(m_widthField, m_heightField);
+    setTabOrder(m_heightField, m_applyButton);
+    setTabOrder(m_applyButton, m_cancelButton);
+    m_widthField->setFocus();
 
-    Text1->installEventFilter(this);
-    Text2->installEventFilter(this);
-    connect(applyButton, &QPushButton::clicked, this, &SizeDialog::applyButton_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &SizeDialog::cmdCancel_Click);
+    m_widthField->installEventFilter(this);
+    m_heightField->installEventFilter(this);
+    connect(m_applyButton, &QPushButton::clicked, this, &SizeDialog::onApplyClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SizeDialog::onCancelClicked);
 }
 
 bool SizeDialog::eventFilter(QObject *watched, QEvent *event)
 {
     auto *field = qobject_cast<QLineEdit *>(watched);
-    if (field && (field == Text1 || field == Text2)) {
+    if (field && (field == m_widthField || field == m_heightField)) {
         if (event->type() == QEvent::FocusIn)
-            Text_GotFocus(field);
+            onFieldFocused(field);
         else if (event->type() == QEvent::FocusOut && movesWithinDialog(event))
-            Text_LostFocus(field);
+            onFieldUnfocused(field);
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -164,35 +164,33 @@ void SizeDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void SizeDialog::applyButton_Click()
+void SizeDialog::onApplyClicked()
 {
     const SizeFieldCheck::Outcome outcome =
-        SizeFieldCheck::checkSizeFields(Text1->text(), Text2->text());
+        SizeFieldCheck::checkSizeFields(m_widthField->text(), m_heightField->text());
     if (!outcome.passed) {
-        m_messageBox.MsgBox(outcome.message, MessageBox::Ok);
+        m_messageBox.show(outcome.message, MessageBox::Buttons::Ok);
         if (outcome.markWidth)
-            setBackColor(*Text1, Layout::Yellow);
+            setBackColor(*m_widthField, Layout::Yellow);
         if (outcome.markHeight)
-            setBackColor(*Text2, Layout::Yellow);
+            setBackColor(*m_heightField, Layout::Yellow);
         return;
     }
     apply(outcome.size);
-    m_state.DialogCancelled = 0;
     accept();
 }
 
-void SizeDialog::cmdCancel_Click()
+void SizeDialog::onCancelClicked()
 {
-    m_state.DialogCancelled = 1;
     reject();
 }
 
-void SizeDialog::Text_GotFocus(QLineEdit *field)
+void SizeDialog::onFieldFocused(QLineEdit *field)
 {
     setBackColor(*field, Layout::Yellow);
 }
 
-void SizeDialog::Text_LostFocus(QLineEdit *field)
+void SizeDialog::onFieldUnfocused(QLineEdit *field)
 {
     setBackColor(*field, Layout::White);
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/SizeFieldCheck.h"
-#include "ui/dialogs/SizeDialogLayout.h"
+#include "ui/dialogs/SizeDialogConstants.h"
 
 #include <QDialog>
 
@@ -43,18 +43,18 @@ protected:
     EditorState &m_state;
 
 private:
-    void applyButton_Click();
-    void cmdCancel_Click();
-    void Text_GotFocus(QLineEdit *field);
-    void Text_LostFocus(QLineEdit *field);
+    void onApplyClicked();
+    void onCancelClicked();
+    void onFieldFocused(QLineEdit *field);
+    void onFieldUnfocused(QLineEdit *field);
 
     MessageBox &m_messageBox;
-    QLabel *Label1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QLabel *Label6 = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    QPushButton *applyButton = nullptr;
+    QLabel *m_widthLabel = nullptr;
+    QLineEdit *m_widthField = nullptr;
+    QLabel *m_widthRange = nullptr;
+    QLabel *m_heightLabel = nullptr;
+    QLineEdit *m_heightField = nullptr;
+    QLabel *m_heightRange = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_applyButton = nullptr;
 };

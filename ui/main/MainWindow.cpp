@@ -4,10 +4,8 @@
 #include "AppInfo.h"
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
-#include "core/MapRoutines.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
-#include "core/StatusTexts.h"
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
 #include "host/HelpViewer.h"
@@ -20,8 +18,7 @@
 #include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/main/MainWindowTexts.h"
+#include "ui/main/MainWindowConstants.h"
 #include "ui/main/MapFileCommands.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
@@ -44,7 +41,6 @@ namespace Texts = MainWindowTexts;
 
 namespace {
 
-const QColor ViewportGrey(128, 128, 128);
 constexpr int PaintInterval = 1;
 
 QPushButton *jumpButton(const char *name, const QString &caption, const QString &tip,
@@ -79,14 +75,14 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_host(host)
 {
     initBuiltInArt();
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(QIcon(Texts::IconResource));
 
     auto *client = new QWidget(this);
     client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
-    Form1 = new TilePicker(m_state);
+    m_picker = new TilePicker(m_state);
 
     buildBanner();
     buildViewport();
@@ -94,10 +90,10 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     buildStatusBar();
     buildMenus();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(PaintInterval);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    m_paintTimer = new QTimer(this);
+    m_paintTimer->setObjectName(QStringLiteral("paintTimer"));
+    m_paintTimer->setInterval(PaintInterval);
+    connect(m_paintTimer, &QTimer::timeout, this, &MainWindow::onPaintTick);
 
     startUp();
 
@@ -118,70 +114,72 @@ void MainWindow::placePickerBelow(const QRect &available)
     // Below the main window where the screen has room, else over its bottom
     // edge; the picker floats above it either way.
     const int top = std::min(frameGeometry().bottom() + 1,
-                             available.bottom() - Form1->frameGeometry().height());
-    Form1->move(frameGeometry().left(), std::max(available.top(), top));
+                             available.bottom() - m_picker->frameGeometry().height());
+    m_picker->move(frameGeometry().left(), std::max(available.top(), top));
 }
 
 MainWindow::~MainWindow()
 {
-    delete Form1;
+    delete m_picker;
 }
 
 void MainWindow::buildBanner()
 {
-    Picture2 = new QLabel(centralWidget());
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(Layout::Banner);
-    Picture2->setPixmap(QPixmap(Texts::BannerResource));
-    Picture2->setStyleSheet(QStringLiteral("background: black"));
+    m_banner = new QLabel(centralWidget());
+    m_banner->setObjectName(QStringLiteral("banner"));
+    m_banner->setGeometry(Layout::Banner);
+    m_banner->setPixmap(QPixmap(Texts::BannerResource));
+    m_banner->setStyleSheet(QStringLiteral("background: black"));
 }
 
 void MainWindow::buildViewport()
 {
-    Picture1 = new QFrame(centralWidget());
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    Picture1->setGeometry(Layout::Viewport);
-    Picture1->setAutoFillBackground(true);
-    QPalette grey = Picture1->palette();
-    grey.setColor(QPalette::Window, ViewportGrey);
-    Picture1->setPalette(grey);
+    m_viewport = new QFrame(centralWidget());
+    m_viewport->setObjectName(QStringLiteral("viewport"));
+    m_viewport->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    m_viewport->setGeometry(Layout::Viewport);
+    m_viewport->setAutoFillBackground(true);
+    QPalette grey = m_viewport->palette();
+    grey.setColor(QPalette::Window, Layout::ViewportGrey);
+    m_viewport->setPalette(grey);
 
     // The canvas moves inside the area within the border, which clips it.
-    auto *clip = new QWidget(Picture1);
-    clip->setGeometry(Picture1->contentsRect());
+    auto *clip = new QWidget(m_viewport);
+    clip->setGeometry(m_viewport->contentsRect());
 
-    picMap = new SurfaceView(m_state.picMap, clip);
-    picMap->setObjectName(QStringLiteral("picMap"));
-    connect(picMap, &SurfaceView::mouseDown, this, [this] { picMap_MouseDown(); });
-    connect(picMap, &SurfaceView::mouseMove, this,
+    m_canvasView = new SurfaceView(m_state.mapCanvas, clip);
+    m_canvasView->setObjectName(QStringLiteral("mapCanvas"));
+    connect(m_canvasView, &SurfaceView::mouseDown, this, [this] { onCanvasPressed(); });
+    connect(m_canvasView, &SurfaceView::mouseMove, this,
             [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF position) {
-                picMap_MouseMove(buttons, position);
+                onCanvasMoved(buttons, position);
             });
-    connect(picMap, &SurfaceView::mouseUp, this, [this] { picMap_MouseUp(); });
+    connect(m_canvasView, &SurfaceView::mouseUp, this, [this] { onCanvasReleased(); });
 
-    Shape1 = new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, picMap);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
+    m_cellOutline =
+        new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
+    m_cellOutline->setObjectName(QStringLiteral("cellOutline"));
 }
 
 void MainWindow::buildScrollControls()
 {
     QWidget *client = centralWidget();
-    Command4 = jumpButton("Command4", Texts::JumpToTopCaption, Texts::JumpToTopTip,
-                          Layout::JumpToTop, client);
-    VScroll1 =
-        scrollBar("VScroll1", Qt::Vertical, Scrolling::VerticalMax, Layout::VerticalBar, client);
-    Command5 = jumpButton("Command5", Texts::JumpToLeftCaption, Texts::JumpToLeftTip,
-                          Layout::JumpToLeft, client);
-    HScroll1 = scrollBar("HScroll1", Qt::Horizontal, Scrolling::HorizontalMax,
-                         Layout::HorizontalBar, client);
-    Command2 = jumpButton("Command2", Texts::HomeCaption, Texts::HomeTip, Layout::Home, client);
+    m_topButton = jumpButton("topButton", Texts::JumpToTopCaption, Texts::JumpToTopTip,
+                             Layout::JumpToTop, client);
+    m_verticalBar =
+        scrollBar("verticalBar", Qt::Vertical, Scrolling::VerticalMax, Layout::VerticalBar, client);
+    m_leftButton = jumpButton("leftButton", Texts::JumpToLeftCaption, Texts::JumpToLeftTip,
+                              Layout::JumpToLeft, client);
+    m_horizontalBar = scrollBar("horizontalBar", Qt::Horizontal, Scrolling::HorizontalMax,
+                                Layout::HorizontalBar, client);
+    m_homeButton =
+        jumpButton("homeButton", Texts::HomeCaption, Texts::HomeTip, Layout::Home, client);
 
-    connect(HScroll1, &QScrollBar::valueChanged, this, &MainWindow::HScroll1_Change);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
+    connect(m_horizontalBar, &QScrollBar::valueChanged, this, &MainWindow::onHorizontalBarChanged);
+    connect(m_verticalBar, &QScrollBar::valueChanged, this, &MainWindow::onVerticalBarChanged);
+    connect(m_homeButton, &QPushButton::clicked, this, &MainWindow::onHomeButtonClicked);
+    connect(m_topButton, &QPushButton::clicked, this, &MainWindow::onTopButtonClicked);
+    connect(m_leftButton, &QPushButton::clicked, this, &MainWindow::onLeftButtonClicked);
 }
 
 void MainWindow::buildStatusBar()
@@ -189,7 +187,7 @@ void MainWindow::buildStatusBar()
     // A plain strip of three sunken panels along the client area's bottom
     // edge, placed at their designed widths.
     auto *bar = new QWidget(centralWidget());
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setObjectName(QStringLiteral("statusBar"));
     bar->setGeometry(0, Layout::ClientSize.height() - Layout::StatusBarHeight,
                      Layout::ClientSize.width(), Layout::StatusBarHeight);
     bar->setStyleSheet(QStringLiteral("QLabel { border: 1px solid; border-color: #808080 #ffffff"
@@ -203,9 +201,9 @@ void MainWindow::buildStatusBar()
         const QString &tip;
     };
     const Panel panels[] = {
-        {"map", EditorState::MapPanel, Layout::MapPanelWidth, Texts::MapPanelTip},
-        {"Size", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
-        {"cursor", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
+        {"mapPanel", EditorState::MapPanel, Layout::MapPanelWidth, Texts::MapPanelTip},
+        {"sizePanel", EditorState::SizePanel, Layout::SizePanelWidth, Texts::SizePanelTip},
+        {"cursorPanel", EditorState::CursorPanel, Layout::CursorPanelWidth, Texts::CursorPanelTip},
     };
     int left = 0;
     for (const Panel &panel : panels) {
@@ -245,57 +243,48 @@ void MainWindow::buildMenus()
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu *file = menu("mnuFile", Texts::FileMenu);
-    item(file, "mnuNew", Texts::NewMap, Texts::NewMapKeys, &MainWindow::mnuNew_Click);
-    item(file, "mnuClearMap", Texts::ClearMap, Texts::ClearMapKeys, &MainWindow::mnuClearMap_Click);
-    item(file, "mnuResizeMap", Texts::ResizeMap, Texts::ResizeMapKeys,
-         &MainWindow::mnuResizeMap_Click);
-    separator(file, "mnuFileBar4");
-    item(file, "mnuLoad", Texts::LoadMap, Texts::LoadMapKeys, &MainWindow::mnuLoad_Click);
-    item(file, "mnuSave", Texts::SaveMap, Texts::SaveMapKeys, &MainWindow::mnuSave_Click);
-    separator(file, "mnuFileBar2");
-    item(file, "mnuExit", Texts::Exit, Texts::ExitKeys, &MainWindow::mnuExit_Click);
+    QMenu *file = menu("fileMenu", Texts::FileMenu);
+    item(file, "newMapAction", Texts::NewMap, Texts::NewMapKeys, &MainWindow::onNewMapChosen);
+    item(file, "clearMapAction", Texts::ClearMap, Texts::ClearMapKeys,
+         &MainWindow::onClearMapChosen);
+    item(file, "resizeMapAction", Texts::ResizeMap, Texts::ResizeMapKeys,
+         &MainWindow::onResizeMapChosen);
+    separator(file, "fileLoadSeparator");
+    item(file, "loadMapAction", Texts::LoadMap, Texts::LoadMapKeys, &MainWindow::onLoadMapChosen);
+    item(file, "saveMapAction", Texts::SaveMap, Texts::SaveMapKeys, &MainWindow::onSaveMapChosen);
+    separator(file, "fileExitSeparator");
+    item(file, "exitAction", Texts::Exit, Texts::ExitKeys, &MainWindow::onExitChosen);
 
-    QMenu *tools = menu("mnuTools", Texts::ToolsMenu);
-    item(tools, "mnuLoadTiles", Texts::LoadTiles, Texts::LoadTilesKeys,
-         &MainWindow::mnuLoadTiles_Click);
-    item(tools, "mnuShowTiles", Texts::ShowTiles, Texts::ShowTilesKeys,
-         &MainWindow::mnuShowTiles_Click);
-    separator(tools, "mnuFileBar5");
-    item(tools, "mnuFill", Texts::FillMap, Texts::FillMapKeys, &MainWindow::mnuFill_Click);
-    separator(tools, "mnuFileBar3");
-    item(tools, "mnuFull", Texts::MapPreview, Texts::MapPreviewKeys, &MainWindow::mnuFull_Click);
-    separator(tools, "mnuFileBar1");
-    item(tools, "mnuImage", Texts::CreateBitmapImage, Texts::CreateBitmapImageKeys,
-         &MainWindow::mnuImage_Click);
+    QMenu *tools = menu("toolsMenu", Texts::ToolsMenu);
+    item(tools, "loadTilesAction", Texts::LoadTiles, Texts::LoadTilesKeys,
+         &MainWindow::onLoadTilesChosen);
+    item(tools, "showTilesAction", Texts::ShowTiles, Texts::ShowTilesKeys,
+         &MainWindow::onShowTilesChosen);
+    separator(tools, "toolsFillSeparator");
+    item(tools, "fillMapAction", Texts::FillMap, Texts::FillMapKeys, &MainWindow::onFillMapChosen);
+    separator(tools, "toolsPreviewSeparator");
+    item(tools, "previewAction", Texts::MapPreview, Texts::MapPreviewKeys,
+         &MainWindow::onPreviewChosen);
+    separator(tools, "toolsImageSeparator");
+    item(tools, "createImageAction", Texts::CreateBitmapImage, Texts::CreateBitmapImageKeys,
+         &MainWindow::onCreateImageChosen);
 
-    QMenu *about = menu("mnuAbout", Texts::AboutMenu);
-    item(about, "mnuHelp", Texts::Help, Texts::HelpKeys, &MainWindow::mnuHelp_Click);
-    item(about, "mnuWeb", Texts::VisitPrefix + QLatin1String(AppInfo::WebSiteName), QString(),
-         &MainWindow::mnuWeb_Click);
-    item(about, "mnuCredits", Texts::Credits, QString(), &MainWindow::mnuCredits_Click);
+    QMenu *about = menu("aboutMenu", Texts::AboutMenu);
+    item(about, "helpAction", Texts::Help, Texts::HelpKeys, &MainWindow::onHelpChosen);
+    item(about, "webSiteAction", Texts::VisitPrefix + QLatin1String(AppInfo::WebSiteName),
+         QString(), &MainWindow::onWebSiteChosen);
+    item(about, "creditsAction", Texts::Credits, QString(), &MainWindow::onCreditsChosen);
 }
 
 void MainWindow::startUp()
 {
     setWindowTitle(mainWindowTitle());
-    m_state.DialogCancelled = 0;
-    m_state.HeaderByte1 = StartUp::HeaderByte1;
-    m_state.HeaderByte2 = StartUp::HeaderByte2;
-    m_state.MapWidthByte = StartUp::MapWidthByte;
-    m_state.MapHeightByte = StartUp::MapHeightByte;
-    m_state.MapWidth = StartUp::MapWidth;
-    m_state.MapHeight = StartUp::MapHeight;
-    sizeCanvasToMap(m_state);
-    ResetMap(m_state);
-    SelectTile(m_state, 0, 0);
-    m_state.SelectedTile = 0;
-    copySelectionToPreview(m_state);
-    MakeOnTop(*Form1);
-    m_host.help.HelpFile = HelpTopics::helpFilePath();
+    MapCommands::resetToStartUp(m_state);
+    makeOnTop(*m_picker);
+    m_host.help.helpFile = HelpTopics::helpFilePath();
 }
 
-void MainWindow::MakeOnTop(QWidget &window)
+void MainWindow::makeOnTop(QWidget &window)
 {
     // Changing window flags hides a shown window; put it back as it was.
     const bool wasVisible = window.isVisible();
@@ -306,15 +295,15 @@ void MainWindow::MakeOnTop(QWidget &window)
 
 void MainWindow::scrollHome()
 {
-    Command2_Click();
+    onHomeButtonClicked();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Ending the editor closes every other window with it; nothing is asked.
     event->accept();
-    Timer1->stop();
-    Form1->close();
+    m_paintTimer->stop();
+    m_picker->close();
     QCoreApplication::quit();
 }
 
@@ -323,156 +312,149 @@ void MainWindow::changeEvent(QEvent *event)
     // A window that takes over while the button is held (a dialog opened by
     // its shortcut) gets the release, so painting ends here.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        picMap_MouseUp();
+        onCanvasReleased();
     QMainWindow::changeEvent(event);
 }
 
-void MainWindow::picMap_MouseDown()
+void MainWindow::onCanvasPressed()
 {
-    MouseHeld = true;
-    Timer1->start();
+    m_mouseHeld = true;
+    m_paintTimer->start();
 }
 
-void MainWindow::picMap_MouseMove(Qt::MouseButtons buttons, QPointF position)
+void MainWindow::onCanvasMoved(Qt::MouseButtons buttons, QPointF position)
 {
     // A release can also go to a menu opened while the button was held.
-    if (MouseHeld && buttons == Qt::NoButton)
-        picMap_MouseUp();
-    const Painting::Cell cell = Painting::cellAt(position);
-    CursorColumn = cell.column;
-    CursorRow = cell.row;
-    SelectTile(m_state, static_cast<std::int16_t>(CursorColumn),
-               static_cast<std::int16_t>(CursorRow));
-    m_state.setStatusText(EditorState::CursorPanel,
-                          StatusTexts::cursorText(CursorColumn, CursorRow));
-    Shape1->move(Tiles::cellOrigin(CursorColumn, CursorRow));
+    if (m_mouseHeld && buttons == Qt::NoButton)
+        onCanvasReleased();
+    const Painting::Cell cell = Painting::hover(m_state, position);
+    m_cellOutline->move(Tiles::cellOrigin(cell.column, cell.row));
 }
 
-void MainWindow::picMap_MouseUp()
+void MainWindow::onCanvasReleased()
 {
-    MouseHeld = false;
-    Timer1->stop();
+    m_mouseHeld = false;
+    m_paintTimer->stop();
 }
 
-void MainWindow::Timer1_Timer()
+void MainWindow::onPaintTick()
 {
-    if (MouseHeld)
+    if (m_mouseHeld)
         Painting::paintTick(m_state);
-    picMap->refresh();
+    m_canvasView->refresh();
 }
 
-void MainWindow::HScroll1_Change(int value)
+void MainWindow::onHorizontalBarChanged(int value)
 {
-    picMap->move(Scrolling::canvasLeft(value), picMap->y());
+    m_canvasView->move(Scrolling::canvasLeft(value), m_canvasView->y());
 }
 
-void MainWindow::VScroll1_Change(int value)
+void MainWindow::onVerticalBarChanged(int value)
 {
-    picMap->move(picMap->x(), Scrolling::canvasTop(value));
+    m_canvasView->move(m_canvasView->x(), Scrolling::canvasTop(value));
 }
 
-void MainWindow::Command2_Click()
+void MainWindow::onHomeButtonClicked()
 {
-    picMap->move(0, picMap->y());
-    HScroll1->setValue(0);
-    picMap->move(picMap->x(), 0);
-    VScroll1->setValue(0);
+    m_canvasView->move(0, m_canvasView->y());
+    m_horizontalBar->setValue(0);
+    m_canvasView->move(m_canvasView->x(), 0);
+    m_verticalBar->setValue(0);
 }
 
-void MainWindow::Command4_Click()
+void MainWindow::onTopButtonClicked()
 {
-    VScroll1->setValue(0);
+    m_verticalBar->setValue(0);
 }
 
-void MainWindow::Command5_Click()
+void MainWindow::onLeftButtonClicked()
 {
-    HScroll1->setValue(0);
+    m_horizontalBar->setValue(0);
 }
 
-void MainWindow::mnuNew_Click()
+void MainWindow::onNewMapChosen()
 {
-    NewMapDialog frmNewMap(m_state, m_host.messageBox, this);
-    frmNewMap.exec();
-    if (m_state.DialogCancelled == 1)
+    NewMapDialog dialog(m_state, m_host.messageBox, this);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    ResetMap(m_state);
-    VScroll1->setValue(0);
-    HScroll1->setValue(0);
+    m_verticalBar->setValue(0);
+    m_horizontalBar->setValue(0);
 }
 
-void MainWindow::mnuClearMap_Click()
+void MainWindow::onClearMapChosen()
 {
-    const int answer = m_host.messageBox.MsgBox(MapCommands::ClearMapPrompt, MessageBox::YesNo,
-                                                MapCommands::ClearMapTitle);
-    if (answer == MessageBox::AnswerYes)
-        ResetMap(m_state);
+    const MessageBox::Answer answer = m_host.messageBox.show(
+        Texts::ClearMapPrompt, MessageBox::Buttons::YesNo, Texts::ClearMapTitle);
+    if (answer == MessageBox::Answer::Yes)
+        MapCommands::clearMap(m_state);
 }
 
-void MainWindow::mnuResizeMap_Click()
+void MainWindow::onResizeMapChosen()
 {
-    ResizeMapDialog Form4(m_state, m_host.messageBox, this);
+    ResizeMapDialog dialog(m_state, m_host.messageBox, this);
     // A resize brings the view back to the map's top-left corner with it.
-    if (Form4.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted)
         scrollHome();
 }
 
-void MainWindow::mnuLoad_Click()
+void MainWindow::onLoadMapChosen()
 {
-    LoadMapFile(m_state, m_host, *this);
+    if (loadMapFile(m_state, m_host))
+        scrollHome();
 }
 
-void MainWindow::mnuSave_Click()
+void MainWindow::onSaveMapChosen()
 {
-    SaveMapFile(m_state, m_host);
+    saveMapFile(m_state, m_host);
 }
 
-void MainWindow::mnuExit_Click()
+void MainWindow::onExitChosen()
 {
     close();
 }
 
-void MainWindow::mnuLoadTiles_Click()
+void MainWindow::onLoadTilesChosen()
 {
-    LoadTileSet(m_state, m_host);
+    loadTileSet(m_state, m_host);
 }
 
-void MainWindow::mnuShowTiles_Click()
+void MainWindow::onShowTilesChosen()
 {
-    Form1->show();
-    Form1->raise();
+    m_picker->show();
+    m_picker->raise();
 }
 
-void MainWindow::mnuFill_Click()
+void MainWindow::onFillMapChosen()
 {
-    if (!Form1->isVisible())
-        Form1->show();
+    if (!m_picker->isVisible())
+        m_picker->show();
     MapCommands::fillMap(m_state);
 }
 
-void MainWindow::mnuFull_Click()
+void MainWindow::onPreviewChosen()
 {
     // Loaded afresh at every opening, so it always opens at 100 %.
     PreviewWindow preview(m_state, m_host, this);
     preview.exec();
 }
 
-void MainWindow::mnuImage_Click()
+void MainWindow::onCreateImageChosen()
 {
-    ImageExport::createImage(m_host, [this] { return m_state.picMap.image(); });
+    ImageExport::createImage(m_host, [this] { return m_state.mapCanvas.image(); });
 }
 
-void MainWindow::mnuHelp_Click()
+void MainWindow::onHelpChosen()
 {
     m_host.help.showHelp(HelpTopics::helpFilePath(), HelpTopics::ContentsContext);
 }
 
-void MainWindow::mnuWeb_Click()
+void MainWindow::onWebSiteChosen()
 {
     m_host.urlOpener.open(QUrl(QLatin1String(AppInfo::WebSiteAddress)));
 }
 
-void MainWindow::mnuCredits_Click()
+void MainWindow::onCreditsChosen()
 {
-    CreditsWindow Form3(*picMap, this);
-    Form3.exec();
+    CreditsWindow credits(*m_canvasView, this);
+    credits.exec();
 }

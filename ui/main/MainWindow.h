@@ -16,7 +16,7 @@ class QTimer;
 class SurfaceView;
 class TilePicker;
 
-// Form2, the editor's main window: the map canvas in its viewport with scroll
+// The editor's main window: the map canvas in its viewport with scroll
 // bars and jump buttons, the menu bar every command starts from, the status
 // bar and the painting timer.
 class MainWindow : public QMainWindow
@@ -27,11 +27,11 @@ public:
     MainWindow(EditorState &state, Host host, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    TilePicker &picker() const { return *Form1; }
+    TilePicker &picker() const { return *m_picker; }
 
     // Keeps a window above ordinary windows without moving, resizing or
     // showing it.
-    static void MakeOnTop(QWidget &window);
+    static void makeOnTop(QWidget &window);
 
     // Returns the view to the map's top-left corner.
     void scrollHome();
@@ -50,54 +50,52 @@ private:
     void placePickerBelow(const QRect &available);
 
     // Painting (pointer tracking on the canvas and the timer tick).
-    void picMap_MouseDown();
-    void picMap_MouseMove(Qt::MouseButtons buttons, QPointF position);
-    void picMap_MouseUp();
-    void Timer1_Timer();
+    void onCanvasPressed();
+    void onCanvasMoved(Qt::MouseButtons buttons, QPointF position);
+    void onCanvasReleased();
+    void onPaintTick();
 
     // Scrolling and the jump buttons.
-    void HScroll1_Change(int value);
-    void VScroll1_Change(int value);
-    void Command2_Click();
-    void Command4_Click();
-    void Command5_Click();
+    void onHorizontalBarChanged(int value);
+    void onVerticalBarChanged(int value);
+    void onHomeButtonClicked();
+    void onTopButtonClicked();
+    void onLeftButtonClicked();
 
     // File menu.
-    void mnuNew_Click();
-    void mnuClearMap_Click();
-    void mnuResizeMap_Click();
-    void mnuLoad_Click();
-    void mnuSave_Click();
-    void mnuExit_Click();
+    void onNewMapChosen();
+    void onClearMapChosen();
+    void onResizeMapChosen();
+    void onLoadMapChosen();
+    void onSaveMapChosen();
+    void onExitChosen();
 
     // Tools menu.
-    void mnuLoadTiles_Click();
-    void mnuShowTiles_Click();
-    void mnuFill_Click();
-    void mnuFull_Click();
-    void mnuImage_Click();
+    void onLoadTilesChosen();
+    void onShowTilesChosen();
+    void onFillMapChosen();
+    void onPreviewChosen();
+    void onCreateImageChosen();
 
     // About menu.
-    void mnuHelp_Click();
-    void mnuWeb_Click();
-    void mnuCredits_Click();
+    void onHelpChosen();
+    void onWebSiteChosen();
+    void onCreditsChosen();
 
     EditorState &m_state;
     Host m_host;
-    TilePicker *Form1 = nullptr;
+    TilePicker *m_picker = nullptr;
 
-    QLabel *Picture2 = nullptr;
-    QFrame *Picture1 = nullptr;
-    SurfaceView *picMap = nullptr;
-    OutlineShape *Shape1 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QScrollBar *VScroll1 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QScrollBar *HScroll1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QTimer *Timer1 = nullptr;
+    QLabel *m_banner = nullptr;
+    QFrame *m_viewport = nullptr;
+    SurfaceView *m_canvasView = nullptr;
+    OutlineShape *m_cellOutline = nullptr;
+    QPushButton *m_topButton = nullptr;
+    QScrollBar *m_verticalBar = nullptr;
+    QPushButton *m_leftButton = nullptr;
+    QScrollBar *m_horizontalBar = nullptr;
+    QPushButton *m_homeButton = nullptr;
+    QTimer *m_paintTimer = nullptr;
 
-    int CursorColumn = 0;
-    int CursorRow = 0;
-    bool MouseHeld = false;
+    bool m_mouseHeld = false;
 };

@@ -10,19 +10,19 @@ namespace ImageExport {
 
 void createImage(Host host, const std::function<QImage()> &picture)
 {
-    FileDialog &dialog = host.dlg1;
-    dialog.DialogTitle = DialogTitle;
-    dialog.Filter = Filter;
-    dialog.FileName = QString();
-    dialog.ShowSave();
-    const QString fileName = dialog.FileName;
+    FileDialog &dialog = host.fileDialog;
+    dialog.title = DialogTitle;
+    dialog.filter = Filter;
+    dialog.fileName = QString();
+    dialog.showSave();
+    const QString fileName = dialog.fileName;
     if (fileName.isEmpty())
         return;
 
     const QImage image = picture();
     const QString reason = image.isNull() ? OutOfMemoryReason : writeBitmapFile(image, fileName);
     if (!reason.isEmpty())
-        host.messageBox.MsgBox(WriteFailedMessage.arg(fileName, reason), MessageBox::Ok);
+        host.messageBox.show(WriteFailedMessage.arg(fileName, reason), MessageBox::Buttons::Ok);
 }
 
 } // namespace ImageExport

@@ -9,7 +9,7 @@
 #include "host/Fonts.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewDocument.h"
-#include "ui/preview/PreviewWindowLayout.h"
+#include "ui/preview/PreviewWindowConstants.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,10 +26,6 @@ namespace Layout = PreviewWindowLayout;
 using Twips::toPixels;
 
 namespace {
-
-constexpr int EnterKey = 13;
-// The page argument of Preview_Display; the window shows one page.
-constexpr int OnlyPage = 1;
 
 // The hourglass for as long as the object lives; nested uses stack.
 class BusyPointer
@@ -106,7 +102,7 @@ PreviewWindow::PreviewWindow(EditorState &state, Host host, QWidget *parent)
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_state(state), m_host(host)
 {
-    setObjectName(QStringLiteral("frmPreview"));
+    setObjectName(QStringLiteral("previewWindow"));
     setWindowTitle(Layout::Title);
     setWindowIcon(QIcon(Layout::IconResource));
     setModal(true);
@@ -118,227 +114,227 @@ PreviewWindow::PreviewWindow(EditorState &state, Host host, QWidget *parent)
 
     buildControlStrip();
     buildScrollArea();
-    Form_Load();
+    load();
 }
 
 void PreviewWindow::buildControlStrip()
 {
-    picControl =
-        filledWidget("picControl", QGuiApplication::palette().color(QPalette::Button), this);
-    picControl->setGeometry(toPixels(Layout::ControlStrip));
+    m_controlStrip =
+        filledWidget("controlStrip", QGuiApplication::palette().color(QPalette::Button), this);
+    m_controlStrip->setGeometry(toPixels(Layout::ControlStrip));
 
     const QFont tahoma = Fonts::font(Fonts::Tahoma, Layout::LabelPoints);
-    lblView = label("lblView", Layout::ZoomLabelText, Layout::ZoomLabel,
-                    Fonts::font(Fonts::MicrosoftSansSerif, Layout::LabelPoints, true), picControl);
+    m_zoomLabel =
+        label("zoomLabel", Layout::ZoomLabelText, Layout::ZoomLabel,
+              Fonts::font(Fonts::MicrosoftSansSerif, Layout::LabelPoints, true), m_controlStrip);
 
-    cboZoom = new QComboBox(picControl);
-    cboZoom->setObjectName(QStringLiteral("cboZoom"));
-    cboZoom->setGeometry(toPixels(Layout::ZoomBox));
-    cboZoom->setFont(tahoma);
-    cboZoom->setEditable(true);
+    m_zoomBox = new QComboBox(m_controlStrip);
+    m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
+    m_zoomBox->setGeometry(toPixels(Layout::ZoomBox));
+    m_zoomBox->setFont(tahoma);
+    m_zoomBox->setEditable(true);
     // A typed zoom is read on Enter, never added to the list or completed
     // from it.
-    cboZoom->setInsertPolicy(QComboBox::NoInsert);
-    cboZoom->setCompleter(nullptr);
-    cboZoom->installEventFilter(this);
-    connect(cboZoom, &QComboBox::activated, this, [this] { cboZoom_Click(); });
+    m_zoomBox->setInsertPolicy(QComboBox::NoInsert);
+    m_zoomBox->setCompleter(nullptr);
+    m_zoomBox->installEventFilter(this);
+    connect(m_zoomBox, &QComboBox::activated, this, [this] { onZoomChosen(); });
 
-    cmdClose = button("cmdClose", Layout::CloseCaption, Layout::CloseButton, tahoma, picControl);
-    connect(cmdClose, &QPushButton::clicked, this, &PreviewWindow::cmdClose_Click);
-    cmdCreateImage = button("cmdCreateImage", Layout::CreateImageCaption, Layout::CreateImageButton,
-                            Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints), picControl);
-    connect(cmdCreateImage, &QPushButton::clicked, this, &PreviewWindow::cmdCreateImage_Click);
+    m_closeButton =
+        button("closeButton", Layout::CloseCaption, Layout::CloseButton, tahoma, m_controlStrip);
+    connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::onCloseClicked);
+    m_createImageButton =
+        button("createImageButton", Layout::CreateImageCaption, Layout::CreateImageButton,
+               Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints), m_controlStrip);
+    connect(m_createImageButton, &QPushButton::clicked, this, &PreviewWindow::onCreateImageClicked);
 
-    Label1 = label("Label1", Layout::NoteText, Layout::NoteLabel,
-                   Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints, true), picControl);
+    m_noteLabel = label("noteLabel", Layout::NoteText, Layout::NoteLabel,
+                        Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints, true), m_controlStrip);
 }
 
 void PreviewWindow::buildScrollArea()
 {
-    picScroll = filledWidget("picScroll", Qt::black, this);
-    picScroll->installEventFilter(this);
-    picShow = filledWidget("picShow", Qt::black, picScroll);
-    picHold = filledWidget("picHold", Qt::black, picShow);
-    picDoc = new PreviewDocument(picHold);
-    picDoc->setObjectName(QStringLiteral("picDoc"));
-    picDoc->hide();
+    m_scrollArea = filledWidget("scrollArea", Qt::black, this);
+    m_scrollArea->installEventFilter(this);
+    m_viewport = filledWidget("viewport", Qt::black, m_scrollArea);
+    m_holder = filledWidget("holder", Qt::black, m_viewport);
+    m_document = new PreviewDocument(m_holder);
+    m_document->setObjectName(QStringLiteral("document"));
+    m_document->hide();
 
-    vsPreview = scrollBar("vsPreview", Qt::Vertical, picScroll);
-    hsPreview = scrollBar("hsPreview", Qt::Horizontal, picScroll);
-    connect(vsPreview, &QScrollBar::valueChanged, this, &PreviewWindow::vsPreview_Change);
-    connect(hsPreview, &QScrollBar::valueChanged, this, &PreviewWindow::hsPreview_Change);
+    m_verticalBar = scrollBar("verticalBar", Qt::Vertical, m_scrollArea);
+    m_horizontalBar = scrollBar("horizontalBar", Qt::Horizontal, m_scrollArea);
+    connect(m_verticalBar, &QScrollBar::valueChanged, this, &PreviewWindow::onVerticalBarChanged);
+    connect(m_horizontalBar, &QScrollBar::valueChanged, this,
+            &PreviewWindow::onHorizontalBarChanged);
 }
 
-void PreviewWindow::Form_Load()
+void PreviewWindow::load()
 {
-    ZoomLevel = ZoomText::OpeningZoom;
+    m_zoomLevel = ZoomText::OpeningZoom;
     for (const ZoomText::ZoomItem &item : ZoomText::zoomItems()) {
-        cboZoom->addItem(item.caption);
-        cboZoom->setItemData(cboZoom->count() - 1, item.value);
+        m_zoomBox->addItem(item.caption);
+        m_zoomBox->setItemData(m_zoomBox->count() - 1, item.value);
     }
-    LayoutBusy = true;
-    cboZoom->setCurrentIndex(0);
-    LayoutBusy = false;
-    ZoomLevel = ZoomText::OpeningZoom;
+    m_layoutBusy = true;
+    m_zoomBox->setCurrentIndex(0);
+    m_layoutBusy = false;
+    m_zoomLevel = ZoomText::OpeningZoom;
 
-    picScroll->setGeometry(PreviewLayout::scrollAreaOnLoad(size()));
-    const QSize scroll = picScroll->size();
-    vsPreview->setGeometry(scroll.width() - vsPreview->width(), 0, vsPreview->width(),
-                           scroll.height() - hsPreview->height());
-    hsPreview->setGeometry(0, scroll.height() - hsPreview->height(),
-                           scroll.width() - vsPreview->width(), hsPreview->height());
-    picShow->setGeometry(QRect(QPoint(0, 0), scroll));
-    picDoc->move(-picDoc->width(), -picDoc->height());
+    m_scrollArea->setGeometry(PreviewLayout::scrollAreaOnLoad(size()));
+    const QSize scroll = m_scrollArea->size();
+    m_verticalBar->setGeometry(scroll.width() - m_verticalBar->width(), 0, m_verticalBar->width(),
+                               scroll.height() - m_horizontalBar->height());
+    m_horizontalBar->setGeometry(0, scroll.height() - m_horizontalBar->height(),
+                                 scroll.width() - m_verticalBar->width(),
+                                 m_horizontalBar->height());
+    m_viewport->setGeometry(QRect(QPoint(0, 0), scroll));
+    m_document->move(-m_document->width(), -m_document->height());
 }
 
-void PreviewWindow::Form_Activate()
+void PreviewWindow::onActivated()
 {
     // Shares the canvas picture rather than copying it: the canvas is not
     // drawn on while this modal window is open, and if it were, it would get
     // a copy of its own and leave this one as it was.
-    picNormal = m_state.picMap.image();
+    m_buffer = m_state.mapCanvas.image();
     repaint();
-    PreviewShown = true;
-    Preview_Display(OnlyPage);
+    m_previewShown = true;
+    display();
 }
 
-void PreviewWindow::Preview_Display(int iPage)
+void PreviewWindow::display()
 {
-    Q_UNUSED(iPage);
     BusyPointer busy;
     // Nothing is ever drawn over the buffer's picture, so there is nothing
     // to clear from it before the pass.
-    LayoutPreview();
+    layOutPreview();
 }
 
-void PreviewWindow::LayoutPreview()
+void PreviewWindow::layOutPreview()
 {
     {
         BusyPointer busy;
-        const PreviewLayout::Result result = PreviewLayout::layout(
-            PreviewLayout::Input::fromPixels(picNormal.size(), picScroll->size(),
-                                             hsPreview->height(), vsPreview->width(), ZoomLevel));
-        vsPreview->resize(vsPreview->width(), result.vertical.length);
-        hsPreview->resize(result.horizontal.length, hsPreview->height());
-        picShow->setGeometry(QRect(QPoint(0, 0), result.viewport));
-        picDoc->setGeometry(result.document);
-        picDoc->setPicture(ScaledPicture(picNormal, result.document.size()));
+        const PreviewLayout::Result result = PreviewLayout::layout(PreviewLayout::Input::fromPixels(
+            m_buffer.size(), m_scrollArea->size(), m_horizontalBar->height(),
+            m_verticalBar->width(), m_zoomLevel));
+        m_verticalBar->resize(m_verticalBar->width(), result.vertical.length);
+        m_horizontalBar->resize(result.horizontal.length, m_horizontalBar->height());
+        m_viewport->setGeometry(QRect(QPoint(0, 0), result.viewport));
+        m_document->setGeometry(result.document);
+        m_document->setPicture(ScaledPicture(m_buffer, result.document.size()));
 
-        LayoutBusy = true;
-        picHold->setGeometry(QRect(QPoint(0, 0), result.holder));
-        applyScrollBar(*vsPreview, result.vertical);
-        applyScrollBar(*hsPreview, result.horizontal);
-        LayoutBusy = false;
+        m_layoutBusy = true;
+        m_holder->setGeometry(QRect(QPoint(0, 0), result.holder));
+        applyScrollBar(*m_verticalBar, result.vertical);
+        applyScrollBar(*m_horizontalBar, result.horizontal);
+        m_layoutBusy = false;
     }
-    if (PreviewShown)
-        picDoc->show();
+    if (m_previewShown)
+        m_document->show();
 }
 
 bool PreviewWindow::event(QEvent *event)
 {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+        onActivated();
     return handled;
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    Form_Resize();
+    onResized();
 }
 
 bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == picScroll && event->type() == QEvent::Resize) {
-        picScroll_Resize();
-    } else if (watched == cboZoom && event->type() == QEvent::KeyPress) {
+    if (watched == m_scrollArea && event->type() == QEvent::Resize) {
+        onScrollAreaResized();
+    } else if (watched == m_zoomBox && event->type() == QEvent::KeyPress) {
         // The key goes on to the box afterwards, Enter included.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter)
-            cboZoom_KeyPress(EnterKey);
-        else if (!key->text().isEmpty())
-            cboZoom_KeyPress(key->text().front().unicode());
+        onZoomKeyPressed(static_cast<Qt::Key>(static_cast<QKeyEvent *>(event)->key()));
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void PreviewWindow::Form_Resize()
+void PreviewWindow::onResized()
 {
     if (const auto place = PreviewLayout::scrollAreaOnResize(size(), isMinimized()))
-        picScroll->setGeometry(*place);
+        m_scrollArea->setGeometry(*place);
 }
 
-void PreviewWindow::picScroll_Resize()
+void PreviewWindow::onScrollAreaResized()
 {
-    const QSize scroll = picScroll->size();
-    vsPreview->setGeometry(scroll.width() - vsPreview->width(), vsPreview->y(), vsPreview->width(),
-                           scroll.height());
-    hsPreview->setGeometry(hsPreview->x(), scroll.height() - hsPreview->height(), scroll.width(),
-                           hsPreview->height());
-    LayoutPreview();
+    const QSize scroll = m_scrollArea->size();
+    m_verticalBar->setGeometry(scroll.width() - m_verticalBar->width(), m_verticalBar->y(),
+                               m_verticalBar->width(), scroll.height());
+    m_horizontalBar->setGeometry(m_horizontalBar->x(), scroll.height() - m_horizontalBar->height(),
+                                 scroll.width(), m_horizontalBar->height());
+    layOutPreview();
 }
 
-void PreviewWindow::cboZoom_Click()
+void PreviewWindow::onZoomChosen()
 {
-    if (LayoutBusy || zoomListIndex() < 0)
+    if (m_layoutBusy || zoomListIndex() < 0)
         return;
     // Lets the list close and the window repaint before a long pass.
     QCoreApplication::processEvents();
     const int index = zoomListIndex();
     if (index < 0)
         return;
-    const int value = cboZoom->itemData(index).toInt();
-    if (static_cast<double>(value) != static_cast<double>(ZoomLevel)) {
-        ZoomLevel = static_cast<float>(value);
-        LayoutPreview();
+    const int value = m_zoomBox->itemData(index).toInt();
+    if (static_cast<double>(value) != static_cast<double>(m_zoomLevel)) {
+        m_zoomLevel = static_cast<float>(value);
+        layOutPreview();
     }
 }
 
-void PreviewWindow::cboZoom_KeyPress(int KeyAscii)
+void PreviewWindow::onZoomKeyPressed(Qt::Key key)
 {
-    if (KeyAscii != EnterKey)
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return;
     const int index = zoomListIndex();
     const std::optional<QString> selected =
-        index >= 0 ? std::optional<QString>(cboZoom->itemText(index)) : std::nullopt;
-    const ZoomText::Entry entry = ZoomText::enterZoom(cboZoom->currentText(), selected, ZoomLevel);
-    cboZoom->setEditText(entry.text);
+        index >= 0 ? std::optional<QString>(m_zoomBox->itemText(index)) : std::nullopt;
+    const ZoomText::Entry entry =
+        ZoomText::enterZoom(m_zoomBox->currentText(), selected, m_zoomLevel);
+    m_zoomBox->setEditText(entry.text);
     if (entry.zoom) {
-        ZoomLevel = *entry.zoom;
-        LayoutPreview();
+        m_zoomLevel = *entry.zoom;
+        layOutPreview();
     }
 }
 
-void PreviewWindow::hsPreview_Change(int value)
+void PreviewWindow::onHorizontalBarChanged(int value)
 {
-    if (LayoutBusy)
+    if (m_layoutBusy)
         return;
-    picHold->move(PreviewLayout::holderOffsetPixels(value), picHold->y());
+    m_holder->move(PreviewLayout::holderOffsetPixels(value), m_holder->y());
 }
 
-void PreviewWindow::vsPreview_Change(int value)
+void PreviewWindow::onVerticalBarChanged(int value)
 {
-    if (LayoutBusy)
+    if (m_layoutBusy)
         return;
-    picHold->move(picHold->x(), PreviewLayout::holderOffsetPixels(value));
+    m_holder->move(m_holder->x(), PreviewLayout::holderOffsetPixels(value));
 }
 
-void PreviewWindow::cmdClose_Click()
+void PreviewWindow::onCloseClicked()
 {
     close();
 }
 
-void PreviewWindow::cmdCreateImage_Click()
+void PreviewWindow::onCreateImageClicked()
 {
-    ImageExport::createImage(m_host, [this] { return picDoc->image(); });
+    ImageExport::createImage(m_host, [this] { return m_document->image(); });
 }
 
 int PreviewWindow::zoomListIndex() const
 {
-    const int index = cboZoom->currentIndex();
-    if (index < 0 || cboZoom->currentText() != cboZoom->itemText(index))
+    const int index = m_zoomBox->currentIndex();
+    if (index < 0 || m_zoomBox->currentText() != m_zoomBox->itemText(index))
         return -1;
     return index;
 }

@@ -14,13 +14,13 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
-// frmPreview: the whole map as one picture at a zoom picked from a list or
+// The preview window: the whole map as one picture at a zoom picked from a list or
 // typed in, scrolled inside the window when it is larger. Each activation
 // copies the canvas picture afresh; "Create Image" saves the zoomed document.
 //
-// The surfaces nest: the scroll area picScroll holds the viewport picShow and
-// both scroll bars; the viewport clips the holder picHold, which the bars
-// move; the holder carries the document picDoc inside a black margin.
+// The surfaces nest: the scroll area m_scrollArea holds the viewport m_viewport and
+// both scroll bars; the viewport clips the holder m_holder, which the bars
+// move; the holder carries the document m_document inside a black margin.
 class PreviewWindow : public QDialog
 {
     Q_OBJECT
@@ -29,10 +29,10 @@ public:
     PreviewWindow(EditorState &state, Host host, QWidget *parent = nullptr);
 
     // Lays out and paints the document from the buffer, with the busy
-    // pointer showing. iPage is not used.
-    void Preview_Display(int iPage);
+    // pointer showing.
+    void display();
 
-    float zoomLevel() const { return ZoomLevel; }
+    float zoomLevel() const { return m_zoomLevel; }
 
 protected:
     bool event(QEvent *event) override;
@@ -43,18 +43,18 @@ private:
     void buildControlStrip();
     void buildScrollArea();
 
-    void Form_Load();
-    void Form_Activate();
-    void Form_Resize();
-    void picScroll_Resize();
-    void LayoutPreview();
+    void load();
+    void onActivated();
+    void onResized();
+    void onScrollAreaResized();
+    void layOutPreview();
 
-    void cboZoom_Click();
-    void cboZoom_KeyPress(int KeyAscii);
-    void hsPreview_Change(int value);
-    void vsPreview_Change(int value);
-    void cmdClose_Click();
-    void cmdCreateImage_Click();
+    void onZoomChosen();
+    void onZoomKeyPressed(Qt::Key key);
+    void onHorizontalBarChanged(int value);
+    void onVerticalBarChanged(int value);
+    void onCloseClicked();
+    void onCreateImageClicked();
 
     // The selected item of the zoom list, or -1 when the box's text is not
     // an item's caption (the user typed, or a typed zoom is shown).
@@ -63,24 +63,24 @@ private:
     EditorState &m_state;
     Host m_host;
 
-    float ZoomLevel = ZoomText::OpeningZoom;
-    bool LayoutBusy = false;
-    bool PreviewShown = false;
+    float m_zoomLevel = ZoomText::OpeningZoom;
+    bool m_layoutBusy = false;
+    bool m_previewShown = false;
 
     // The buffer: the canvas picture at full size, as copied at activation.
-    QImage picNormal;
+    QImage m_buffer;
 
-    QWidget *picControl = nullptr;
-    QLabel *lblView = nullptr;
-    QComboBox *cboZoom = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QPushButton *cmdCreateImage = nullptr;
-    QLabel *Label1 = nullptr;
+    QWidget *m_controlStrip = nullptr;
+    QLabel *m_zoomLabel = nullptr;
+    QComboBox *m_zoomBox = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QPushButton *m_createImageButton = nullptr;
+    QLabel *m_noteLabel = nullptr;
 
-    QWidget *picScroll = nullptr;
-    QWidget *picShow = nullptr;
-    QWidget *picHold = nullptr;
-    PreviewDocument *picDoc = nullptr;
-    QScrollBar *vsPreview = nullptr;
-    QScrollBar *hsPreview = nullptr;
+    QWidget *m_scrollArea = nullptr;
+    QWidget *m_viewport = nullptr;
+    QWidget *m_holder = nullptr;
+    PreviewDocument *m_document = nullptr;
+    QScrollBar *m_verticalBar = nullptr;
+    QScrollBar *m_horizontalBar = nullptr;
 };

@@ -2,16 +2,15 @@
 #include "ui/tiles/TilePicker.h"
 
 #include "core/EditorState.h"
-#include "core/MapRoutines.h"
+#include "core/TilePicking.h"
+#include "core/TileSetFile.h"
 #include "host/Fonts.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
-#include "ui/tiles/TilePickerLayout.h"
+#include "ui/tiles/TilePickerConstants.h"
 
 #include <QImage>
 #include <QLabel>
-
-#include <cmath>
 
 namespace Layout = TilePickerLayout;
 
@@ -27,11 +26,6 @@ QLabel *whiteLabel(const char *name, const QRect &geometry, QWidget *parent)
     return label;
 }
 
-bool onSheet(int column, int row)
-{
-    return column >= 0 && column < Tiles::SheetColumns && row >= 0 && row < Tiles::SheetRows;
-}
-
 } // namespace
 
 TilePicker::TilePicker(EditorState &state, QWidget *parent)
@@ -39,7 +33,7 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_state(state)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("tilePicker"));
     setFixedSize(Layout::ClientSize);
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -48,72 +42,67 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     setWindowTitle(m_state.pickerCaption());
     connect(&m_state, &EditorState::pickerCaptionChanged, this, &QWidget::setWindowTitle);
 
-    m_state.picTileSet.setPicture(QImage(Layout::TileSetResource));
+    TileSetFile::useBuiltInSheet(m_state, QImage(Layout::TileSetResource));
 
-    picTileSet = new SurfaceView(m_state.picTileSet, this);
-    picTileSet->setObjectName(QStringLiteral("picTileSet"));
-    picTileSet->move(Layout::TileSheet);
-    connect(picTileSet, &SurfaceView::mouseMove, this,
+    m_sheetView = new SurfaceView(m_state.tileSheet, this);
+    m_sheetView->setObjectName(QStringLiteral("tileSheet"));
+    m_sheetView->move(Layout::TileSheet);
+    connect(m_sheetView, &SurfaceView::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
-                picTileSet_MouseMove(position);
+                onSheetPointerMoved(position);
             });
-    connect(picTileSet, &SurfaceView::mouseDown, this,
+    connect(m_sheetView, &SurfaceView::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) {
-                picTileSet_MouseDown(position);
+                onSheetPressed(position);
             });
 
-    Shape1 = new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, picTileSet);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
+    m_tileOutline = new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_sheetView);
+    m_tileOutline->setObjectName(QStringLiteral("tileOutline"));
 
-    Label2 = whiteLabel("Label2", Layout::SelectedLabel, this);
-    Label2->setText(Layout::SelectedTileText);
-    Label2->setWordWrap(true);
-    Label2->setFont(Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints));
+    m_selectedCaption = whiteLabel("selectedCaption", Layout::SelectedLabel, this);
+    m_selectedCaption->setText(Layout::SelectedTileText);
+    m_selectedCaption->setWordWrap(true);
+    m_selectedCaption->setFont(Fonts::font(Fonts::MsSansSerif, Layout::LabelPoints));
 
-    picSelected = new SurfaceView(m_state.picSelected, this);
-    picSelected->setObjectName(QStringLiteral("picSelected"));
-    picSelected->move(Layout::SelectedPreview.topLeft());
+    m_brushView = new SurfaceView(m_state.brushPreview, this);
+    m_brushView->setObjectName(QStringLiteral("brushPreview"));
+    m_brushView->move(Layout::SelectedPreview.topLeft());
 
-    Label1 = whiteLabel("Label1", Layout::PointerNumber, this);
-    Label1->setToolTip(Layout::PointerNumberTip);
-    lblSelectedNumber = whiteLabel("lblSelectedNumber", Layout::SelectedNumber, this);
-    lblSelectedNumber->setToolTip(Layout::SelectedNumberTip);
+    m_pointerNumber = whiteLabel("pointerNumber", Layout::PointerNumber, this);
+    m_pointerNumber->setToolTip(Layout::PointerNumberTip);
+    m_selectedNumber = whiteLabel("selectedNumber", Layout::SelectedNumber, this);
+    m_selectedNumber->setToolTip(Layout::SelectedNumberTip);
     showPointerNumber();
     showSelectedNumber();
 }
 
-void TilePicker::picTileSet_MouseMove(QPointF position)
+void TilePicker::onSheetPointerMoved(QPointF position)
 {
-    // Truncation toward zero: the first 15 pixels left of or above the sheet
-    // still give column or row 0.
-    PickerColumn = static_cast<int>(std::trunc(position.x() / Tiles::TileSize));
-    PickerRow = static_cast<int>(std::trunc(position.y() / Tiles::TileSize));
-    Shape1->move(PickerColumn * Tiles::TileSize, PickerRow * Tiles::TileSize);
+    m_pointer = TilePicking::cellAt(position);
+    m_tileOutline->move(m_pointer.column * Tiles::TileSize, m_pointer.row * Tiles::TileSize);
     showPointerNumber();
 }
 
-void TilePicker::picTileSet_MouseDown(QPointF position)
+void TilePicker::onSheetPressed(QPointF position)
 {
     // A press is always over the sheet, but the position last tracked lies
     // beyond it after a drag outside; it names no tile, so the press counts.
-    if (!onSheet(PickerColumn, PickerRow))
-        picTileSet_MouseMove(position);
-    SelectTile(m_state, static_cast<std::int16_t>(PickerColumn),
-               static_cast<std::int16_t>(PickerRow));
-    m_state.SelectedTile = static_cast<std::int16_t>(Tiles::tileAt(PickerColumn, PickerRow));
-    copySelectionToPreview(m_state);
-    picSelected->refresh();
+    if (!TilePicking::onSheet(m_pointer))
+        onSheetPointerMoved(position);
+    TilePicking::pickTile(m_state, m_pointer);
+    m_brushView->refresh();
     showSelectedNumber();
 }
 
 void TilePicker::showPointerNumber()
 {
-    Label1->setText(onSheet(PickerColumn, PickerRow)
-                        ? Layout::TileNumberText.arg(Tiles::tileAt(PickerColumn, PickerRow))
-                        : QString());
+    m_pointerNumber->setText(
+        TilePicking::onSheet(m_pointer)
+            ? Layout::TileNumberText.arg(Tiles::tileAt(m_pointer.column, m_pointer.row))
+            : QString());
 }
 
 void TilePicker::showSelectedNumber()
 {
-    lblSelectedNumber->setText(Layout::TileNumberText.arg(m_state.SelectedTile));
+    m_selectedNumber->setText(Layout::TileNumberText.arg(m_state.selectedTile));
 }

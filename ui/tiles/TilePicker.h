@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/TilePicking.h"
+
 #include <QPointF>
 #include <QWidget>
 
@@ -9,7 +11,7 @@ class OutlineShape;
 class QLabel;
 class SurfaceView;
 
-// Form1, the tile picker: shows the tile sheet in use, follows the pointer
+// The tile picker: shows the tile sheet in use, follows the pointer
 // over it with an outline, and on a press of any button makes the tile under
 // the pointer the one to paint with, copying it into the preview, the brush.
 // Created hidden with the editor and never hidden by it; its close box only
@@ -22,19 +24,18 @@ public:
     explicit TilePicker(EditorState &state, QWidget *parent = nullptr);
 
 private:
-    void picTileSet_MouseMove(QPointF position);
-    void picTileSet_MouseDown(QPointF position);
+    void onSheetPointerMoved(QPointF position);
+    void onSheetPressed(QPointF position);
     void showPointerNumber();
     void showSelectedNumber();
 
     EditorState &m_state;
-    SurfaceView *picTileSet = nullptr;
-    OutlineShape *Shape1 = nullptr;
-    QLabel *Label2 = nullptr;
-    SurfaceView *picSelected = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *lblSelectedNumber = nullptr;
+    SurfaceView *m_sheetView = nullptr;
+    OutlineShape *m_tileOutline = nullptr;
+    QLabel *m_selectedCaption = nullptr;
+    SurfaceView *m_brushView = nullptr;
+    QLabel *m_pointerNumber = nullptr;
+    QLabel *m_selectedNumber = nullptr;
 
-    int PickerColumn = 0;
-    int PickerRow = 0;
+    TilePicking::SheetCell m_pointer;
 };

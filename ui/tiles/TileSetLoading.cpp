@@ -24,36 +24,36 @@ enum class Outcome { Done, TryAgain };
 
 Outcome attempt(EditorState &state, Host host)
 {
-    FileDialog &dlg1 = host.dlg1;
-    dlg1.FileName.clear();
-    dlg1.DialogTitle = DialogTitle;
-    dlg1.Filter = TileSetFilter;
-    dlg1.FilterIndex = TileSetFilterIndex;
-    dlg1.Flags = FileDialog::FileMustExist;
-    dlg1.ShowOpen();
-    if (dlg1.FileName.isEmpty())
+    FileDialog &fileDialog = host.fileDialog;
+    fileDialog.fileName.clear();
+    fileDialog.title = DialogTitle;
+    fileDialog.filter = TileSetFilter;
+    fileDialog.filterIndex = TileSetFilterIndex;
+    fileDialog.flags = FileDialog::FileMustExist;
+    fileDialog.showOpen();
+    if (fileDialog.fileName.isEmpty())
         return Outcome::Done;
 
     using Status = TileSetFile::Result::Status;
-    const TileSetFile::Result read = TileSetFile::read(dlg1.FileName);
-    const QString path = QDir::toNativeSeparators(dlg1.FileName);
+    const TileSetFile::Result read = TileSetFile::read(fileDialog.fileName);
+    const QString path = QDir::toNativeSeparators(fileDialog.fileName);
     switch (read.status) {
     case Status::Loaded:
-        TileSetFile::use(state, read.picture, dlg1.FileTitle);
+        TileSetFile::useTileSheet(state, read.picture, fileDialog.fileTitle);
         return Outcome::Done;
     case Status::NotAPicture:
-        host.messageBox.MsgBox(NotATileSet, MessageBox::Ok);
+        host.messageBox.show(NotATileSet, MessageBox::Buttons::Ok);
         return Outcome::Done;
     case Status::TooLarge:
         // One arg() call, so a "%" in the path is never taken for a marker.
-        host.messageBox.MsgBox(TooLarge.arg(path, QString::number(read.size.width()),
-                                            QString::number(read.size.height()),
-                                            QString::number(Tiles::SheetWidth),
-                                            QString::number(Tiles::SheetHeight)),
-                               MessageBox::Ok);
+        host.messageBox.show(TooLarge.arg(path, QString::number(read.size.width()),
+                                          QString::number(read.size.height()),
+                                          QString::number(Tiles::SheetWidth),
+                                          QString::number(Tiles::SheetHeight)),
+                             MessageBox::Buttons::Ok);
         return Outcome::Done;
     case Status::CannotOpen:
-        host.messageBox.MsgBox(CannotOpen.arg(path, read.reason), MessageBox::Ok);
+        host.messageBox.show(CannotOpen.arg(path, read.reason), MessageBox::Buttons::Ok);
         return Outcome::TryAgain;
     }
     return Outcome::Done;
@@ -61,7 +61,7 @@ Outcome attempt(EditorState &state, Host host)
 
 } // namespace
 
-void LoadTileSet(EditorState &state, Host host)
+void loadTileSet(EditorState &state, Host host)
 {
     for (int i = 0; i < Attempts; ++i)
         if (attempt(state, host) == Outcome::Done)

@@ -10,4 +10,4 @@ class EditorState;
 // picker's caption. A file that holds no readable picture, or a picture too
 // large to be a tile set, is refused with a message and changes nothing. A
 // file that cannot be opened is reported and the dialog offered once more.
-void LoadTileSet(EditorState &state, Host host);
+void loadTileSet(EditorState &state, Host host);

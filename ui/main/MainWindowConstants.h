@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
+#include <QRect>
 #include <QString>
+
+// The main window's texts and the geometry of its controls, all in one place.
 
 namespace MainWindowTexts {
 
@@ -47,6 +51,11 @@ inline const QString JumpToLeftTip = QStringLiteral("Jump to Left");
 inline const QString HomeCaption = QStringLiteral("H");
 inline const QString HomeTip = QStringLiteral("Home");
 
+// The Clear Map question.
+inline const QString ClearMapPrompt =
+    QStringLiteral("Are you sure you want to clear the map? (There is no Undo) ");
+inline const QString ClearMapTitle = QStringLiteral("WARNING!!");
+
 inline const QString MapPanelTip = QStringLiteral("Your current loaded map.");
 inline const QString SizePanelTip = QStringLiteral("The current map size.");
 inline const QString CursorPanelTip = QStringLiteral("Your cursor location on map.");
@@ -55,3 +64,29 @@ inline const QString BannerResource = QStringLiteral(":/art/banner.bmp");
 inline const QString IconResource = QStringLiteral(":/art/icons/tesselwick.png");
 
 } // namespace MainWindowTexts
+
+// Geometry of the main window's controls in client-area pixels.
+namespace MainWindowLayout {
+
+inline constexpr QSize ClientSize(826, 673);
+inline constexpr int StatusBarHeight = 16;
+
+inline constexpr QRect Banner(-168, 0, 1204, 45);
+inline constexpr QRect Viewport(16, 56, 775, 583);
+inline constexpr QRect JumpToTop(792, 56, 17, 19);
+inline constexpr QRect VerticalBar(792, 72, 17, 569);
+inline constexpr QRect JumpToLeft(16, 640, 25, 17);
+inline constexpr QRect HorizontalBar(40, 640, 753, 17);
+inline constexpr QRect Home(792, 640, 17, 17);
+
+// The status panels' and jump buttons' lettering: MS Sans Serif, bold.
+inline constexpr qreal ControlPoints = 8.25;
+
+inline constexpr int MapPanelWidth = 427;
+inline constexpr int SizePanelWidth = 188;
+inline constexpr int CursorPanelWidth = 214;
+
+// The area around the canvas where the map is smaller than the viewport.
+inline const QColor ViewportGrey(128, 128, 128);
+
+} // namespace MainWindowLayout

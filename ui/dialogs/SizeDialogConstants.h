@@ -3,6 +3,27 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
+
+// The New Map and Resize Map dialogs' texts and the geometry of their
+// controls, all in one place.
+
+namespace SizeDialogTexts {
+
+inline const QString Width = QStringLiteral("Width");
+inline const QString Height = QStringLiteral("Height");
+inline const QString WidthRange = QStringLiteral("1-255");
+inline const QString HeightRange = QStringLiteral("1-127");
+inline const QString Cancel = QStringLiteral("Cancel");
+
+inline const QString NewMapCaption = QStringLiteral("New Map");
+inline const QString CreateNewMap = QStringLiteral("Create New Map");
+inline const QString NewMapHint = QStringLiteral("Default map size is 255x127");
+
+inline const QString ResizeMapCaption = QStringLiteral("Resize Map");
+inline const QString ResizeMap = QStringLiteral("Resize Map");
+
+} // namespace SizeDialogTexts
 
 // Geometry and colours of the New Map and Resize Map dialogs, in client-area
 // pixels. Both carry the same controls; Resize Map stands 8 pixels further
@@ -19,7 +40,7 @@ struct Controls
     QRect heightField;
     QRect heightRange;
     QRect cancelButton;
-    QRect applyButton;
+    QRect m_applyButton;
 };
 
 inline constexpr Controls NewMap{
