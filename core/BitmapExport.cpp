@@ -2,6 +2,7 @@
 #include "core/BitmapExport.h"
 
 #include "core/FileKinds.h"
+#include "core/SaveJournal.h"
 
 #include <QImageWriter>
 #include <QSaveFile>
@@ -42,6 +43,7 @@ QString writeBitmapFile(const QImage &picture, const QString &fileName)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    const SaveJournal journal(fileName, file);
     QImageWriter writer(&file, BitmapFormat);
     const bool written = writer.write(picture.format() == BitmapSourceFormat
                                           ? picture

@@ -2,6 +2,7 @@
 #include "mapfile/MapFileIO.h"
 
 #include "core/FileKinds.h"
+#include "core/SaveJournal.h"
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>
@@ -53,6 +54,7 @@ bool save(const QString &path, QByteArrayView bytes, QString *error)
         *error = file.errorString();
         return false;
     }
+    const SaveJournal journal(path, file);
     const qint64 written = file.write(bytes.data(), bytes.size());
     if (written != bytes.size()) {
         // A write cut short by a full disk reports no error of its own.
