@@ -73,14 +73,15 @@ struct Kind
     const char *name;
 };
 
-// Pointer work is frequent, as in use; whole-map commands are rarer.
+// Pointer work is frequent, as in use; whole-map commands are rarer, and
+// saves rarest: each waits for the disk.
 constexpr Kind Kinds[] = {
     {Operation::Hover, 300, "hover"},       {Operation::Press, 50, "press"},
     {Operation::Release, 50, "release"},    {Operation::Tick, 400, "tick"},
     {Operation::Pick, 60, "pick"},          {Operation::Fill, 2, "fill"},
     {Operation::Clear, 2, "clear"},         {Operation::NewMap, 3, "new map"},
-    {Operation::Resize, 5, "resize"},       {Operation::SaveMap, 4, "save map"},
-    {Operation::LoadMap, 4, "load map"},    {Operation::LoadTiles, 3, "load tiles"},
+    {Operation::Resize, 5, "resize"},       {Operation::SaveMap, 1, "save map"},
+    {Operation::LoadMap, 2, "load map"},    {Operation::LoadTiles, 3, "load tiles"},
     {Operation::PreviewPass, 4, "preview"},
 };
 
