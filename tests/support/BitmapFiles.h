@@ -29,8 +29,9 @@ struct Layout
     bool topDown = false;
 };
 
-// The palette index of pixel (x, y): runs of three equal pixels, so the
-// run-length encodings have runs to encode, and every row differs.
+// The palette index of pixel (x, y) in a picture of 1, 4 or 8 bits a pixel:
+// runs of three equal pixels, so the run-length encodings have runs to
+// encode, and every row differs.
 inline int paletteIndex(int x, int y, int depth)
 {
     return (x / 3 + y) % (1 << depth);
@@ -52,16 +53,15 @@ inline QByteArray plainRow(int width, int y, int depth)
 {
     QByteArray row(((width * depth + 31) / 32) * 4, '\0');
     for (int x = 0; x < width; ++x) {
-        const int index = paletteIndex(x, y, depth);
         switch (depth) {
         case 1:
-            row[x / 8] = char(row[x / 8] | (index << (7 - x % 8)));
+            row[x / 8] = char(row[x / 8] | (paletteIndex(x, y, depth) << (7 - x % 8)));
             break;
         case 4:
-            row[x / 2] = char(row[x / 2] | (index << (x % 2 == 0 ? 4 : 0)));
+            row[x / 2] = char(row[x / 2] | (paletteIndex(x, y, depth) << (x % 2 == 0 ? 4 : 0)));
             break;
         case 8:
-            row[x] = char(index);
+            row[x] = char(paletteIndex(x, y, depth));
             break;
         default: {
             // Colours spread over every byte of the pixel.
