@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <optional>
 
 namespace TileSetFile {
@@ -66,7 +67,9 @@ Result read(const QString &path)
 
 Result read(QIODevice &device)
 {
-    QByteArray file = device.read(MaxFileBytes);
+    // Read whole first; a size known up front keeps the buffer to the file.
+    const qint64 left = device.isSequential() ? MaxFileBytes : device.size() - device.pos();
+    QByteArray file = device.read(std::min(MaxFileBytes, left));
     if (PictureCompleteness::isBitmap(file))
         if (std::optional<Result> refused = checkBitmap(file))
             return *refused;
