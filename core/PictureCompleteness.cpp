@@ -158,17 +158,17 @@ std::optional<BitmapHeader> readBitmapHeader(QByteArrayView file)
     } else {
         paletteEntries = 0;
     }
-    header.tablesEnd =
+    const qint64 tablesEnd =
         FileHeaderSize + headerSize + masks + qint64(paletteEntries) * paletteEntrySize;
-    // An offset of 0 means the pixels follow the palette.
-    const std::uint32_t offset = u32(file, 10);
-    header.dataOffset = offset != 0 ? offset : header.tablesEnd;
+    // The pixels follow the palette where the offset points into it (or is
+    // 0): Qt's reader reads the palette whole, then only ever skips forward.
+    header.dataOffset = std::max<qint64>(u32(file, 10), tablesEnd);
     return header;
 }
 
 bool bitmapIsComplete(const BitmapHeader &header, QByteArrayView file)
 {
-    if (header.tablesEnd > file.size() || header.dataOffset > file.size())
+    if (header.dataOffset > file.size())
         return false;
     const QByteArrayView pixels = file.sliced(header.dataOffset);
     if (header.compression == Rle8 || header.compression == Rle4)

@@ -23,9 +23,9 @@ struct BitmapHeader
     bool topDown = false;
     int depth = 0;
     std::uint32_t compression = 0;
+    // Where the pixels start: at the header's offset, but never before the
+    // end of the colour masks and the palette.
     qint64 dataOffset = 0;
-    // Where the palette (and the colour masks before it) end.
-    qint64 tablesEnd = 0;
 };
 
 // Whether the bytes start like a Windows bitmap file.
