@@ -15,10 +15,13 @@ trap 'echo "== run-tests.sh took $(((SECONDS - started) / 60)) min $(((SECONDS -
 
 step() { echo "== $* ($(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s in)"; }
 
-# Prints the permission rows' results; as root they must run, not skip
-# (tests/support/unprivileged.sh runs their programs as another user).
-permission_rows() {
+# Prints from the suite's log what the log of a passing test does not show:
+# the random run's seed and length, the kill test's kills, and the
+# permission rows, which as root must run, not skip (tests/support/
+# unprivileged.sh runs their programs as another user).
+report() {
     local log="$1/Testing/Temporary/LastTest.log"
+    grep -ohE '(random run|kill test): .*' "$log" || true
     grep -E '^(PASS|SKIP|FAIL!) .*(permission|read-only)' "$log" || true
     if grep -qE '^SKIP .*permissions do not stop' "$log"; then
         echo "permission rows were skipped" >&2
@@ -36,14 +39,14 @@ cmake -S "$root" -B "$build" "${configure[@]}" -DTESSELWICK_BUILD_BENCH=ON
 cmake --build "$build"
 step "Test suite"
 ctest --test-dir "$build" --output-on-failure --timeout 300
-permission_rows "$build"
+report "$build"
 
 step "Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$sanitize_build" "${configure[@]}" -DSANITIZE=ON
 cmake --build "$sanitize_build"
 step "Test suite under the sanitizers"
 ctest --test-dir "$sanitize_build" --output-on-failure --timeout 600
-permission_rows "$sanitize_build"
+report "$sanitize_build"
 
 step "Fuzz targets"
 "$root/scripts/run-fuzzers.sh" "$fuzz_build"
