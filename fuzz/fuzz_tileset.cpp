@@ -40,7 +40,12 @@ void checkDeterminedByFile(const QByteArray &bytes)
     const QImage shape = QImageReader(&device).read();
     if (shape.isNull() || qint64(shape.width()) * shape.height() > MaxCheckedPixels)
         return;
-    if (decodeOver(bytes, shape, 0x00) != decodeOver(bytes, shape, 0xFF))
+    // Compared as the sheet shows them: an indexed picture may name colours
+    // beyond its table, which the conversion shows as black but a
+    // comparison of the indexed pictures would read past the table.
+    constexpr QImage::Format Shown = QImage::Format_ARGB32;
+    if (decodeOver(bytes, shape, 0x00).convertToFormat(Shown) !=
+        decodeOver(bytes, shape, 0xFF).convertToFormat(Shown))
         std::abort();
 }
 
