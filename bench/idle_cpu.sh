@@ -1,28 +1,18 @@
 #!/usr/bin/env bash
 # Measures the editor's CPU use at rest: starts it on a private X server,
-# lets it settle, then reads the process's CPU time over 10 seconds.
+# waits for its main window and lets it settle, then reads the process's CPU
+# time over 10 seconds.
 # Usage: bench/idle_cpu.sh [path/to/tesselwick]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 editor="${1:-$root/build/bin/tesselwick}"
 seconds=10
+source "$root/tests/e2e/xsession.sh"
 
-displayfile=$(mktemp)
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" &
-xvfb=$!
-editor_pid=
-cleanup() {
-    [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile"
-}
-trap cleanup EXIT
-while [[ ! -s "$displayfile" ]]; do sleep 0.1; done
-
-env -u QT_QPA_PLATFORMTHEME DISPLAY=":$(cat "$displayfile")" QT_QPA_PLATFORM=xcb \
-    QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 "$editor" 2>/dev/null &
-editor_pid=$!
-sleep 3
+start_x_server
+start_editor "$editor"
+window 'Tesselwick \(v1\.0\) - Quorvane Labs' >/dev/null
+sleep 2
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$editor_pid/stat"; }
 hz=$(getconf CLK_TCK)

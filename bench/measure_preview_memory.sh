@@ -17,7 +17,7 @@ if [[ "${1:-}" == --export ]]; then
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${1:-$root/build}"
-source "$root/tests/support/xsession.sh"
+source "$root/tests/e2e/xsession.sh"
 
 start_x_server
 start_editor "$build/bin/tesselwick"

@@ -16,11 +16,8 @@ for program in "$editor" "$minimal" "$timer"; do
     [[ -x "$program" ]] || { echo "$program is missing: build with -DTESSELWICK_BUILD_BENCH=ON" >&2; exit 1; }
 done
 
-# xsession.sh: the private X server and the program on it. It lives beside the
-# end-to-end scripts or with the test support.
-shared=$root/tests/e2e
-[[ -f "$shared/xsession.sh" ]] || shared=$root/tests/support
-source "$shared/xsession.sh"
+# The private X server and the program on it.
+source "$root/tests/e2e/xsession.sh"
 start_x_server
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
 unset QT_QPA_PLATFORMTHEME

@@ -2,17 +2,11 @@
 #include "core/AtomicFile.h"
 
 #include "core/FileKinds.h"
+#include "core/SaveJournal.h"
 
 #include <QSaveFile>
 
 namespace {
-
-QString shortWriteReason(qint64 written, qint64 wanted)
-{
-    return QStringLiteral("only %1 of %2 bytes could be written; the disk may be full")
-        .arg(written)
-        .arg(wanted);
-}
 
 // Passes writes on to the file and keeps the first failure. A write that
 // ends short sets no error on the file (the disk may be full), so it is
@@ -40,8 +34,8 @@ protected:
             m_written += written;
             return written;
         }
-        m_failure =
-            written < 0 ? m_file.errorString() : shortWriteReason(m_written + written, m_wanted);
+        m_failure = written < 0 ? m_file.errorString()
+                                : FileKinds::shortWriteReason(m_written + written, m_wanted);
         return written;
     }
 
@@ -77,6 +71,7 @@ FileResult write(const QString &path, const std::function<FileResult(QIODevice &
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileResult::failure(path, file.errorString());
+    const SaveJournal journal(path, file);
     CheckedWrites checked(file);
     const FileResult filled = fill(checked);
     if (!checked.failure().isEmpty()) {

@@ -5,11 +5,16 @@
 #include "core/EditorState.h"
 #include "core/FileKinds.h"
 #include "core/MapRoutines.h"
+#include "core/PictureCompleteness.h"
 #include "core/StatusTexts.h"
 #include "core/WholeMapStep.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+
+#include <algorithm>
+#include <optional>
 
 namespace TileSetFile {
 
@@ -32,6 +37,26 @@ Result refused(Result::Status status, QSize size = {})
     return result;
 }
 
+bool tooLarge(QSize size)
+{
+    return qint64(size.width()) * size.height() > MaxPicturePixels;
+}
+
+// A bitmap's header is checked before Qt's reader sees the file: the reader
+// refuses some huge sizes for reasons of its own, and returns a picture for
+// files that lack rows, palette entries or runs.
+std::optional<Result> checkBitmap(QByteArrayView file)
+{
+    const auto header = PictureCompleteness::readBitmapHeader(file);
+    if (!header)
+        return refused(Result::Status::NotAPicture);
+    if (tooLarge(header->size))
+        return refused(Result::Status::TooLarge, header->size);
+    if (!PictureCompleteness::bitmapIsComplete(*header, file))
+        return refused(Result::Status::NotAPicture);
+    return std::nullopt;
+}
+
 } // namespace
 
 Result read(const QString &path)
@@ -49,9 +74,21 @@ Result read(const QString &path)
 
 Result read(QIODevice &device)
 {
-    QImageReader reader(&device);
+    // Read whole first; a size known up front keeps the buffer to the file.
+    const qint64 left = device.isSequential() ? MaxFileBytes : device.size() - device.pos();
+    QByteArray file = device.read(std::min(MaxFileBytes, left));
+    if (PictureCompleteness::isBitmap(file))
+        if (std::optional<Result> refused = checkBitmap(file))
+            return *refused;
+
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    // Readers of other formats report missing or damaged data only as
+    // warnings, often beside a picture with memory where the data was.
+    PictureCompleteness::ReaderWarnings warnings;
+    QImageReader reader(&buffer);
     const QSize claimed = reader.size();
-    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+    if (claimed.isValid() && tooLarge(claimed))
         return refused(Result::Status::TooLarge, claimed);
     // Formats that can decode a part of the picture read only the sheet's
     // corner; the others decode it whole and the reader cuts it.
@@ -60,6 +97,8 @@ Result read(QIODevice &device)
 
     QImage picture = reader.read();
     if (picture.isNull())
+        return refused(Result::Status::NotAPicture);
+    if (warnings.count() > 0)
         return refused(Result::Status::NotAPicture);
     if (!SheetBox.contains(picture.rect()))
         picture = picture.copy(SheetBox.intersected(picture.rect()));

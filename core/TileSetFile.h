@@ -18,6 +18,9 @@ namespace TileSetFile {
 // header can claim any size, and a tile set needs only its 512 x 128 corner.
 // 32 megapixels (128 MB as 32-bit pixels) still takes a large photograph.
 inline constexpr qint64 MaxPicturePixels = qint64(8192) * 4096;
+// Files are read whole before they are decoded, up to this many bytes: all
+// of an uncompressed 32-bit bitmap of MaxPicturePixels and its headers.
+inline constexpr qint64 MaxFileBytes = MaxPicturePixels * 4 + (qint64(1) << 20);
 
 // The built-in tile set among the compiled-in artwork, which the tile picker
 // shows from start-up and tesselwick-cli draws with unless given another.
@@ -31,7 +34,7 @@ struct Result
     // What the file holds, once it could be opened.
     enum class Status {
         Loaded,      // picture holds the sheet's part of the picture
-        NotAPicture, // no picture format reads it
+        NotAPicture, // no picture format reads it, or the file lacks part of it
         TooLarge,    // size holds the size its header claims
     };
 

@@ -20,11 +20,9 @@ packages=(
     # The interop checks of tesselwick-cli run Tiled's own converter and
     # tmxrasterizer.
     tiled
+    # The fuzz targets of the file loaders (fuzz/README.md).
+    clang-14 libclang-rt-14-dev
 )
-# Fuzzing the file loaders (fuzz/README.md).
-if [[ "${TESSELWICK_WITH_FUZZ:-0}" == 1 ]]; then
-    packages+=(clang-14 libclang-rt-14-dev)
-fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -6,7 +6,7 @@
 set -euo pipefail
 editor=$1
 
-source "$(dirname "$0")/../support/xsession.sh"
+source "$(dirname "$0")/xsession.sh"
 
 start_x_server
 start_editor "$editor"

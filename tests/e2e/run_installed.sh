@@ -8,11 +8,8 @@ set -euo pipefail
 cmake=$1 build=$2
 app_id=example.quorvane.tesselwick
 
-# xsession.sh: the private X server and the program on it. It lives beside the
-# end-to-end scripts or with the test support.
-shared=$(dirname "$0")
-[[ -f "$shared/xsession.sh" ]] || shared=$shared/../support
-source "$shared/xsession.sh"
+# The private X server and the program on it.
+source "$(dirname "$0")/xsession.sh"
 
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null

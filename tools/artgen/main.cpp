@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: MIT
 // Draws Tesselwick's built-in artwork and writes it into the given resources folder.
 
-#include "banner.h"
-#include "icons.h"
-#include "scenes.h"
-#include "tilesheet.h"
+#include "tools/artgen/Banner.h"
+#include "tools/artgen/Icons.h"
+#include "tools/artgen/Scenes.h"
+#include "tools/artgen/TileSheet.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
-using namespace artgen;
+using namespace ArtGen;
 
 namespace {
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The committed artwork must be exactly what the generator draws, in the file formats the
 // editor reads.
 
-#include "banner.h"
-#include "icons.h"
-#include "scenes.h"
-#include "tilesheet.h"
+#include "tools/artgen/Banner.h"
+#include "tools/artgen/Icons.h"
+#include "tools/artgen/Scenes.h"
+#include "tools/artgen/TileSheet.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using namespace artgen;
+using namespace ArtGen;
 
 namespace {
 

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# End-to-end check of the real editor on a private X server, started from a
+# working folder that holds a help of its own: F1 opens the help beside the
+# program at its contents, and the credits window opens from the About menu
+# and closes on a click.
+# Usage: run_help_and_credits.sh <path/to/tesselwick>
+set -euo pipefail
+editor=$(realpath "$1")
+
+source "$(dirname "$0")/xsession.sh"
+
+# A help in the working folder that the editor must not take.
+mkdir "$work/Tesselwick-Help"
+echo "30 decoy.html" >"$work/Tesselwick-Help/contexts.txt"
+echo "<html><title>Decoy</title></html>" >"$work/Tesselwick-Help/decoy.html"
+
+start_x_server
+cd "$work"
+start_editor "$editor"
+window=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
+
+for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window"
+    xdotool key F1
+    wait_for 3 visible_window 'Tesselwick Help - Contents' && break
+done
+visible_window 'Tesselwick Help - Contents' >/dev/null ||
+    { echo "F1 did not open the help beside the program at its contents"; exit 1; }
+
+# The credits window has no title; it is the only window of its size.
+credits_open() {
+    for id in $(xdotool search --onlyvisible --pid "$editor_pid" 2>/dev/null); do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 529x273' && { echo "$id"; return 0; }
+    done
+    return 1
+}
+# About > Credits by keyboard; the menu may open late on a busy machine, so
+# the keys after it wait, and a missed attempt is closed and tried again.
+for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+a
+    sleep 0.5
+    xdotool key Up
+    sleep 0.2
+    xdotool key Return
+    wait_for 3 credits_open && break
+    xdotool key Escape
+done
+credits_open >/dev/null || { echo "Credits did not open"; exit 1; }
+credits=$(credits_open)
+xdotool mousemove --window "$credits" 150 100 click 1
+wait_for 5 bash -c "! xdotool search --onlyvisible --pid $editor_pid | grep -qx $credits" ||
+    { echo "a click did not close the credits"; exit 1; }
+
+quit_editor "$window"
