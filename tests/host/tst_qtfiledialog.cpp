@@ -44,8 +44,9 @@ Shown whatTheDialogShows(QtFileDialog &dialog)
                 names << list->model()->index(row, 0, root).data().toString();
             return names;
         };
-        QTest::qWaitFor([&] { return !listed().isEmpty(); }, 5000);
-        shown.files = listed();
+        // The folder is listed in the background; an empty list fails the test.
+        if (QTest::qWaitFor([&] { return !listed().isEmpty(); }, 5000))
+            shown.files = listed();
         shown.files.sort();
         open->reject();
     });

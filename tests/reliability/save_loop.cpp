@@ -42,14 +42,15 @@ QImage picture(int version)
 
 bool saveBoth(const QString &folder, int version)
 {
-    QString error;
-    if (!MapFile::save(folder + QStringLiteral("/map.map"), mapBytes(version), &error)) {
-        std::fprintf(stderr, "map save failed: %s\n", qPrintable(error));
+    const FileResult saved = MapFile::save(folder + QStringLiteral("/map.map"), mapBytes(version));
+    if (!saved.succeeded()) {
+        std::fprintf(stderr, "map save failed: %s\n", qPrintable(saved.reason()));
         return false;
     }
-    error = writeBitmapFile(picture(version), folder + QStringLiteral("/picture.bmp"));
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "export failed: %s\n", qPrintable(error));
+    const FileResult exported =
+        writeBitmapFile(picture(version), folder + QStringLiteral("/picture.bmp"));
+    if (!exported.succeeded()) {
+        std::fprintf(stderr, "export failed: %s\n", qPrintable(exported.reason()));
         return false;
     }
     return true;

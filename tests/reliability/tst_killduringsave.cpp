@@ -86,11 +86,10 @@ void TestKillDuringSave::killedSaveLeavesOldOrNewFile()
     qInfo("kill test: killed the saving process %d times; left beside the files: %s", kills,
           qPrintable(left.join(QStringLiteral(", "))));
 
-    QString error;
-    QVERIFY(MapFile::save(folder.filePath(MapName), versions(MapName).constFirst(), &error));
-    QCOMPARE(writeBitmapFile(QImage::fromData(versions(PictureName).constFirst()),
-                             folder.filePath(PictureName)),
-             QString());
+    QVERIFY(MapFile::save(folder.filePath(MapName), versions(MapName).constFirst()).succeeded());
+    QVERIFY(writeBitmapFile(QImage::fromData(versions(PictureName).constFirst()),
+                            folder.filePath(PictureName))
+                .succeeded());
     QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList({ExpectedName, MapName, PictureName}));
 }

@@ -283,9 +283,9 @@ private:
         const QString path =
             m_folder.filePath(QStringLiteral("saved-%1.map").arg(m_random.bounded(SavedMapNames)));
         const QByteArray bytes = MapFile::encode(m_state);
-        QString reason;
-        if (!MapFile::save(path, bytes, &reason))
-            return QStringLiteral("Save Map failed: %1").arg(reason);
+        const FileResult saved = MapFile::save(path, bytes);
+        if (!saved.succeeded())
+            return QStringLiteral("Save Map failed: %1").arg(saved.reason());
         if (TestFiles::readAll(path) != bytes)
             return QStringLiteral("%1 does not read back as saved").arg(path);
         m_saved.insert(path, bytes);
@@ -301,10 +301,10 @@ private:
         QStringList choices = m_badMaps;
         choices += m_saved.keys();
         const QString path = any(choices);
-        const MapFile::LoadResult result = MapFile::load(m_state, path);
-        if (!result.loaded && m_saved.contains(path))
-            return QStringLiteral("Load Map of %1 failed: %2").arg(path, result.message);
-        if (!result.loaded)
+        const FileResult result = MapFile::load(m_state, path);
+        if (!result.succeeded() && m_saved.contains(path))
+            return QStringLiteral("Load Map of %1 failed: %2").arg(path, result.reason());
+        if (!result.succeeded())
             return {};
         if (m_saved.contains(path) && MapFile::encode(m_state) != m_saved.value(path))
             return QStringLiteral("%1 does not load back as the map that was saved").arg(path);
