@@ -2,7 +2,8 @@
 // A long seeded run of random editor operations through the functions the
 // windows call: pointer moves, presses, releases and painting ticks on the
 // canvas, picks in the tile picker, Fill, Clear, New and Resize Map, Load
-// and Save Map, Load Tiles (bad files too) and preview zoom passes. After
+// and Save Map, Load Tiles (bad files too), preview zoom passes, and undo and
+// redo of the steps these made. After
 // every operation the run checks what it changed, and the whole canvas after
 // every whole-map operation and at intervals:
 //  - the canvas shows what a model of it says: at every cell the tile the
@@ -11,9 +12,12 @@
 //  - the map's size stays within the grid and the canvas matches it;
 //  - every save reads back byte for byte, loads back as the same map, and
 //    leaves no other file in the folder;
-//  - a refused tile set changes nothing.
+//  - a refused tile set changes nothing;
+//  - undo and redo, taken there and back, give the very states they gave
+//    before.
 // It prints its seed; TESSELWICK_SEED repeats a run and
 // TESSELWICK_OPERATIONS sets its length.
+#include "core/EditHistory.h"
 #include "core/EditorState.h"
 #include "core/MapCommands.h"
 #include "core/MapRoutines.h"
@@ -64,6 +68,8 @@ enum class Operation {
     LoadMap,
     LoadTiles,
     PreviewPass,
+    Undo,
+    Redo,
 };
 
 struct Kind
@@ -82,7 +88,8 @@ constexpr Kind Kinds[] = {
     {Operation::Clear, 2, "clear"},         {Operation::NewMap, 3, "new map"},
     {Operation::Resize, 5, "resize"},       {Operation::SaveMap, 1, "save map"},
     {Operation::LoadMap, 2, "load map"},    {Operation::LoadTiles, 3, "load tiles"},
-    {Operation::PreviewPass, 4, "preview"},
+    {Operation::PreviewPass, 4, "preview"}, {Operation::Undo, 2, "undo"},
+    {Operation::Redo, 1, "redo"},
 };
 
 // What a user types into the size fields and the zoom box: good values,
@@ -175,9 +182,11 @@ private:
         case Operation::Hover:
             return hover();
         case Operation::Press:
+            m_state.history.beginStroke();
             m_held = true;
             return {};
         case Operation::Release:
+            m_state.history.endStroke();
             m_held = false;
             return {};
         case Operation::Tick:
@@ -202,8 +211,54 @@ private:
             return loadTiles();
         case Operation::PreviewPass:
             return previewPass();
+        case Operation::Undo:
+            return travel(Operation::Undo);
+        case Operation::Redo:
+            return travel(Operation::Redo);
         }
         return {};
+    }
+
+    // Goes one step back or forth in the history, then there and back once
+    // more: each way must give exactly the state it gave the first time.
+    // The model then takes the canvas as it is, for the operations after.
+    QString travel(Operation direction)
+    {
+        EditHistory &history = m_state.history;
+        const bool back = direction == Operation::Undo;
+        if (back ? !history.stack().canUndo() : !history.stack().canRedo())
+            return {};
+        const auto go = [&](bool backwards) { backwards ? history.undo() : history.redo(); };
+        // Like the window, which stops painting when a step is taken back.
+        m_held = false;
+        const std::size_t before = stateHash();
+        go(back);
+        const std::size_t after = stateHash();
+        go(!back);
+        if (stateHash() != before)
+            return QStringLiteral("going there and back did not give the state back");
+        go(back);
+        if (stateHash() != after)
+            return QStringLiteral("going the same way twice gave two different states");
+        m_expected = m_state.mapCanvas.image().copy();
+        m_wholeMapChanged = true;
+        return {};
+    }
+
+    // Everything a step may change: the grid, the sizes and file bytes, the
+    // canvas and the sheet.
+    std::size_t stateHash() const
+    {
+        const QImage &canvas = m_state.mapCanvas.image();
+        const QImage &sheet = m_state.tileSheet.image();
+        std::size_t seed = qHashBits(m_state.tileMap.data(), m_state.tileMap.size());
+        seed = qHashMulti(seed, m_state.mapWidth, m_state.mapHeight, m_state.mapWidthByte,
+                          m_state.mapHeightByte, m_state.headerByte1, m_state.headerByte2,
+                          canvas.width(), canvas.height(), m_state.pickerCaption(),
+                          m_state.statusText(EditorState::MapPanel),
+                          m_state.statusText(EditorState::SizePanel));
+        seed = qHashBits(canvas.constBits(), std::size_t(canvas.sizeInBytes()), seed);
+        return qHashBits(sheet.constBits(), std::size_t(sheet.sizeInBytes()), seed);
     }
 
     // Pointer positions reach beyond the canvas on every side, as a drag does.
