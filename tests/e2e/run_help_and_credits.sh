@@ -27,27 +27,7 @@ done
 visible_window 'Tesselwick Help - Contents' >/dev/null ||
     { echo "F1 did not open the help beside the program at its contents"; exit 1; }
 
-# The credits window has no title; it is the only window of its size.
-credits_open() {
-    for id in $(xdotool search --onlyvisible --pid "$editor_pid" 2>/dev/null); do
-        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 529x273' && { echo "$id"; return 0; }
-    done
-    return 1
-}
-# About > Credits by keyboard; the menu may open late on a busy machine, so
-# the keys after it wait, and a missed attempt is closed and tried again.
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$window"
-    xdotool key alt+a
-    sleep 0.5
-    xdotool key Up
-    sleep 0.2
-    xdotool key Return
-    wait_for 3 credits_open && break
-    xdotool key Escape
-done
-credits_open >/dev/null || { echo "Credits did not open"; exit 1; }
-credits=$(credits_open)
+credits=$(open_credits "$window")
 xdotool mousemove --window "$credits" 150 100 click 1
 wait_for 5 bash -c "! xdotool search --onlyvisible --pid $editor_pid | grep -qx $credits" ||
     { echo "a click did not close the credits"; exit 1; }

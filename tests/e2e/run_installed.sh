@@ -37,24 +37,7 @@ help=$(visible_window 'Tesselwick Help - Contents') ||
     { echo "F1 did not open the installed help at its contents"; exit 1; }
 xdotool windowclose "$help" 2>/dev/null || xdotool key --window "$help" Escape
 
-# The credits window has no title; it is the only window of its size.
-credits_open() {
-    for id in $(xdotool search --onlyvisible --pid "$editor_pid" 2>/dev/null); do
-        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 529x273' && { echo "$id"; return 0; }
-    done
-    return 1
-}
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$window"
-    xdotool key alt+a
-    sleep 0.5
-    xdotool key Up
-    sleep 0.2
-    xdotool key Return
-    wait_for 3 credits_open && break
-    xdotool key Escape
-done
-credits=$(credits_open) || { echo "Credits did not open"; exit 1; }
+credits=$(open_credits "$window")
 # What the window manager would write in its title bar: both title properties empty.
 for property in WM_NAME _NET_WM_NAME; do
     value=$(xprop -id "$credits" "$property")

@@ -66,3 +66,29 @@ quit_editor() {
     editor_pid=
     return "$status"
 }
+
+# credits_window: the id of the editor's credits window if it is shown. It
+# has no title; it is the only window of its size.
+credits_window() {
+    for id in $(xdotool search --onlyvisible --pid "$editor_pid" 2>/dev/null); do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 529x273' && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# open_credits <main window id>: About > Credits by keyboard, then prints the
+# credits window's id. The menu may open late on a busy machine, so the keys
+# after it wait, and a missed attempt is closed and tried again.
+open_credits() {
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$1"
+        xdotool key alt+a
+        sleep 0.5
+        xdotool key Up
+        sleep 0.2
+        xdotool key Return
+        wait_for 3 credits_window && break
+        xdotool key Escape
+    done
+    credits_window || { echo "Credits did not open" >&2; exit 1; }
+}
