@@ -109,11 +109,10 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
     if (!map.load(input, shared.sheet, &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
     const float zoom = shared.request.zoom;
-    const QSize size = MapPicture::scaledSize(map.canvasSize(), zoom);
-    const PictureBand bands = MapPicture::bands(map.state(), zoom);
     const FileResult written = shared.request.format == Formats::Png
-                                   ? PngFile::write(size, bands, output)
-                                   : writeBitmapFile(size, bands, output);
+                                   ? PngFile::write(MapPicture::scaledSize(map.canvasSize(), zoom),
+                                                    MapPicture::bands(map.state(), zoom), output)
+                                   : MapPicture::writeBitmap(map.state(), output, zoom);
     if (!written.succeeded())
         return cannotWrite(output, written.reason());
     return {};

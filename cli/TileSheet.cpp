@@ -8,8 +8,7 @@ namespace TileSheet {
 
 QImage builtIn()
 {
-    initBuiltInArt();
-    return QImage(TileSetFile::BuiltInSheetResource);
+    return builtInBitmap(TileSetFile::BuiltInSheetResource);
 }
 
 bool read(const QString &path, QImage *sheet, QString *error)

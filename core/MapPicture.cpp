@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/MapPicture.h"
 
+#include "core/BitmapExport.h"
 #include "core/EditorState.h"
 #include "core/PreviewLayout.h"
 
@@ -20,22 +21,22 @@ ScaledPicture scaled(const EditorState &state, float percent)
     return ScaledPicture(canvas, scaledSize(canvas.size(), percent));
 }
 
-QImage picture(const EditorState &state, float percent)
+PictureBand bands(const EditorState &state, float percent, QImage::Format format)
 {
-    const QImage &canvas = state.mapCanvas.image();
+    const Surface &canvas = state.mapCanvas;
     if (scaledSize(canvas.size(), percent) == canvas.size())
-        return canvas;
-    return scaled(state, percent).whole();
-}
-
-PictureBand bands(const EditorState &state, float percent)
-{
-    const QImage &canvas = state.mapCanvas.image();
-    if (scaledSize(canvas.size(), percent) == canvas.size())
-        return bandsOf(canvas);
+        return
+            [&canvas, format](int first, int count) { return canvas.rows(first, count, format); };
     return [picture = scaled(state, percent)](int first, int count) {
         return picture.render(QRect(0, first, picture.size().width(), count));
     };
+}
+
+FileResult writeBitmap(const EditorState &state, const QString &fileName, float percent)
+{
+    // Bands in the file's own pixel layout need no conversion.
+    return writeBitmapFile(scaledSize(state.mapCanvas.size(), percent),
+                           bands(state, percent, QImage::Format_BGR888), fileName);
 }
 
 } // namespace MapPicture

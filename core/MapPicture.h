@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/FileResult.h"
 #include "core/PictureBand.h"
 #include "core/ScaledPicture.h"
 
-#include <QImage>
 #include <QSize>
+#include <QString>
 
 class EditorState;
 
@@ -25,13 +26,15 @@ QSize scaledSize(QSize canvas, float percent);
 // whole or in parts.
 ScaledPicture scaled(const EditorState &state, float percent);
 
-// The whole picture at a zoom percentage. At full size it is the canvas's own
-// image, shared rather than copied. A null image when there is not enough
-// memory for it.
-QImage picture(const EditorState &state, float percent = FullSize);
+// The picture at a zoom percentage band by band, so that a writer never
+// needs it whole: at full size, rows of the canvas the editor has not drawn
+// yet are drawn for the writer alone, in the pixel format it asks for
+// (RGB32 or BGR888); scaled bands are RGB32. The state's canvas must outlive
+// the bands and stay unchanged while they are read.
+PictureBand bands(const EditorState &state, float percent = FullSize,
+                  QImage::Format format = QImage::Format_RGB32);
 
-// The same picture band by band, so that a writer never needs it whole. The
-// state's canvas must outlive the bands.
-PictureBand bands(const EditorState &state, float percent = FullSize);
+// Writes the picture at a zoom percentage as a Windows bitmap file.
+FileResult writeBitmap(const EditorState &state, const QString &fileName, float percent = FullSize);
 
 } // namespace MapPicture

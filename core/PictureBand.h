@@ -6,8 +6,8 @@
 #include <functional>
 
 // A picture handed over band by band: rows first .. first + count - 1 as an
-// RGB32 image of the picture's width, or a null image when there is not
-// enough memory for them. A large picture can so be written without ever
+// image of the picture's width (RGB32, or the format its reader asked for),
+// or a null image when there is not enough memory for them. A large picture can so be written without ever
 // being whole in memory.
 using PictureBand = std::function<QImage(int first, int count)>;
 

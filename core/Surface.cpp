@@ -32,6 +32,49 @@ QImage newImage(QSize size)
     return QImage(static_cast<uchar *>(memory), size.width(), size.height(), size.width() * 4,
                   SurfaceFormat, std::free, memory);
 }
+
+// Lines of a grid of 16 x 16 tiles as they appear on a surface of the given
+// width: written line by line, so a picture fills at memory speed.
+namespace GridLines {
+
+struct Grid
+{
+    // In the format of the lines drawn.
+    const QImage &sheet;
+    int sheetColumns;
+    const std::uint8_t *cells;
+    int columns;
+};
+
+// Draws the grid's lines firstLine .. lastLine - 1 at to, one line every
+// stride bytes, in pixels of PixelBytes bytes. The grid must cover the width.
+template <int PixelBytes>
+void draw(uchar *to, qsizetype stride, int width, const Grid &grid, int firstLine, int lastLine)
+{
+    constexpr int TileCount = 256;
+    constexpr int TileLineBytes = FastTileSize * PixelBytes;
+    const qsizetype fromStride = grid.sheet.bytesPerLine();
+    const uchar *tileOrigins[TileCount];
+    for (int tile = 0; tile < TileCount; ++tile)
+        tileOrigins[tile] = grid.sheet.constBits() +
+                            (tile / grid.sheetColumns) * FastTileSize * fromStride +
+                            (tile % grid.sheetColumns) * TileLineBytes;
+
+    const int wholeColumns = std::min(grid.columns, width / FastTileSize);
+    const int partColumnBytes =
+        wholeColumns < grid.columns ? (width - wholeColumns * FastTileSize) * PixelBytes : 0;
+    for (int y = firstLine; y < lastLine; ++y, to += stride) {
+        const std::uint8_t *rowCells = grid.cells + (y / FastTileSize) * grid.columns;
+        const qsizetype lineOffset = (y % FastTileSize) * fromStride;
+        uchar *at = to;
+        for (int column = 0; column < wholeColumns; ++column, at += TileLineBytes)
+            std::memcpy(at, tileOrigins[rowCells[column]] + lineOffset, TileLineBytes);
+        if (partColumnBytes > 0)
+            std::memcpy(at, tileOrigins[rowCells[wholeColumns]] + lineOffset, partColumnBytes);
+    }
+}
+
+} // namespace GridLines
 } // namespace
 
 Surface::Surface(QSize size, QColor background, QObject *parent)
@@ -49,6 +92,49 @@ const QImage &Surface::imageIn(const QRect &rect) const
 {
     drawPendingBands(rect);
     return m_image;
+}
+
+QImage Surface::rows(int first, int count, QImage::Format format) const
+{
+    Q_ASSERT(format == SurfaceFormat || format == QImage::Format_BGR888);
+    const QRect wanted = QRect(0, first, width(), count).intersected(m_image.rect());
+    if (wanted.isEmpty())
+        return QImage();
+    if (!onlyPendingBandsIn(wanted.top(), wanted.bottom() + 1)) {
+        const QImage &whole = imageIn(wanted);
+        const QImage view(whole.constScanLine(wanted.top()), whole.width(), wanted.height(),
+                          whole.bytesPerLine(), whole.format());
+        return format == SurfaceFormat ? view : view.convertToFormat(format);
+    }
+    QImage part(wanted.size(), format);
+    if (part.isNull())
+        return part;
+    const PendingGrid &grid = *m_pending;
+    if (format == SurfaceFormat) {
+        GridLines::draw<4>(part.bits(), part.bytesPerLine(), width(),
+                           {grid.sheet, grid.sheetColumns, grid.cells.data(), grid.columns},
+                           wanted.top(), wanted.bottom() + 1);
+        return part;
+    }
+    if (grid.packedSheet.isNull())
+        grid.packedSheet = grid.sheet.convertToFormat(QImage::Format_BGR888);
+    GridLines::draw<3>(part.bits(), part.bytesPerLine(), width(),
+                       {grid.packedSheet, grid.sheetColumns, grid.cells.data(), grid.columns},
+                       wanted.top(), wanted.bottom() + 1);
+    return part;
+}
+
+bool Surface::onlyPendingBandsIn(int firstLine, int lastLine) const
+{
+    if (!m_pending)
+        return false;
+    const int lastBand = (lastLine - 1) / FastTileSize;
+    if (lastBand >= m_pending->bandCount)
+        return false;
+    for (int band = firstLine / FastTileSize; band <= lastBand; ++band)
+        if (!m_pending->bandsLeft[band])
+            return false;
+    return true;
 }
 
 void Surface::clear()
@@ -161,31 +247,10 @@ void Surface::drawTileGrid(const Surface &sheet, int sheetColumns, const std::ui
 void Surface::drawGridBands(const QImage &sheet, int sheetColumns, const std::uint8_t *cells,
                             int columns, int firstRow, int lastRow) const
 {
-    constexpr int TileCount = 256;
-    const qsizetype toStride = m_image.bytesPerLine();
-    const qsizetype fromStride = sheet.bytesPerLine();
-    const uchar *tileOrigins[TileCount];
-    for (int tile = 0; tile < TileCount; ++tile)
-        tileOrigins[tile] = sheet.constBits() + (tile / sheetColumns) * FastTileSize * fromStride +
-                            (tile % sheetColumns) * FastTileSize * 4;
-
-    const int wholeColumns = std::min(columns, width() / FastTileSize);
-    const int partColumnBytes =
-        wholeColumns < columns ? (width() - wholeColumns * FastTileSize) * 4 : 0;
-    uchar *bits = m_image.bits();
-
-    for (int row = firstRow; row < lastRow; ++row) {
-        const std::uint8_t *rowCells = cells + row * columns;
-        const int lines = std::min(FastTileSize, height() - row * FastTileSize);
-        for (int line = 0; line < lines; ++line) {
-            uchar *to = bits + (row * FastTileSize + line) * toStride;
-            const qsizetype lineOffset = line * fromStride;
-            for (int column = 0; column < wholeColumns; ++column, to += FastTileSize * 4)
-                std::memcpy(to, tileOrigins[rowCells[column]] + lineOffset, FastTileSize * 4);
-            if (partColumnBytes > 0)
-                std::memcpy(to, tileOrigins[rowCells[wholeColumns]] + lineOffset, partColumnBytes);
-        }
-    }
+    const int firstLine = firstRow * FastTileSize;
+    const int lastLine = std::min(lastRow * FastTileSize, height());
+    GridLines::draw<4>(m_image.bits() + firstLine * m_image.bytesPerLine(), m_image.bytesPerLine(),
+                       width(), {sheet, sheetColumns, cells, columns}, firstLine, lastLine);
 }
 
 void Surface::drawPendingBands(const QRect &rect) const

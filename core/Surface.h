@@ -35,6 +35,15 @@ public:
     const QImage &image() const;
     // The picture, up to date at least within rect (what a view repaints).
     const QImage &imageIn(const QRect &rect) const;
+    // Rows first .. first + count - 1 of the picture (clipped to it), for a
+    // reader that takes them once, such as a file writer, as 32-bit pixels
+    // (the surface's own format) or as 24-bit blue, green, red pixels. Rows
+    // whose tiles are still waiting are drawn into an image of their own in
+    // that format and keep waiting on the surface, so a picture written out
+    // band by band never needs the whole surface in memory nor a conversion.
+    // Other 32-bit rows are a view of the surface's image, valid until the
+    // surface next changes. Null when there is not enough memory for them.
+    QImage rows(int first, int count, QImage::Format format = QImage::Format_RGB32) const;
 
     // Clears the whole image to the background colour.
     void clear();
@@ -84,6 +93,8 @@ private:
     struct PendingGrid
     {
         QImage sheet;
+        // The sheet as 24-bit pixels, made when rows are first asked for so.
+        mutable QImage packedSheet;
         std::vector<std::uint8_t> cells;
         int sheetColumns = 0;
         int columns = 0;
@@ -94,6 +105,7 @@ private:
     void markDirty(const QRect &rect);
     void drawGridBands(const QImage &sheet, int sheetColumns, const std::uint8_t *cells,
                        int columns, int firstRow, int lastRow) const;
+    bool onlyPendingBandsIn(int firstLine, int lastLine) const;
     void drawPendingBands(const QRect &rect) const;
     void dropPendingGrid() const { m_pending.reset(); }
 

@@ -52,7 +52,12 @@ void putInUse(EditorState &state, const Contents &contents)
     const Geometry sizes = geometry(contents.widthByte, contents.heightByte);
     state.mapWidth = sizes.width;
     state.mapHeight = sizes.height;
-    state.mapCanvas.resize(sizes.canvas);
+    // The redraw covers a canvas no taller than the grid: nothing of the old
+    // picture needs keeping. A taller one keeps it below the grid.
+    if (sizes.canvas.height() <= Tiles::GridRows * Tiles::TileSize)
+        state.mapCanvas.resizeForRedraw(sizes.canvas);
+    else
+        state.mapCanvas.resize(sizes.canvas);
     redrawMap(state);
     state.setStatusText(EditorState::SizePanel,
                         StatusTexts::sizeText(state.mapWidth, state.mapHeight));

@@ -30,6 +30,7 @@ class TestBitmapFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void writesUncompressed24BitBitmap_data();
     void writesUncompressed24BitBitmap();
     void nameIsUsedAsGiven();
     void replacesAnExistingFile();
@@ -37,13 +38,29 @@ private Q_SLOTS:
     void failedWriteKeepsTheOldFile();
 };
 
+void TestBitmapFile::writesUncompressed24BitBitmap_data()
+{
+    QTest::addColumn<QImage::Format>("bandFormat");
+    QTest::addColumn<bool>("banded");
+    QTest::newRow("whole picture") << QImage::Format_RGB32 << false;
+    QTest::newRow("32-bit bands") << QImage::Format_RGB32 << true;
+    QTest::newRow("bands in the file's pixel layout") << QImage::Format_BGR888 << true;
+    QTest::newRow("other bands") << QImage::Format_RGB888 << true;
+}
+
 void TestBitmapFile::writesUncompressed24BitBitmap()
 {
+    QFETCH(QImage::Format, bandFormat);
+    QFETCH(bool, banded);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("map.bmp"));
     // 10 pixels of 3 bytes make rows that need padding to 32 bytes.
     const QImage picture = pattern(QSize(10, 7));
-    QVERIFY(writeBitmapFile(picture, path).succeeded());
+    const PictureBand bands = [&](int first, int count) {
+        return picture.copy(0, first, picture.width(), count).convertToFormat(bandFormat);
+    };
+    QVERIFY((banded ? writeBitmapFile(picture.size(), bands, path) : writeBitmapFile(picture, path))
+                .succeeded());
 
     const QByteArray bytes = TestFiles::readAll(path);
     QVERIFY(bytes.startsWith("BM"));
@@ -58,6 +75,8 @@ void TestBitmapFile::writesUncompressed24BitBitmap()
     QCOMPARE(field16(28), 24); // bits a pixel
     QCOMPARE(field32(30), 0);  // no compression
     QCOMPARE(bytes.size(), field32(10) + 7 * 32);
+    for (int row = 0; row < 7; ++row)
+        QCOMPARE(bytes.mid(field32(10) + row * 32 + 30, 2), QByteArray(2, '\0'));
 
     QImage read;
     QVERIFY(read.load(path));

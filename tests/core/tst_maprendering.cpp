@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <cstring>
+
 #include <vector>
 
 using NumberedSheet::tileColour;
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void redrawDrawsEveryCellFromTheGrid();
     void gridDrawnOnDemandLooksDrawnAtOnce_data();
     void gridDrawnOnDemandLooksDrawnAtOnce();
+    void rowsAreThePicture_data();
+    void rowsAreThePicture();
     void resizeKeepsTopLeftPicture();
 };
 
@@ -251,6 +255,64 @@ void TestMapRendering::gridDrawnOnDemandLooksDrawnAtOnce()
     const QImage atOnce = picture(true);
     QCOMPARE(picture(false), atOnce);
     QVERIFY(atOnce.pixel(5, 5) != qRgb(0, 0, 0));
+}
+
+void TestMapRendering::rowsAreThePicture_data()
+{
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<bool>("partlyDrawn");
+    QTest::addColumn<int>("bandRows");
+    QTest::newRow("32-bit, waiting grid") << QImage::Format_RGB32 << false << 85;
+    QTest::newRow("32-bit, partly drawn") << QImage::Format_RGB32 << true << 85;
+    QTest::newRow("24-bit, waiting grid") << QImage::Format_BGR888 << false << 85;
+    QTest::newRow("24-bit, partly drawn") << QImage::Format_BGR888 << true << 85;
+    QTest::newRow("24-bit, single rows") << QImage::Format_BGR888 << false << 1;
+    QTest::newRow("24-bit, one tile row at a time") << QImage::Format_BGR888 << true << 16;
+}
+
+// Rows read one band after another, as a file writer reads them, make the
+// picture the canvas shows, whether their tiles were waiting or drawn, and
+// reading them leaves the canvas as it was. The canvas ends in part of a
+// column and part of a band of tiles.
+void TestMapRendering::rowsAreThePicture()
+{
+    QFETCH(QImage::Format, format);
+    QFETCH(bool, partlyDrawn);
+    QFETCH(int, bandRows);
+    std::vector<std::uint8_t> cells(Tiles::GridCells);
+    for (int i = 0; i < Tiles::GridCells; ++i)
+        cells[i] = static_cast<std::uint8_t>(i * 5 + i / 256);
+    Surface sheet(QSize(Tiles::SheetWidth, Tiles::SheetHeight), Qt::white);
+    sheet.setPicture(NumberedSheet::sheet());
+    const QSize size(4088, 2030);
+    Surface canvas(size, Qt::black);
+    canvas.drawTileGrid(sheet, Tiles::SheetColumns, cells.data(), Tiles::GridColumns,
+                        Tiles::GridRows, Tiles::TileSize);
+    if (partlyDrawn) {
+        canvas.imageIn(QRect(0, 700, 10, 40));
+        canvas.blit(300, 1000, 16, 16, sheet, 64, 32);
+    }
+
+    QImage read(size, format);
+    read.fill(Qt::magenta);
+    for (int end = size.height(); end > 0; end -= bandRows) {
+        const int first = std::max(0, end - bandRows);
+        const QImage band = canvas.rows(first, end - first, format);
+        QCOMPARE(band.format(), format);
+        QCOMPARE(band.size(), QSize(size.width(), end - first));
+        for (int row = 0; row < band.height(); ++row)
+            std::memcpy(read.scanLine(first + row), band.constScanLine(row),
+                        std::size_t(size.width()) * (format == QImage::Format_RGB32 ? 4 : 3));
+    }
+
+    const QImage shown = canvas.image().copy();
+    QCOMPARE(read, shown.convertToFormat(format));
+    Surface drawnAtOnce(size, Qt::black);
+    drawnAtOnce.drawTileGrid(sheet, Tiles::SheetColumns, cells.data(), Tiles::GridColumns,
+                             Tiles::GridRows, Tiles::TileSize);
+    if (partlyDrawn)
+        drawnAtOnce.blit(300, 1000, 16, 16, sheet, 64, 32);
+    QCOMPARE(shown, drawnAtOnce.image());
 }
 
 void TestMapRendering::resizeKeepsTopLeftPicture()

@@ -468,7 +468,9 @@ void MainWindow::onPreviewChosen()
 
 void MainWindow::onCreateImageChosen()
 {
-    ImageExport::createImage(m_host, [this] { return MapPicture::picture(m_state); });
+    ImageExport::createImage(m_host, [this](const QString &fileName) {
+        return MapPicture::writeBitmap(m_state, fileName);
+    });
 }
 
 void MainWindow::onHelpChosen()

@@ -11,7 +11,7 @@ namespace ImageExport {
 
 using namespace ImageExportTexts;
 
-void createImage(Host host, const std::function<QImage()> &picture)
+void createImage(Host host, const std::function<FileResult(const QString &fileName)> &writeTo)
 {
     FileDialog &dialog = host.fileDialog;
     dialog.title = DialogTitle;
@@ -22,11 +22,18 @@ void createImage(Host host, const std::function<QImage()> &picture)
     if (fileName.isEmpty())
         return;
 
-    const QImage image = picture();
-    const FileResult written = image.isNull() ? FileResult::failure(fileName, OutOfMemoryReason)
-                                              : writeBitmapFile(image, fileName);
+    const FileResult written = writeTo(fileName);
     if (!written.succeeded())
         host.messageBox.show(written.message(WriteFailedMessage), MessageBox::Buttons::Ok);
+}
+
+void createImage(Host host, const std::function<QImage()> &picture)
+{
+    createImage(host, [&picture](const QString &fileName) {
+        const QImage image = picture();
+        return image.isNull() ? FileResult::failure(fileName, OutOfMemoryReason)
+                              : writeBitmapFile(image, fileName);
+    });
 }
 
 } // namespace ImageExport
