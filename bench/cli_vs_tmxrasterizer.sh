@@ -2,7 +2,7 @@
 # tesselwick-cli render against Tiled's tmxrasterizer, whole processes in the
 # same run, on a full 256 x 128 map (the same map exported as TMX for the
 # peer): BMP at 100 %, PNG at 100 % and BMP at 200 %. Reports the median
-# wall time of several runs, the peak resident memory (/usr/bin/time -v) and
+# wall time of several runs, the peak resident memory (GNU time) and
 # the file sizes, then 64 maps rendered on all cores against one core.
 #
 # Usage: bench/cli_vs_tmxrasterizer.sh [build-dir]
@@ -44,22 +44,37 @@ children_cpu() {
         printf "%d\n", total * 1000000 }' "$work/times")
 }
 
-# run_once <label> <command...>: appends "wall-us peak-KiB cpu-us" to
-# $work/<label>. On a machine shared with other work the CPU time shows what
-# the wall time may hide: how much work each program does.
+# now_us: the wall clock in microseconds, read without starting a process.
+now_us() {
+    local now=${EPOCHREALTIME/[^0-9]/}
+    echo "$((10#$now))"
+}
+
+# run_once <label> <command...>: appends "wall-us cpu-us" to $work/<label>.
+# The program runs on its own, so its wall time holds no measuring process.
+# On a machine shared with other work the CPU time shows what the wall time
+# may hide: how much work each program does.
 run_once() {
     local label=$1
     shift
     local start end cpu_before
     children_cpu
     cpu_before=$children_us
-    start=$(date +%s%N)
-    "$gnu_time" -f '%M' -o "$work/$label.mem" "$@" >/dev/null 2>"$work/$label.err" ||
-        { cat "$work/$label.err" >&2; exit 1; }
-    end=$(date +%s%N)
+    start=$(now_us)
+    "$@" >/dev/null 2>"$work/$label.err" || { cat "$work/$label.err" >&2; exit 1; }
+    end=$(now_us)
     children_cpu
-    echo "$(((end - start) / 1000)) $(cat "$work/$label.mem") $((children_us - cpu_before))" \
-        >> "$work/$label"
+    echo "$((end - start)) $((children_us - cpu_before))" >> "$work/$label"
+}
+
+# peak_memory <label> <command...>: appends the command's peak resident
+# memory in KiB, from a run under GNU time, to $work/<label>.mem.
+peak_memory() {
+    local label=$1
+    shift
+    "$gnu_time" -f '%M' -o "$work/$label.kib" "$@" >/dev/null 2>"$work/$label.err" ||
+        { cat "$work/$label.err" >&2; exit 1; }
+    cat "$work/$label.kib" >> "$work/$label.mem"
 }
 
 # median <file> <column>
@@ -81,12 +96,16 @@ for case in "bmp 100" "png 100" "bmp 200"; do
         run_once "ours-$label" "${ours[@]}"
         run_once "peer-$label" "${peer[@]}"
     done
+    for ((i = 0; i < 3; i++)); do
+        peak_memory "ours-$label" "${ours[@]}"
+        peak_memory "peer-$label" "${peer[@]}"
+    done
     ours_us=$(median "$work/ours-$label" 1)
     peer_us=$(median "$work/peer-$label" 1)
     awk -v name="$format $zoom%" -v ours="$ours_us" -v peer="$peer_us" \
-        -v ours_cpu="$(median "$work/ours-$label" 3)" -v peer_cpu="$(median "$work/peer-$label" 3)" \
-        -v ours_kib="$(sort -n -k2 "$work/ours-$label" | tail -1 | cut -d' ' -f2)" \
-        -v peer_kib="$(sort -n -k2 "$work/peer-$label" | tail -1 | cut -d' ' -f2)" \
+        -v ours_cpu="$(median "$work/ours-$label" 2)" -v peer_cpu="$(median "$work/peer-$label" 2)" \
+        -v ours_kib="$(sort -n "$work/ours-$label.mem" | tail -1)" \
+        -v peer_kib="$(sort -n "$work/peer-$label.mem" | tail -1)" \
         -v ours_bytes="$(stat -c %s "$work/ours-$label.$format")" \
         -v peer_bytes="$(stat -c %s "$work/peer-$label.$format")" \
         'BEGIN { printf "%-10s %9.1f %9.1f %7.2fx %9.1f %9.1f %7.2fx %9d %9d %10d %10d\n",
@@ -94,7 +113,7 @@ for case in "bmp 100" "png 100" "bmp 200"; do
                  peer_cpu / ours_cpu, ours_kib, peer_kib, ours_bytes, peer_bytes }'
 done
 echo "(times: median of $runs runs, wall clock and user + system CPU, in ms; peak resident"
-echo " memory in KiB, the largest of the runs; file sizes in bytes)"
+echo " memory in KiB, the largest of 3 more runs under GNU time; file sizes in bytes)"
 
 # 64 maps, all cores against one, same run, as BMP (mostly memory traffic)
 # and as PNG (mostly compression). First the machine's own ceiling for work
@@ -107,12 +126,12 @@ done
 cores=$(nproc)
 for ((i = 0; i < 3; i++)); do
     for jobs in 1 "$cores"; do
-        start=$(date +%s%N)
+        start=$(now_us)
         for ((p = 0; p < jobs; p++)); do
             dd if=/dev/zero of="$work/pictures/dd$p" bs=1M count=$((1536 / jobs)) 2>/dev/null &
         done
         wait
-        echo "$((($(date +%s%N) - start) / 1000))" >> "$work/dd-$jobs"
+        echo "$(($(now_us) - start))" >> "$work/dd-$jobs"
         rm -f "$work/pictures"/dd*
     done
 done
