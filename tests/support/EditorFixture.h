@@ -8,7 +8,7 @@
 #include <QAction>
 
 // A whole editor at start-up with a scripted user: the shared state, the
-// host doubles and the main window (which creates the tile picker).
+// host doubles and the main window (which builds the tile picker when asked).
 struct EditorFixture
 {
     EditorState state;

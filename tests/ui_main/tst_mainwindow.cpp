@@ -8,10 +8,12 @@
 #include "ui/tiles/TilePicker.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void windowTitles();
     void previewHoldsTileZero();
     void pickerExistsHiddenAndOnTop();
+    void pickerOpensBelowWhereTheEditorStarted();
     void controlsStandWhereDesigned_data();
     void controlsStandWhereDesigned();
     void menuBarHoldsEveryCommand();
@@ -119,6 +122,24 @@ void TestMainWindow::pickerExistsHiddenAndOnTop()
     QCOMPARE(picker.objectName(), QStringLiteral("tilePicker"));
     QVERIFY(!picker.isVisible());
     QVERIFY(picker.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestMainWindow::pickerOpensBelowWhereTheEditorStarted()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    QVERIFY(screen);
+    const QRect available = screen->availableGeometry();
+    const QRect start = m_window->frameGeometry();
+    // The picker is built when first shown; a main window moved before then
+    // does not take it along.
+    m_window->move(start.topLeft() + QPoint(40, 30));
+
+    const QRect picker = m_window->picker().frameGeometry();
+    QCOMPARE(picker.left(), start.left());
+    // Below the main window, or over its bottom edge where the screen ends.
+    QVERIFY(picker.top() <= start.bottom() + 1);
+    QVERIFY(picker.top() >= available.top());
+    QVERIFY(picker.bottom() <= available.bottom());
 }
 
 void TestMainWindow::controlsStandWhereDesigned_data()

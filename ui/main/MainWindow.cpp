@@ -7,6 +7,7 @@
 #include "core/MapPicture.h"
 #include "core/Painting.h"
 #include "core/Scrolling.h"
+#include "core/TileSetFile.h"
 #include "core/WindowTitle.h"
 #include "host/Fonts.h"
 #include "host/HelpViewer.h"
@@ -24,6 +25,7 @@
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/tiles/TilePicker.h"
+#include "ui/tiles/TilePickerConstants.h"
 #include "ui/tiles/TileSetLoading.h"
 
 #include <QApplication>
@@ -84,7 +86,7 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
-    m_picker = new TilePicker(m_state);
+    TileSetFile::useBuiltInSheet(m_state, QImage(TileSetFile::BuiltInSheetResource));
 
     buildBanner();
     buildViewport();
@@ -114,10 +116,21 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
 void MainWindow::placePickerBelow(const QRect &available)
 {
     // Below the main window where the screen has room, else over its bottom
-    // edge; the picker floats above it either way.
+    // edge; the picker floats above it either way. Worked out at start, so
+    // the picker opens there whenever it is first shown.
     const int top = std::min(frameGeometry().bottom() + 1,
-                             available.bottom() - m_picker->frameGeometry().height());
-    m_picker->move(frameGeometry().left(), std::max(available.top(), top));
+                             available.bottom() - TilePickerLayout::ClientSize.height());
+    m_pickerPosition = QPoint(frameGeometry().left(), std::max(available.top(), top));
+}
+
+TilePicker &MainWindow::picker() const
+{
+    if (!m_picker) {
+        m_picker = new TilePicker(m_state);
+        makeOnTop(*m_picker);
+        m_picker->move(m_pickerPosition);
+    }
+    return *m_picker;
 }
 
 MainWindow::~MainWindow()
@@ -306,7 +319,6 @@ void MainWindow::startUp()
 {
     setWindowTitle(mainWindowTitle());
     MapCommands::resetToStartUp(m_state);
-    makeOnTop(*m_picker);
     m_host.help.helpFile = HelpTopics::helpFilePath();
 }
 
@@ -329,7 +341,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Ending the editor closes every other window with it; nothing is asked.
     event->accept();
     m_paintTimer->stop();
-    m_picker->close();
+    if (m_picker)
+        m_picker->close();
     QCoreApplication::quit();
 }
 
@@ -448,14 +461,14 @@ void MainWindow::onLoadTilesChosen()
 
 void MainWindow::onShowTilesChosen()
 {
-    m_picker->show();
-    m_picker->raise();
+    picker().show();
+    picker().raise();
 }
 
 void MainWindow::onFillMapChosen()
 {
-    if (!m_picker->isVisible())
-        m_picker->show();
+    if (!picker().isVisible())
+        picker().show();
     MapCommands::fillMap(m_state);
 }
 

@@ -27,7 +27,8 @@ public:
     MainWindow(EditorState &state, Host host, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    TilePicker &picker() const { return *m_picker; }
+    // The tile picker, built hidden when it is first needed.
+    TilePicker &picker() const;
 
     // Keeps a window above ordinary windows without moving, resizing or
     // showing it.
@@ -85,7 +86,8 @@ private:
 
     EditorState &m_state;
     Host m_host;
-    TilePicker *m_picker = nullptr;
+    mutable TilePicker *m_picker = nullptr;
+    QPoint m_pickerPosition;
 
     QLabel *m_banner = nullptr;
     QFrame *m_viewport = nullptr;

@@ -3,13 +3,11 @@
 
 #include "core/EditorState.h"
 #include "core/TilePicking.h"
-#include "core/TileSetFile.h"
 #include "host/Fonts.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"
 #include "ui/tiles/TilePickerConstants.h"
 
-#include <QImage>
 #include <QLabel>
 
 namespace Layout = TilePickerLayout;
@@ -41,8 +39,6 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     setPalette(black);
     setWindowTitle(m_state.pickerCaption());
     connect(&m_state, &EditorState::pickerCaptionChanged, this, &QWidget::setWindowTitle);
-
-    TileSetFile::useBuiltInSheet(m_state, QImage(TileSetFile::BuiltInSheetResource));
 
     m_sheetView = new SurfaceView(m_state.tileSheet, this);
     m_sheetView->setObjectName(QStringLiteral("tileSheet"));

@@ -14,8 +14,8 @@ class SurfaceView;
 // The tile picker: shows the tile sheet in use, follows the pointer
 // over it with an outline, and on a press of any button makes the tile under
 // the pointer the one to paint with, copying it into the preview, the brush.
-// Created hidden with the editor and never hidden by it; its close box only
-// hides it, so the sheet and the brush live on.
+// Created hidden when first needed and never hidden by the editor; its close
+// box only hides it, so the sheet and the brush live on.
 class TilePicker : public QWidget
 {
     Q_OBJECT
