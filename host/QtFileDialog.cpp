@@ -29,6 +29,10 @@ public:
 
 } // namespace
 
+QtFileDialog::QtFileDialog() : m_icons(std::make_unique<NameOnlyIconProvider>()) {}
+
+QtFileDialog::~QtFileDialog() = default;
+
 QStringList QtFileDialog::nameFilters(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -46,8 +50,7 @@ QString QtFileDialog::choose(Mode mode)
     // Over whichever window asked: the main window or the preview.
     QFileDialog dialog(QApplication::activeWindow(), title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    NameOnlyIconProvider icons;
-    dialog.setIconProvider(&icons);
+    dialog.setIconProvider(m_icons.get());
     // Qt reads each filter's patterns from its last brackets; the list shows
     // the description alone, which names its patterns in its own words.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
