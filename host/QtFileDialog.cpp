@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMimeDatabase>
+#include <QPixmapCache>
 
 namespace {
 
@@ -75,8 +76,18 @@ QString QtFileDialog::choose(Mode mode)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
 
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog.selectedFiles();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const QStringList chosen = accepted ? dialog.selectedFiles() : QStringList();
+    forgetPaintedIcons();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+void QtFileDialog::forgetPaintedIcons()
+{
+    // Each showing builds its dialog anew, and with it the icons of its tool
+    // buttons, side bar and lists. The copies Qt caches for painting them are
+    // keyed to those icons and never found again once the dialog is gone;
+    // left alone they pile up to the cache's limit. Whatever else the cache
+    // held is painted again on demand.
+    QPixmapCache::clear();
 }

@@ -25,6 +25,8 @@ protected:
     QString choose(Mode mode) override;
 
 private:
+    static void forgetPaintedIcons();
+
     // One provider for every showing: its folder and file icons stay the same
     // pictures, so the scaled copies Qt caches for painting them are found
     // again rather than added anew each time the dialog opens.
