@@ -122,12 +122,17 @@ private:
 
     void typeInCode(QLineEdit *field)
     {
-        // A completer popup may take the first Return; the name stays typed
-        // and the next tick presses Return again.
+        // The completer's list may open after the name is complete and take
+        // the keyboard; Escape closes it, as a user would, before Return. A
+        // Return the dialog did not take is pressed again at the next tick.
         if (field->text() != fileNames.constFirst()) {
             field->setFocus();
             field->selectAll();
             QTest::keyClicks(field, fileNames.constFirst());
+        }
+        if (QWidget *completions = QApplication::activePopupWidget()) {
+            QTest::keyClick(completions, Qt::Key_Escape);
+            field->setFocus();
         }
         QTest::keyClick(field, Qt::Key_Return);
     }
