@@ -32,6 +32,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QProcess>
@@ -87,7 +88,7 @@ void report(int cycle, const EditorState &state)
 }
 
 // Types the next queued name into each file dialog that shows and presses
-// Return. In code the keys
+// Return; closes a message box, printing what it said. In code the keys
 // go to the name field as Qt key events; through xdotool they come from the
 // X server like a user's, read by Qt's X event thread.
 class NameTyper : public QObject
@@ -106,34 +107,46 @@ public:
 private:
     void answer()
     {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            // A load or save that failed: said on stderr, and the run goes on.
+            std::fprintf(stderr, "message: %s\n", qPrintable(box->text()));
+            box->buttons().constFirst()->click();
+            return;
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (dialog == nullptr || !dialog->isVisible() || fileNames.isEmpty())
             return;
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         if (field == nullptr)
             return;
         if (m_keys == Keys::InCode)
-            typeInCode(field);
+            typeInCode(dialog, field);
         else
             typeThroughX(dialog, field);
         if (!dialog->isVisible())
             fileNames.removeFirst();
     }
 
-    void typeInCode(QLineEdit *field)
+    void typeInCode(QFileDialog *dialog, QLineEdit *field)
     {
-        // The completer's list may open after the name is complete and take
-        // the keyboard; Escape closes it, as a user would, before Return. A
-        // Return the dialog did not take is pressed again at the next tick.
-        if (field->text() != fileNames.constFirst()) {
+        // The name is typed again when it is not all there (the dialog may
+        // put its own start-up choice in the field while it lists a folder)
+        // and now and then when the dialog keeps its button off although the
+        // file exists: the folder's listing came in after the last key.
+        constexpr int RetypeAfterMs = 1000;
+        if (dialog != m_typedInto || field->text() != fileNames.constFirst() ||
+            m_sinceTyped.elapsed() > RetypeAfterMs) {
+            m_typedInto = dialog;
+            m_sinceTyped.start();
             field->setFocus();
             field->selectAll();
             QTest::keyClicks(field, fileNames.constFirst());
         }
-        if (QWidget *completions = QApplication::activePopupWidget()) {
+        // The completer's list may open late and hold the keyboard; Escape
+        // closes it before Return.
+        if (QWidget *completions = QApplication::activePopupWidget())
             QTest::keyClick(completions, Qt::Key_Escape);
-            field->setFocus();
-        }
         QTest::keyClick(field, Qt::Key_Return);
     }
 
@@ -145,7 +158,8 @@ private:
         constexpr int RetypeAfterMs = 3000;
         constexpr int ReturnEveryMs = 200;
         const QString window = QString::number(dialog->winId());
-        if (dialog != m_typedInto || m_sinceTyped.elapsed() > RetypeAfterMs) {
+        if (dialog != m_typedInto || field->text() != fileNames.constFirst() ||
+            m_sinceTyped.elapsed() > RetypeAfterMs) {
             m_typedInto = dialog;
             m_sinceTyped.start();
             m_sinceReturn.start();
