@@ -2,6 +2,7 @@
 #include "core/CanvasPatch.h"
 
 #include "core/EditorState.h"
+#include "core/PackedState.h"
 #include "core/PixelBlocks.h"
 
 #include <QHash>
@@ -55,8 +56,8 @@ CanvasPatch CanvasPatch::capture(const EditorState &state, BlockPool &pool)
         }
 
     if (!patch.m_pictures.isEmpty())
-        patch.m_blocks = qCompress(reinterpret_cast<const uchar *>(blocks.data()),
-                                   qsizetype(blocks.size() * sizeof(quint32)));
+        patch.m_blocks =
+            PackedState::compress(blocks.data(), qsizetype(blocks.size() * sizeof(quint32)));
     return patch;
 }
 

@@ -7,9 +7,16 @@
 
 namespace PackedState {
 
+QByteArray compress(const void *data, qsizetype size)
+{
+    QByteArray packed = qCompress(static_cast<const uchar *>(data), size);
+    packed.squeeze();
+    return packed;
+}
+
 QByteArray packGrid(const Grid &grid)
 {
-    return qCompress(grid.data(), static_cast<qsizetype>(grid.size()));
+    return compress(grid.data(), static_cast<qsizetype>(grid.size()));
 }
 
 void unpackGrid(const QByteArray &packed, Grid &grid)
@@ -44,7 +51,7 @@ QByteArray SheetStore::pack(const QImage &sheet)
         return *found;
     // Sheets no step holds any more go before a new one comes in.
     m_sheets.removeIf([](const auto &entry) { return entry.value().isDetached(); });
-    const QByteArray packed = qCompress(raw);
+    const QByteArray packed = PackedState::compress(raw.constData(), raw.size());
     m_sheets.insert(digest, packed);
     return packed;
 }

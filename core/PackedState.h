@@ -18,6 +18,12 @@ namespace PackedState {
 
 using Grid = std::array<std::uint8_t, Tiles::GridCells>;
 
+// qCompress() whose result holds only its compressed bytes. qCompress sizes
+// its buffer for data that does not compress at all and keeps that capacity,
+// so an undo step would hold 32 KB for a grid that packs into a few hundred
+// bytes.
+QByteArray compress(const void *data, qsizetype size);
+
 QByteArray packGrid(const Grid &grid);
 void unpackGrid(const QByteArray &packed, Grid &grid);
 

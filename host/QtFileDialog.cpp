@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMimeDatabase>
+#include <QPixmapCache>
 
 namespace {
 
@@ -29,6 +30,10 @@ public:
 
 } // namespace
 
+QtFileDialog::QtFileDialog() : m_icons(std::make_unique<NameOnlyIconProvider>()) {}
+
+QtFileDialog::~QtFileDialog() = default;
+
 QStringList QtFileDialog::nameFilters(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -46,8 +51,7 @@ QString QtFileDialog::choose(Mode mode)
     // Over whichever window asked: the main window or the preview.
     QFileDialog dialog(QApplication::activeWindow(), title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    NameOnlyIconProvider icons;
-    dialog.setIconProvider(&icons);
+    dialog.setIconProvider(m_icons.get());
     // Qt reads each filter's patterns from its last brackets; the list shows
     // the description alone, which names its patterns in its own words.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -72,8 +76,18 @@ QString QtFileDialog::choose(Mode mode)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
 
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog.selectedFiles();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const QStringList chosen = accepted ? dialog.selectedFiles() : QStringList();
+    forgetPaintedIcons();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+void QtFileDialog::forgetPaintedIcons()
+{
+    // Each showing builds its dialog anew, and with it the icons of its tool
+    // buttons, side bar and lists. The copies Qt caches for painting them are
+    // keyed to those icons and never found again once the dialog is gone;
+    // left alone they pile up to the cache's limit. Whatever else the cache
+    // held is painted again on demand.
+    QPixmapCache::clear();
 }

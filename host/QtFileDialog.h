@@ -5,10 +5,17 @@
 
 #include <QStringList>
 
+#include <memory>
+
+class QAbstractFileIconProvider;
+
 // The file dialog shown with Qt's own dialog, modal to the active window.
 class QtFileDialog : public FileDialog
 {
 public:
+    QtFileDialog();
+    ~QtFileDialog() override;
+
     // "MAP Files (.map, .prg)|*.map;*.prg|" becomes Qt's
     // "MAP Files (.map, .prg) (*.map *.prg)"; the dialog lists it by its
     // description, "MAP Files (.map, .prg)".
@@ -16,4 +23,12 @@ public:
 
 protected:
     QString choose(Mode mode) override;
+
+private:
+    static void forgetPaintedIcons();
+
+    // One provider for every showing: its folder and file icons stay the same
+    // pictures, so the scaled copies Qt caches for painting them are found
+    // again rather than added anew each time the dialog opens.
+    std::unique_ptr<QAbstractFileIconProvider> m_icons;
 };
