@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "AppInfo.h"
 #include "core/EditorState.h"
+#include "host/LastingIconStyle.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
 #include "host/QtUrlOpener.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QLatin1String(AppInfo::ProductName));
     QApplication::setOrganizationName(QLatin1String(AppInfo::CompanyName));
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::DesktopId));
+    QApplication::setStyle(new LastingIconStyle);
 
     EditorState state;
     QtFileDialog fileDialog;

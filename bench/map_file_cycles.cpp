@@ -13,12 +13,15 @@
 // --clear-pixmap-cache empties Qt's pixmap cache after each cycle (it holds up
 // to QPixmapCache::cacheLimit() of scaled icons, then drops the oldest), and
 // --no-teardown leaves without destroying anything, so heaptrack lists what
-// is still held at the end as leaked, with where it was allocated.
+// is still held at the end as leaked, with where it was allocated. Like the
+// editor, it runs with the style that keeps icons lasting; --own-icons runs
+// with Qt's style alone, whose icons are new at each dialog.
 //
 // Usage: map_file_cycles [cycles] [--every=N] [--typed | --xdotool]
-//                        [--clear-pixmap-cache] [--no-teardown]
+//                        [--clear-pixmap-cache] [--no-teardown] [--own-icons]
 //        with QT_QPA_PLATFORM=offscreen or a display
 #include "core/EditorState.h"
+#include "host/LastingIconStyle.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
 #include "tests/support/ModalAnswerer.h"
@@ -189,6 +192,8 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    if (!application.arguments().contains(QStringLiteral("--own-icons")))
+        QApplication::setStyle(new LastingIconStyle);
     const QStringList arguments = application.arguments().mid(1);
     const bool xdotool = arguments.contains(QStringLiteral("--xdotool"));
     const bool typed = xdotool || arguments.contains(QStringLiteral("--typed"));
