@@ -17,33 +17,28 @@ QIcon LastingIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *op
     return *m_icons.insert(icon, QProxyStyle::standardIcon(icon, option, widget));
 }
 
-QImage LastingIconStyle::blankImage(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 QIcon LastingIconStyle::blankIcon(QSize size) const
 {
     const auto found = m_blankIcons.constFind(size);
     if (found != m_blankIcons.constEnd())
         return *found;
-    return *m_blankIcons.insert(size, QIcon(QPixmap::fromImage(blankImage(size))));
+    QPixmap blank(size);
+    blank.fill(Qt::transparent);
+    return *m_blankIcons.insert(size, QIcon(blank));
 }
 
 void LastingIconStyle::drawControl(ControlElement element, const QStyleOption *option,
                                    QPainter *painter, const QWidget *widget) const
 {
     // The file list's header carries an icon that its model makes afresh at
-    // each paint: a transparent picture that only keeps the name column's
-    // label in line with the names. One lasting transparent icon of the same
-    // size keeps it there.
+    // each paint: a transparent picture one pixel high that only keeps the
+    // name column's label in line with the names. One lasting transparent
+    // icon of the same size keeps it there. It is told by its size alone:
+    // asking the icon for its picture would itself leave a key behind.
     const auto *header = qstyleoption_cast<const QStyleOptionHeader *>(option);
-    if (element == CE_HeaderLabel && header != nullptr && !header->icon.isNull()) {
+    if (element == CE_HeaderLabel && header != nullptr) {
         const QList<QSize> sizes = header->icon.availableSizes();
-        if (sizes.size() == 1 &&
-            header->icon.pixmap(sizes.constFirst()).toImage() == blankImage(sizes.constFirst())) {
+        if (sizes.size() == 1 && sizes.constFirst().height() == 1) {
             QStyleOptionHeader lasting = *header;
             lasting.icon = blankIcon(sizes.constFirst());
             QProxyStyle::drawControl(element, &lasting, painter, widget);

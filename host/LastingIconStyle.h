@@ -3,7 +3,6 @@
 
 #include <QHash>
 #include <QIcon>
-#include <QImage>
 #include <QProxyStyle>
 #include <QSize>
 
@@ -24,7 +23,6 @@ public:
                      const QWidget *widget = nullptr) const override;
 
 private:
-    static QImage blankImage(QSize size);
     QIcon blankIcon(QSize size) const;
 
     mutable QHash<int, QIcon> m_icons;
