@@ -86,7 +86,7 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
-    TileSetFile::useBuiltInSheet(m_state, QImage(TileSetFile::BuiltInSheetResource));
+    TileSetFile::useBuiltInSheet(m_state, builtInBitmap(TileSetFile::BuiltInSheetResource));
 
     buildBanner();
     buildViewport();
