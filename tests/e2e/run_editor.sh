@@ -26,6 +26,9 @@ canvas_x=18
 canvas_y=$((HEIGHT - 673 + 58))
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) mousedown 1
+# Painting happens on the timer's ticks, not on the press: stay on the first
+# cell for a tick, as on every other cell of the stroke.
+sleep 0.05
 for column in 3 4 5 6 7; do
     xdotool mousemove --window "$window" $((canvas_x + column * 16 + 8)) $((canvas_y + 24))
     sleep 0.05
