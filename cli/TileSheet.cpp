@@ -8,7 +8,7 @@ namespace TileSheet {
 
 QImage builtIn()
 {
-    return builtInBitmap(TileSetFile::BuiltInSheetResource);
+    return builtInPicture(TileSetFile::BuiltInSheetResource);
 }
 
 bool read(const QString &path, QImage *sheet, QString *error)

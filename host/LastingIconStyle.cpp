@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "host/LastingIconStyle.h"
 
+#include "host/DeferredIcon.h"
+
 #include <QPixmap>
+#include <QPointer>
 #include <QStyleOptionHeader>
 
 QIcon LastingIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
@@ -14,7 +17,12 @@ QIcon LastingIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *op
     const auto found = m_icons.constFind(icon);
     if (found != m_icons.constEnd())
         return *found;
-    return *m_icons.insert(icon, QProxyStyle::standardIcon(icon, option, widget));
+    // Made when first shown: a window built at start may hold icons it
+    // seldom or never shows.
+    const QPointer<QStyle> base(baseStyle());
+    return *m_icons.insert(icon, deferredIcon([base, icon] {
+        return base ? base->standardIcon(icon) : QIcon();
+    }));
 }
 
 QIcon LastingIconStyle::blankIcon(QSize size) const

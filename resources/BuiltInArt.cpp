@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resources/BuiltInArt.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtGlobal>
 
@@ -9,10 +10,10 @@ void initBuiltInArt()
     Q_INIT_RESOURCE(art);
 }
 
-QImage builtInBitmap(const QString &resource)
+QImage builtInPicture(const QString &resource)
 {
     initBuiltInArt();
-    QImageReader reader(resource, QByteArrayLiteral("bmp"));
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }

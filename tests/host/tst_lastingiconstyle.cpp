@@ -31,6 +31,8 @@ void TestLastingIconStyle::standardIconsLast_data()
     QTest::newRow("new folder") << int(QStyle::SP_FileDialogNewFolder);
     QTest::newRow("detail view") << int(QStyle::SP_FileDialogDetailedView);
     QTest::newRow("open") << int(QStyle::SP_DialogOpenButton);
+    QTest::newRow("menu bar overflow") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QTest::newRow("warning") << int(QStyle::SP_MessageBoxWarning);
 }
 
 void TestLastingIconStyle::standardIconsLast()

@@ -47,8 +47,7 @@ void centreInArea(QLabel &label)
 
 QImage builtInBackdrop()
 {
-    initBuiltInArt();
-    return QImage(CreditsTexts::BackdropResource);
+    return builtInPicture(CreditsTexts::BackdropResource);
 }
 
 void makeYellow(QLabel &label)

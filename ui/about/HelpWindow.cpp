@@ -7,7 +7,7 @@
 #include "ui/main/MainWindowConstants.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -30,7 +30,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     initBuiltInArt();
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(HelpWindowTexts::Title);
-    setWindowIcon(QIcon(MainWindowTexts::IconResource));
+    setWindowIcon(QPixmap::fromImage(builtInPicture(MainWindowTexts::IconResource)));
     resize(HelpWindowLayout::WindowSize);
 
     m_back = toolButton("backButton", HelpWindowTexts::BackCaption, this);

@@ -80,13 +80,13 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
 {
     initBuiltInArt();
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowIcon(QIcon(Texts::IconResource));
+    setWindowIcon(QPixmap::fromImage(builtInPicture(Texts::IconResource)));
 
     auto *client = new QWidget(this);
     client->setFixedSize(Layout::ClientSize);
     setCentralWidget(client);
 
-    TileSetFile::useBuiltInSheet(m_state, builtInBitmap(TileSetFile::BuiltInSheetResource));
+    TileSetFile::useBuiltInSheet(m_state, builtInPicture(TileSetFile::BuiltInSheetResource));
 
     buildBanner();
     buildViewport();
@@ -143,7 +143,7 @@ void MainWindow::buildBanner()
     m_banner = new QLabel(centralWidget());
     m_banner->setObjectName(QStringLiteral("banner"));
     m_banner->setGeometry(Layout::Banner);
-    m_banner->setPixmap(QPixmap(Texts::BannerResource));
+    m_banner->setPixmap(QPixmap::fromImage(builtInPicture(Texts::BannerResource)));
     m_banner->setStyleSheet(QStringLiteral("background: black"));
 }
 

@@ -6,6 +6,7 @@
 #include "core/ScaledPicture.h"
 #include "core/Twips.h"
 #include "core/ZoomText.h"
+#include "resources/BuiltInArt.h"
 #include "host/Fonts.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewDocument.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -104,7 +106,7 @@ PreviewWindow::PreviewWindow(EditorState &state, Host host, QWidget *parent)
 {
     setObjectName(QStringLiteral("previewWindow"));
     setWindowTitle(Layout::Title);
-    setWindowIcon(QIcon(Layout::IconResource));
+    setWindowIcon(QPixmap::fromImage(builtInPicture(Layout::IconResource)));
     setModal(true);
     setAutoFillBackground(true);
     QPalette black = palette();
