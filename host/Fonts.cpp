@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/Fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
@@ -17,6 +18,16 @@ const QString FallbackFamily = QStringLiteral("DejaVu Sans");
 const QString Sample = QStringLiteral("Create New Map Width Height Zoom: NOTE: 0123456789 "
                                       "(8-255) Close Cancel Apply Using Default TileSet");
 constexpr qreal SampleEms[] = {47.85, 50.05};
+
+// Whether the font database holds the family itself. Qt answers a request
+// for a family it lacks by having fontconfig rank every installed font by
+// likeness, which costs more at start than building a window; a family that
+// is not there is therefore never asked for.
+bool installed(const QString &family)
+{
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(family, Qt::CaseInsensitive);
+}
 
 bool hasDesignMetrics(const QFont &font, const QString &family)
 {
@@ -41,11 +52,17 @@ qreal fallbackScale(bool bold)
 QFont Fonts::font(const QString &family, qreal points, bool bold)
 {
     QFont font;
-    font.setFamilies({family, DesignFamily});
     font.setPointSizeF(points);
     font.setBold(bold);
-    if (hasDesignMetrics(font, family))
-        return font;
+    QStringList families;
+    for (const QString &name : {family, DesignFamily})
+        if (installed(name))
+            families.append(name);
+    if (!families.isEmpty()) {
+        font.setFamilies(families);
+        if (hasDesignMetrics(font, family))
+            return font;
+    }
 
     static const qreal scales[] = {fallbackScale(false), fallbackScale(true)};
     font.setFamilies({FallbackFamily, QStringLiteral("Sans Serif")});
