@@ -2,9 +2,9 @@
 #include "host/DeferredIcon.h"
 
 #include <QIconEngine>
-#include <QPainter>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
