@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QRegularExpression>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace ArtGen;
 
@@ -122,13 +122,17 @@ void ArtworkTest::sampleMapMatchesTheGenerator()
 
 void ArtworkTest::resourceListNamesExistingFiles()
 {
-    const QString qrc = QString::fromUtf8(readResource(QStringLiteral("art.qrc")));
-    const QRegularExpression entry(QStringLiteral("<file alias=\"([^\"]+)\">([^<]+)</file>"));
+    QXmlStreamReader qrc(readResource(QStringLiteral("art.qrc")));
     QStringList aliases;
-    for (const QRegularExpressionMatch &m : entry.globalMatch(qrc)) {
-        QVERIFY2(QFile::exists(resources.filePath(m.captured(2))), qPrintable(m.captured(2)));
-        aliases << m.captured(1);
+    while (!qrc.atEnd()) {
+        if (qrc.readNext() != QXmlStreamReader::StartElement || qrc.name() != QLatin1String("file"))
+            continue;
+        const QString alias = qrc.attributes().value(QLatin1String("alias")).toString();
+        const QString file = qrc.readElementText();
+        QVERIFY2(QFile::exists(resources.filePath(file)), qPrintable(file));
+        aliases << alias;
     }
+    QVERIFY2(!qrc.hasError(), qPrintable(qrc.errorString()));
     for (const char *alias : {"tileset.bmp", "banner.bmp", "credits_backdrop.bmp", "sample.map",
                               "icons/tesselwick.png", "icons/preview.png"})
         QVERIFY2(aliases.contains(QLatin1String(alias)), alias);
