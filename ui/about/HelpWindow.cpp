@@ -27,7 +27,6 @@ QPushButton *toolButton(const char *name, const QString &caption, QWidget *paren
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    initBuiltInArt();
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(HelpWindowTexts::Title);
     setWindowIcon(QPixmap::fromImage(builtInPicture(MainWindowTexts::IconResource)));

@@ -78,7 +78,6 @@ QScrollBar *scrollBar(const char *name, Qt::Orientation orientation, int maximum
 MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_host(host)
 {
-    initBuiltInArt();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(QPixmap::fromImage(builtInPicture(Texts::IconResource)));
 
