@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "AppInfo.h"
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "host/LastingIconStyle.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"

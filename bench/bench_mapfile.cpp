@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Loading and saving map files and loading tile sets, beside the full redraw
 // that every load ends with, measured in the same run.
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/TileSetFile.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/TileSetFile.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"

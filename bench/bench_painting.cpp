@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // One painting tick as the user sees it: the brush copied into the canvas,
 // the cell stored, and the changed cell repainted on screen.
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/Painting.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/Painting.h"
 #include "host/SurfaceView.h"
 
 #include <QApplication>

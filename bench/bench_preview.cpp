@@ -6,10 +6,10 @@
 //
 // The zoom argument is a percentage, or 0 for Full Page. Run with the
 // offscreen platform (set here unless QT_QPA_PLATFORM says otherwise).
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/PreviewLayout.h"
-#include "core/ScaledPicture.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/preview/PreviewLayout.h"
+#include "core/render/ScaledPicture.h"
 #include "tests/support/ScriptedHost.h"
 #include "ui/preview/PreviewDocument.h"
 #include "ui/preview/PreviewWindow.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A full redraw of all 32,768 cells into the largest canvas, beside a plain
 // memset of the same canvas, and one painting tick.
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/Painting.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/Painting.h"
 
 #include <benchmark/benchmark.h>
 

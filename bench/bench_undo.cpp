@@ -3,11 +3,11 @@
 // redo, a 200-cell stroke beside its undo, each pair timed in the same loop
 // and reported as ratios; and the memory the history holds for 10,000
 // one-cell strokes and for 1,000 Load Tiles steps.
-#include "core/EditorState.h"
-#include "core/MapCommands.h"
-#include "core/MapRoutines.h"
-#include "core/Painting.h"
-#include "core/TileSetFile.h"
+#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/Painting.h"
+#include "core/edit/TileSetFile.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapLoading.h"
 

@@ -20,7 +20,7 @@
 // Usage: map_file_cycles [cycles] [--every=N] [--typed | --xdotool]
 //                        [--clear-pixmap-cache] [--no-teardown] [--own-icons]
 //        with QT_QPA_PLATFORM=offscreen or a display
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "host/LastingIconStyle.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"

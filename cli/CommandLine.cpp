@@ -2,7 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include "AppInfo.h"
-#include "core/MapPicture.h"
+#include "core/preview/MapPicture.h"
 
 #include <QCommandLineParser>
 #include <QDir>

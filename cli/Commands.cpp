@@ -9,8 +9,8 @@
 #include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
 #include "cli/TmxFormat.h"
-#include "core/BitmapExport.h"
-#include "core/MapPicture.h"
+#include "core/files/BitmapExport.h"
+#include "core/preview/MapPicture.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/InputFile.h"
 
-#include "core/FileKinds.h"
+#include "core/files/FileKinds.h"
 
 #include <QFile>
 #include <QFileInfo>

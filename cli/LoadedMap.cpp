@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/LoadedMap.h"
 
-#include "core/TileSetFile.h"
+#include "core/edit/TileSetFile.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"

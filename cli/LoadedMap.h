@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/MapCells.h"
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/PngFile.h"
 
-#include "core/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
 #include <QIODevice>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/FileResult.h"
-#include "core/PictureBand.h"
+#include "core/files/FileResult.h"
+#include "core/render/PictureBand.h"
 
 #include <QSize>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/TileSheet.h"
 
-#include "core/TileSetFile.h"
+#include "core/edit/TileSetFile.h"
 #include "resources/BuiltInArt.h"
 
 namespace TileSheet {

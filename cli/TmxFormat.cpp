@@ -3,7 +3,7 @@
 
 #include "cli/Inflate.h"
 #include "cli/TileNumbers.h"
-#include "core/TileGeometry.h"
+#include "core/render/TileGeometry.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>

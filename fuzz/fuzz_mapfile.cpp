@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Any bytes load as a map that stays inside the grid and saves back as the
 // file's first 32,772 bytes, padded with zeros.
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapLoading.h"
 

@@ -4,8 +4,8 @@
 // accepted picture must be wholly made of the file: decoded over memory
 // filled with one byte and again over memory filled with another, it comes
 // out the same. (The sanitizers cannot see pixels a reader never wrote.)
-#include "core/EditorState.h"
-#include "core/TileSetFile.h"
+#include "core/state/EditorState.h"
+#include "core/edit/TileSetFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/SurfaceView.h"
 
-#include "core/Surface.h"
+#include "core/render/Surface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

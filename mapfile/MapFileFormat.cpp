@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileFormat.h"
 
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 
 #include <algorithm>
 

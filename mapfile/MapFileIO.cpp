@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapFileIO.h"
 
-#include "core/AtomicFile.h"
-#include "core/FileKinds.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/FileKinds.h"
 #include "mapfile/MapFileFormat.h"
 
 #include <QFile>

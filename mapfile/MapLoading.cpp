@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapLoading.h"
 
-#include "core/EditHistory.h"
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/PackedState.h"
-#include "core/StatusTexts.h"
-#include "core/WholeMapStep.h"
+#include "core/history/EditHistory.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/history/PackedState.h"
+#include "core/state/StatusTexts.h"
+#include "core/edit/WholeMapStep.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 

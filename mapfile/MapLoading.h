@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/FileResult.h"
+#include "core/files/FileResult.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/CreditsScroll.h"
-#include "core/Twips.h"
+#include "core/preview/CreditsScroll.h"
+#include "core/preview/Twips.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/about/CreditsWindow.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "AppInfo.h"
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/TestFiles.h"
 #include "ui/about/HelpOnDemand.h"

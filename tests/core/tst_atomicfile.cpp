@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writing a file whole or not at all: every way a write can fail leaves what
 // was there before, and says why.
-#include "core/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/TestFiles.h"
 

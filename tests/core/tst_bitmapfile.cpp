@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writing bitmap files: the format standard readers expect, names used as
 // given, and old files kept when a write fails.
-#include "core/BitmapExport.h"
+#include "core/files/BitmapExport.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/TestFiles.h"
 

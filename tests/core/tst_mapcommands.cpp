@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
-#include "core/MapCommands.h"
-#include "core/MapRoutines.h"
-#include "core/StatusTexts.h"
+#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
+#include "core/state/MapRoutines.h"
+#include "core/state/StatusTexts.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/PackedState.h"
+#include "core/history/PackedState.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QRandomGenerator>

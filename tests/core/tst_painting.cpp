@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/Painting.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/Painting.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The preview's layout pass as arithmetic: scale, bars, viewport, document,
 // holder and scroll ranges, in twips and in the pixels the widgets take.
-#include "core/PreviewLayout.h"
+#include "core/preview/PreviewLayout.h"
 
 #include <QTest>
 

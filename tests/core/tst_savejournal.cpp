@@ -2,8 +2,8 @@
 // A save removes the temporary file an interrupted save of the same target
 // left, found by the inode its note names, and nothing else: not a user's
 // file that happens to be named like a temporary one.
-#include "core/BitmapExport.h"
-#include "core/SaveJournal.h"
+#include "core/files/BitmapExport.h"
+#include "core/files/SaveJournal.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>

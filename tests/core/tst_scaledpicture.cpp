@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The scaled document picture: any part equals that part of the whole, tiles
 // stay sharp when enlarged and are averaged when shrunk.
-#include "core/ScaledPicture.h"
+#include "core/render/ScaledPicture.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/SizeFieldCheck.h"
+#include "core/edit/SizeFieldCheck.h"
 
 #include <QLocale>
 #include <QTest>

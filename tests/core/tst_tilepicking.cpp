@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
-#include "core/TilePicking.h"
+#include "core/state/EditorState.h"
+#include "core/edit/TilePicking.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Reading a typed zoom and the texts the zoom box shows afterwards.
-#include "core/ZoomText.h"
+#include "core/preview/ZoomText.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 
 #include <QImage>
 #include <QString>

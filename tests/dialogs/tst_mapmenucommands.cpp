@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // New Map, Resize Map, Fill Map and Clear Map as the user runs them from the
 // main window's menus, with the modal dialogs answered by a scripted user.
-#include "core/EditorState.h"
-#include "core/MapCommands.h"
+#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
 #include "host/QtMessageBox.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/EditorFixture.h"

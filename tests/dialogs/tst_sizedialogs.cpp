@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The New Map and Resize Map dialogs on their own: layout, fields, focus
 // colours, the check's messages and the ways out.
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/SizeFieldCheck.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/SizeFieldCheck.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "ui/dialogs/NewMapDialog.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
 #include "tests/support/ScriptedHost.h"
 #include "ui/preview/PreviewWindow.h"
 

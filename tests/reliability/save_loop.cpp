@@ -5,8 +5,8 @@
 // <folder>/expected/0 and /1 and saves version 0; every run prints "ready"
 // before the loop.
 // Usage: save_loop <folder>
-#include "core/BitmapExport.h"
-#include "core/TileGeometry.h"
+#include "core/files/BitmapExport.h"
+#include "core/render/TileGeometry.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 

@@ -3,7 +3,7 @@
 // code is killed with SIGKILL at random moments, many times: each file is
 // then always its old or its new version, whole, and the next successful
 // save and export leave nothing but the two files.
-#include "core/BitmapExport.h"
+#include "core/files/BitmapExport.h"
 #include "mapfile/MapFileIO.h"
 #include "tests/support/TestFiles.h"
 

@@ -4,7 +4,7 @@
 // and saved. In the sanitizer build LeakSanitizer checks at the end that
 // nothing of it leaks; here the test checks that each window really opened
 // and closed every time.
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
 #include "tests/support/ModalAnswerer.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/TileGeometry.h"
+#include "core/render/TileGeometry.h"
 
 #include <QImage>
 #include <QPainter>

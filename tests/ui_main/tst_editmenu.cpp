@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Edit menu: its captions, keys and enabled states follow the history,
 // and undo while a button is held on the canvas ends the stroke first.
-#include "core/EditorState.h"
-#include "core/MapCommands.h"
+#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"

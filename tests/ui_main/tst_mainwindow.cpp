@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window at start-up: its state, texts, layout and menu bar.
-#include "core/EditorState.h"
-#include "core/MapCommands.h"
+#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowConstants.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "host/QtFileDialog.h"
 #include "mapfile/MapFileFormat.h"
 #include "tests/support/EditorFixture.h"

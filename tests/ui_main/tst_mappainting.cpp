@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Painting with the mouse on the canvas, and moving the view with the scroll
 // bars and jump buttons.
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"

@@ -3,9 +3,9 @@
 // checksum: Load Tiles refuses every one and leaves the editor as it was.
 // Qt's readers return a picture for many of them, with the rows the file
 // lacks showing whatever memory held before.
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/TileSetFile.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/TileSetFile.h"
 #include "tests/support/BitmapFiles.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/TestFiles.h"

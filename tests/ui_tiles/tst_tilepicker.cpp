@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "core/EditorState.h"
-#include "core/MapRoutines.h"
-#include "core/Painting.h"
-#include "core/TileSetFile.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
+#include "core/edit/Painting.h"
+#include "core/edit/TileSetFile.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about/CreditsWindow.h"
 
-#include "core/Twips.h"
+#include "core/preview/Twips.h"
 #include "host/EmptyTitle.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/CreditsScroll.h"
+#include "core/preview/CreditsScroll.h"
 
 #include <QDialog>
 #include <QImage>

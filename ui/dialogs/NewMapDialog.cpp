@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/NewMapDialog.h"
 
-#include "core/EditorState.h"
-#include "core/MapCommands.h"
+#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
 #include "host/Fonts.h"
 #include "ui/dialogs/SizeDialogConstants.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/ResizeMapDialog.h"
 
-#include "core/MapCommands.h"
+#include "core/edit/MapCommands.h"
 #include "ui/dialogs/SizeDialogConstants.h"
 
 namespace Layout = SizeDialogLayout;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dialogs/SizeDialog.h"
 
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "host/Fonts.h"
 #include "host/MessageBox.h"
 #include "ui/dialogs/SizeDialogConstants.h"

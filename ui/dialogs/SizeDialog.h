@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/SizeFieldCheck.h"
+#include "core/edit/SizeFieldCheck.h"
 #include "ui/dialogs/SizeDialogConstants.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/MapFileCommands.h"
 
-#include "core/EditorState.h"
+#include "core/state/EditorState.h"
 #include "host/FileDialog.h"
 #include "host/MessageBox.h"
 #include "mapfile/MapFileFormat.h"

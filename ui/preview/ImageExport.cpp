@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/preview/ImageExport.h"
 
-#include "core/BitmapExport.h"
+#include "core/files/BitmapExport.h"
 #include "host/FileDialog.h"
 #include "host/Host.h"
 #include "host/MessageBox.h"

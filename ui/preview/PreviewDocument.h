@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/ScaledPicture.h"
+#include "core/render/ScaledPicture.h"
 
 #include <QWidget>
 

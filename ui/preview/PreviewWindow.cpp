@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/preview/PreviewWindow.h"
 
-#include "core/EditorState.h"
-#include "core/PreviewLayout.h"
-#include "core/ScaledPicture.h"
-#include "core/Twips.h"
-#include "core/ZoomText.h"
+#include "core/state/EditorState.h"
+#include "core/preview/PreviewLayout.h"
+#include "core/render/ScaledPicture.h"
+#include "core/preview/Twips.h"
+#include "core/preview/ZoomText.h"
 #include "host/Fonts.h"
 #include "resources/BuiltInArt.h"
 #include "ui/preview/ImageExport.h"

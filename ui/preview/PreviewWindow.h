@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/ZoomText.h"
+#include "core/preview/ZoomText.h"
 #include "host/Host.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/tiles/TilePicker.h"
 
-#include "core/EditorState.h"
-#include "core/TilePicking.h"
+#include "core/state/EditorState.h"
+#include "core/edit/TilePicking.h"
 #include "host/Fonts.h"
 #include "host/OutlineShape.h"
 #include "host/SurfaceView.h"

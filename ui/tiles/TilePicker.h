@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/TilePicking.h"
+#include "core/edit/TilePicking.h"
 
 #include <QPointF>
 #include <QWidget>

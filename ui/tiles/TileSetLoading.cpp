@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/tiles/TileSetLoading.h"
 
-#include "core/EditorState.h"
-#include "core/TileSetFile.h"
+#include "core/state/EditorState.h"
+#include "core/edit/TileSetFile.h"
 #include "host/FileDialog.h"
 #include "host/MessageBox.h"
 #include "ui/tiles/TilePickerConstants.h"

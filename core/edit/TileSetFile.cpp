@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "core/edit/TileSetFile.h"
+
+#include "core/history/EditHistory.h"
+#include "core/state/EditorState.h"
+#include "core/files/FileKinds.h"
+#include "core/state/MapRoutines.h"
+#include "core/files/PictureCompleteness.h"
+#include "core/state/StatusTexts.h"
+#include "core/edit/WholeMapStep.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+#include <algorithm>
+#include <optional>
+
+namespace TileSetFile {
+
+namespace {
+
+const QRect SheetBox(0, 0, Tiles::SheetWidth, Tiles::SheetHeight);
+
+Result cannotOpen(const QString &path, const QString &reason)
+{
+    Result result;
+    result.file = FileResult::failure(path, reason);
+    return result;
+}
+
+Result refused(Result::Status status, QSize size = {})
+{
+    Result result;
+    result.status = status;
+    result.size = size;
+    return result;
+}
+
+bool tooLarge(QSize size)
+{
+    return qint64(size.width()) * size.height() > MaxPicturePixels;
+}
+
+// A bitmap's header is checked before Qt's reader sees the file: the reader
+// refuses some huge sizes for reasons of its own, and returns a picture for
+// files that lack rows, palette entries or runs.
+std::optional<Result> checkBitmap(QByteArrayView file)
+{
+    const auto header = PictureCompleteness::readBitmapHeader(file);
+    if (!header)
+        return refused(Result::Status::NotAPicture);
+    if (tooLarge(header->size))
+        return refused(Result::Status::TooLarge, header->size);
+    if (!PictureCompleteness::bitmapIsComplete(*header, file))
+        return refused(Result::Status::NotAPicture);
+    return std::nullopt;
+}
+
+} // namespace
+
+Result read(const QString &path)
+{
+    // Opening a pipe waits for a writer, and a device may never end.
+    if (FileKinds::isSpecialFile(path))
+        return cannotOpen(path, FileKinds::NotRegularFile);
+    // Opened here rather than by the reader, which calls every failure to
+    // open "file not found".
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(path, file.errorString());
+    return read(file);
+}
+
+Result read(QIODevice &device)
+{
+    // Read whole first; a size known up front keeps the buffer to the file.
+    const qint64 left = device.isSequential() ? MaxFileBytes : device.size() - device.pos();
+    QByteArray file = device.read(std::min(MaxFileBytes, left));
+    if (PictureCompleteness::isBitmap(file))
+        if (std::optional<Result> refused = checkBitmap(file))
+            return *refused;
+
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    // Readers of other formats report missing or damaged data only as
+    // warnings, often beside a picture with memory where the data was.
+    PictureCompleteness::ReaderWarnings warnings;
+    QImageReader reader(&buffer);
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && tooLarge(claimed))
+        return refused(Result::Status::TooLarge, claimed);
+    // Formats that can decode a part of the picture read only the sheet's
+    // corner; the others decode it whole and the reader cuts it.
+    if (claimed.isValid())
+        reader.setClipRect(SheetBox.intersected(QRect(QPoint(0, 0), claimed)));
+
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return refused(Result::Status::NotAPicture);
+    if (warnings.count() > 0)
+        return refused(Result::Status::NotAPicture);
+    if (!SheetBox.contains(picture.rect()))
+        picture = picture.copy(SheetBox.intersected(picture.rect()));
+
+    Result result;
+    result.status = Result::Status::Loaded;
+    result.size = claimed.isValid() ? claimed : picture.size();
+    result.picture = std::move(picture);
+    return result;
+}
+
+void useTileSheet(EditorState &state, const QImage &picture, const QString &fileTitle)
+{
+    // The step keeps the sheet packed, as the sheet the picture makes.
+    Surface sheet(state.tileSheet.size(), state.tileSheet.background());
+    sheet.setPicture(picture);
+    const QByteArray packed = state.history.sheets().pack(sheet.image());
+    const QString caption = StatusTexts::pickerCaption(fileTitle);
+    WholeMapStep::perform(state, StepNames::LoadTiles, {.sheet = true},
+                          [packed, caption](EditorState &s) {
+                              s.tileSheet.setPicture(SheetStore::unpack(packed));
+                              redrawMap(s);
+                              s.setPickerCaption(caption);
+                          });
+}
+
+void useBuiltInSheet(EditorState &state, const QImage &picture)
+{
+    state.tileSheet.setPicture(picture);
+}
+
+} // namespace TileSetFile
