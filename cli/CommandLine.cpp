@@ -107,26 +107,17 @@ QString helpFrom(const QCommandLineParser &parser)
 
 Parsed work(const Request &request)
 {
-    Parsed parsed;
-    parsed.request = request;
-    return parsed;
+    return {request, {}};
 }
 
-Parsed usageError(const QString &message)
+Parsed answer(const QString &text)
 {
-    Parsed parsed;
-    parsed.exitCode = WrongUsage;
-    parsed.err =
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(ProgramName, message);
-    return parsed;
+    return {std::nullopt, text};
 }
 
-Parsed badInput(const QString &message)
+Failure usageError(const QString &message)
 {
-    Parsed parsed;
-    parsed.exitCode = BadInput;
-    parsed.err = QStringLiteral("%1: %2\n").arg(ProgramName, message);
-    return parsed;
+    return Failure::usage(message);
 }
 
 QString versionText()
@@ -151,8 +142,8 @@ std::optional<QString> formatFor(const QString &given, const QString &fileName,
 
 // Sets the format a command writes (or for import reads), or says why
 // there is none.
-std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
-                                   const QString &output, bool toFolder)
+Outcome<> chooseFormat(Request &request, const QString &givenFormat, const QString &output,
+                       bool toFolder)
 {
     switch (request.command) {
     case Request::Command::Render: {
@@ -164,7 +155,7 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
                                              ".bmp or .png, or give --format bmp or png")
                                   .arg(output));
         request.format = *format;
-        return std::nullopt;
+        return {};
     }
     case Request::Command::Export:
         if (!ExportFormats.contains(givenFormat))
@@ -172,7 +163,7 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
         request.format = givenFormat;
         if (output == StandardOutput && (request.inputs.size() > 1 || givenFormat == Formats::Tmx))
             return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
-        return std::nullopt;
+        return {};
     case Request::Command::Import:
         if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat))
             return usageError(QStringLiteral("import reads --format csv or tmx"));
@@ -182,17 +173,17 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
                 return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv "
                                                  "or .tmx, or give --format csv or tmx")
                                       .arg(input));
-        return std::nullopt;
+        return {};
     case Request::Command::Info:
         break;
     }
-    return std::nullopt;
+    return {};
 }
 
 // Names each input's output file: OUT itself, a file named after the input
 // in the folder OUT, or without OUT a file beside the input. Two inputs may
 // not share an output, nor may an output be its own input.
-std::optional<Parsed> planOutputs(Request &request, const QString &output, bool toFolder)
+Outcome<> planOutputs(Request &request, const QString &output, bool toFolder)
 {
     const bool toStandardOutput = output == StandardOutput;
     const QString suffix = request.command == Request::Command::Import ? MapSuffix : request.format;
@@ -218,28 +209,22 @@ std::optional<Parsed> planOutputs(Request &request, const QString &output, bool 
         taken.insert(absolute);
         request.outputs.append(target);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-Parsed parse(const QStringList &arguments)
+Outcome<Parsed> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const Options options;
     setUp(parser, options);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(options.help)) {
-        Parsed parsed;
-        parsed.out = helpFrom(parser);
-        return parsed;
-    }
-    if (parser.isSet(options.version)) {
-        Parsed parsed;
-        parsed.out = versionText();
-        return parsed;
-    }
+    if (parser.isSet(options.help))
+        return answer(helpFrom(parser));
+    if (parser.isSet(options.version))
+        return answer(versionText());
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -301,12 +286,13 @@ Parsed parse(const QStringList &arguments)
 
     if (toStandardOutput && !exporting)
         return usageError(QStringLiteral("-o - is for export only"));
-    if (const std::optional<Parsed> wrong = chooseFormat(request, givenFormat, output, toFolder))
-        return *wrong;
+    if (const Outcome<> chosen = chooseFormat(request, givenFormat, output, toFolder);
+        !chosen.succeeded())
+        return chosen.failure();
     if (several && !toStandardOutput && !output.isEmpty() && !QFileInfo(output).isDir())
-        return badInput(QStringLiteral("%1: the output folder does not exist").arg(output));
-    if (const std::optional<Parsed> wrong = planOutputs(request, output, toFolder))
-        return *wrong;
+        return Failure::of(output, QStringLiteral("the output folder does not exist"));
+    if (const Outcome<> planned = planOutputs(request, output, toFolder); !planned.succeeded())
+        return planned.failure();
     return work(request);
 }
 

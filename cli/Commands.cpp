@@ -27,17 +27,9 @@ namespace {
 // The tile sheet of an exported TMX file: beside it, named after it.
 const QString SheetSuffix = QStringLiteral(".tiles.png");
 
-Report failure(const QString &message)
+Failure cannotWrite(const QString &fileName, const QString &reason)
 {
-    Report report;
-    report.ok = false;
-    report.err = (ProgramName + QStringLiteral(": ") + message + QLatin1Char('\n')).toUtf8();
-    return report;
-}
-
-Report cannotWrite(const QString &fileName, const QString &reason)
-{
-    return failure(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
+    return Failure::of(fileName, QStringLiteral("cannot write: %1").arg(reason));
 }
 
 QString mapName(const QString &path)
@@ -78,9 +70,8 @@ QString sizeNote(const QByteArray &bytes)
 
 Report info(LoadedMap &map, const QString &input)
 {
-    QString error;
-    if (!map.load(input, QImage(), &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    if (const Outcome<> loaded = map.load(input, QImage()); !loaded.succeeded())
+        return loaded.failure();
     const MapCells cells = map.cells();
     std::bitset<Tiles::TileCount> used;
     for (const std::uint8_t tile : cells.cells)
@@ -98,16 +89,13 @@ Report info(LoadedMap &map, const QString &input)
         line += QStringLiteral("; short file: %1 of %2 bytes, the rest read as 0")
                     .arg(map.bytes().size())
                     .arg(MapFile::FileSize);
-    Report report;
-    report.out = (line + QLatin1Char('\n')).toUtf8();
-    return report;
+    return Output{(line + QLatin1Char('\n')).toUtf8(), {}};
 }
 
 Report render(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    QString error;
-    if (!map.load(input, shared.sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    if (const Outcome<> loaded = map.load(input, shared.sheet); !loaded.succeeded())
+        return loaded.failure();
     const float zoom = shared.request.zoom;
     const FileResult written = shared.request.format == Formats::Png
                                    ? PngFile::write(MapPicture::scaledSize(map.canvasSize(), zoom),
@@ -120,11 +108,8 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
 
 Report writeFile(const QString &output, const QByteArray &bytes)
 {
-    if (output == CommandLine::StandardOutput) {
-        Report report;
-        report.out = bytes;
-        return report;
-    }
+    if (output == CommandLine::StandardOutput)
+        return Output{bytes, {}};
     const FileResult saved = MapFile::save(output, bytes);
     if (!saved.succeeded())
         return cannotWrite(output, saved.reason());
@@ -144,16 +129,15 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     if (!sheetWritten.succeeded())
         return cannotWrite(sheetPath, sheetWritten.reason());
     Report report = writeFile(output, TmxFormat::write(map.cells(), mapName(input), sheetName));
-    if (!report.ok && !sheetExisted)
+    if (!report.succeeded() && !sheetExisted)
         QFile::remove(sheetPath);
     return report;
 }
 
 Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    QString error;
-    if (!map.load(input, shared.sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    if (const Outcome<> loaded = map.load(input, shared.sheet); !loaded.succeeded())
+        return loaded.failure();
     const QString &format = shared.request.format;
     if (format == Formats::Tmx)
         return writeTmx(map, input, output);
@@ -167,37 +151,29 @@ Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, con
 
 Report importMap(const Shared &shared, const QString &input, const QString &output)
 {
-    QByteArray text;
-    QString error;
-    if (!InputFile::read(input, &text, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    const Outcome<QByteArray> text = InputFile::read(input);
+    if (!text.succeeded())
+        return text.failure();
     const QString format = shared.request.format.isEmpty() ? QFileInfo(input).suffix().toLower()
                                                            : shared.request.format;
-    MapCells cells;
-    Problem problem;
-    const bool ok = format == Formats::Tmx ? TmxFormat::read(text, &cells, &problem)
-                                           : CsvFormat::read(text, &cells, &problem);
-    if (!ok)
-        return failure(problem.describe(input));
-    return writeFile(output, LoadedMap::fileFor(cells));
+    const Outcome<MapCells> cells =
+        format == Formats::Tmx ? TmxFormat::read(text.value()) : CsvFormat::read(text.value());
+    if (!cells.succeeded())
+        return cells.failure().in(input);
+    return writeFile(output, LoadedMap::fileFor(cells.value()));
 }
 
 } // namespace
 
-Report prepare(const Request &request, QImage *sheet)
+Outcome<QImage> prepare(const Request &request)
 {
     const bool draws =
         request.command == Request::Command::Render || request.command == Request::Command::Export;
     if (!draws)
-        return {};
-    if (request.tiles.isEmpty()) {
-        *sheet = TileSheet::builtIn();
-        return {};
-    }
-    QString error;
-    if (!TileSheet::read(request.tiles, sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(request.tiles, error));
-    return {};
+        return QImage();
+    if (request.tiles.isEmpty())
+        return TileSheet::builtIn();
+    return TileSheet::read(request.tiles);
 }
 
 Report run(const Shared &shared, int index, LoadedMap &map)

@@ -10,15 +10,12 @@ QByteArray write(const MapCells &map)
     return CsvCells::write(map);
 }
 
-bool read(QByteArrayView text, MapCells *map, Problem *problem)
+Outcome<MapCells> read(QByteArrayView text)
 {
     CsvCells::Reading reading = CsvCells::read(text);
-    if (!reading.succeeded()) {
-        *problem = {reading.line, reading.column, reading.error};
-        return false;
-    }
-    *map = std::move(reading.grid);
-    return true;
+    if (!reading.succeeded())
+        return Failure::at(reading.line, reading.column, reading.error);
+    return std::move(reading.grid);
 }
 
 } // namespace CsvFormat

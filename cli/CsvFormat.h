@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
-#include "cli/Problem.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,6 +16,6 @@ QByteArray write(const MapCells &map);
 
 // Reads a map of 1..256 columns and 1..128 rows, every row as long as the
 // first.
-bool read(QByteArrayView text, MapCells *map, Problem *problem);
+Outcome<MapCells> read(QByteArrayView text);
 
 } // namespace CsvFormat

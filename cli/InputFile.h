@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,7 +14,7 @@ namespace InputFile {
 inline constexpr qint64 MaxBytes = qint64(64) * 1024 * 1024;
 
 // A missing file, a folder, a pipe or a device, an unreadable or too large
-// file gives false and the reason in error.
-bool read(const QString &path, QByteArray *bytes, QString *error);
+// file is a failure that names path and says why.
+Outcome<QByteArray> read(const QString &path);
 
 } // namespace InputFile

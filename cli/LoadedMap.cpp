@@ -6,19 +6,17 @@
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"
 
-bool LoadedMap::load(const QString &path, const QImage &sheet, QString *error)
+Outcome<> LoadedMap::load(const QString &path, const QImage &sheet)
 {
     QByteArray bytes;
     const FileResult read = MapFile::read(path, &bytes);
-    if (!read.succeeded()) {
-        *error = read.reason();
-        return false;
-    }
+    if (!read.succeeded())
+        return Failure::of(path, read.reason());
     m_state.history.setRecording(false);
     TileSetFile::useBuiltInSheet(m_state, sheet);
     MapFile::applyLoadedMap(m_state, MapFile::decode(bytes));
     m_bytes = std::move(bytes);
-    return true;
+    return {};
 }
 
 int LoadedMap::width() const

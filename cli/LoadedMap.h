@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
 #include "core/state/EditorState.h"
 
@@ -16,9 +17,8 @@
 class LoadedMap
 {
 public:
-    // Reads the map file and draws it with sheet. On failure error says why
-    // and nothing else is set.
-    bool load(const QString &path, const QImage &sheet, QString *error);
+    // Reads the map file and draws it with sheet. On failure nothing is set.
+    Outcome<> load(const QString &path, const QImage &sheet);
 
     // The file's bytes (at most the 32,772 a map file has).
     const QByteArray &bytes() const { return m_bytes; }
