@@ -2,6 +2,8 @@
 #include "cli/CommandLine.h"
 
 #include "AppInfo.h"
+#include "cli/InputFile.h"
+#include "cli/OutputPaths.h"
 #include "core/preview/MapPicture.h"
 
 #include <QCommandLineParser>
@@ -75,6 +77,11 @@ struct Options
                                            "(default: 100)."),
                             QStringLiteral("PERCENT"),
                             QStringLiteral("100")};
+    QCommandLineOption lenient{QStringLiteral("lenient"),
+                               QStringLiteral("Read a map file of any size as the editor does "
+                                              "(a short file padded with zeros, only the first "
+                                              "32772 bytes of a long one) instead of refusing "
+                                              "it.")};
     QCommandLineOption jobs{{QStringLiteral("j"), QStringLiteral("jobs")},
                             QStringLiteral("Work on N files at once (default: one per core)."),
                             QStringLiteral("N")};
@@ -88,8 +95,8 @@ void setUp(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(Description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.jobs,
-                       options.help, options.version});
+    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.lenient,
+                       options.jobs, options.help, options.version});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("info, render, export or import."));
     parser.addPositionalArgument(QStringLiteral("files"),
@@ -201,7 +208,7 @@ Outcome<> planOutputs(Request &request, const QString &output, bool toFolder)
         else
             target = output;
         const QString absolute = QFileInfo(target).absoluteFilePath();
-        if (!toStandardOutput && absolute == info.absoluteFilePath())
+        if (!toStandardOutput && OutputPaths::sameFile(target, input))
             return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
         if (!toStandardOutput && taken.contains(absolute))
             return usageError(
@@ -255,6 +262,9 @@ Outcome<Parsed> parse(const QStringList &arguments)
         return usageError(QStringLiteral("--zoom belongs to render"));
     if ((info || importing) && parser.isSet(options.tiles))
         return usageError(QStringLiteral("--tiles belongs to render and export"));
+    if (importing && parser.isSet(options.lenient))
+        return usageError(QStringLiteral("--lenient belongs to info, render and export"));
+    request.lenient = parser.isSet(options.lenient);
 
     request.jobs = QThread::idealThreadCount();
     if (parser.isSet(options.jobs)) {
@@ -272,6 +282,10 @@ Outcome<Parsed> parse(const QStringList &arguments)
                                   .arg(parser.value(options.zoom)));
     }
     request.tiles = parser.value(options.tiles);
+
+    const bool several = request.inputs.size() > 1;
+    if (several && request.inputs.contains(InputFile::StandardInput))
+        return usageError(QStringLiteral("- (standard input) must be the only input"));
     if (info)
         return work(request);
 
@@ -279,8 +293,9 @@ Outcome<Parsed> parse(const QStringList &arguments)
     const QString givenFormat = parser.value(options.format).toLower();
     if (output.isEmpty() && !exporting)
         return usageError(QStringLiteral("%1 needs -o OUT").arg(command));
+    if (request.inputs.contains(InputFile::StandardInput) && output.isEmpty())
+        return usageError(QStringLiteral("reading standard input needs -o OUT"));
     const bool toStandardOutput = output == StandardOutput;
-    const bool several = request.inputs.size() > 1;
     const bool toFolder =
         !toStandardOutput && !output.isEmpty() && (several || QFileInfo(output).isDir());
 
@@ -289,8 +304,11 @@ Outcome<Parsed> parse(const QStringList &arguments)
     if (const Outcome<> chosen = chooseFormat(request, givenFormat, output, toFolder);
         !chosen.succeeded())
         return chosen.failure();
-    if (several && !toStandardOutput && !output.isEmpty() && !QFileInfo(output).isDir())
-        return Failure::of(output, QStringLiteral("the output folder does not exist"));
+    if (several && toFolder && !QFileInfo(output).isDir() &&
+        (QFileInfo::exists(output) || OutputPaths::namesAFile(output)))
+        return usageError(QStringLiteral("several inputs need -o to name a folder, and '%1' is "
+                                         "a file")
+                              .arg(output));
     if (const Outcome<> planned = planOutputs(request, output, toFolder); !planned.succeeded())
         return planned.failure();
     return work(request);

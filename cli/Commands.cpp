@@ -5,6 +5,8 @@
 #include "cli/CsvFormat.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
+#include "cli/MapFileCheck.h"
+#include "cli/OutputPaths.h"
 #include "cli/PngFile.h"
 #include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
@@ -49,53 +51,53 @@ QString hexBytes(const QByteArray &bytes)
     return parts.join(QLatin1Char(' '));
 }
 
-// Why the editor's size differs from the bytes, when it does.
+// What the width byte 255 means, which the size alone does not show.
 QString sizeNote(const QByteArray &bytes)
 {
-    const MapFile::Contents contents = MapFile::decode(bytes);
-    if (contents.widthByte == MapFile::FullWidthByte)
-        return QStringLiteral(" (width byte 255: the whole grid)");
-    QStringList notes;
-    if (contents.widthByte == 0)
-        notes.append(QStringLiteral("width byte 0 taken as 1"));
-    if (contents.heightByte == 0)
-        notes.append(QStringLiteral("height byte 0 taken as 1"));
-    if (contents.heightByte > Tiles::GridRows)
-        notes.append(QStringLiteral("height byte %1 taken as %2")
-                         .arg(contents.heightByte)
-                         .arg(Tiles::GridRows));
-    return notes.isEmpty() ? QString()
-                           : QStringLiteral(" (%1)").arg(notes.join(QStringLiteral(", ")));
+    return MapFile::decode(bytes).widthByte == MapFile::FullWidthByte
+               ? QStringLiteral(" (width byte 255: the whole grid)")
+               : QString();
 }
 
-Report info(LoadedMap &map, const QString &input)
+QString loadingNote(const LoadedMap &map)
 {
-    if (const Outcome<> loaded = map.load(input, QImage()); !loaded.succeeded())
+    const QStringList changes = MapFileCheck::loadChanges(map.bytes(), map.fileSize());
+    if (changes.isEmpty())
+        return QStringLiteral("loads in the editor unchanged");
+    return QStringLiteral("the editor loads it changed: %1")
+        .arg(changes.join(QStringLiteral(", ")));
+}
+
+Report info(LoadedMap &map, const Shared &shared, const QString &input)
+{
+    if (const Outcome<> loaded = map.load(input, QImage(), shared.request.lenient);
+        !loaded.succeeded())
         return loaded.failure();
     const MapCells cells = map.cells();
     std::bitset<Tiles::TileCount> used;
     for (const std::uint8_t tile : cells.cells)
         used.set(tile);
-    QString line = QStringLiteral("%1: bytes %2; size %3 x %4 tiles%5; canvas %6 x %7 pixels; "
-                                  "distinct tiles %8")
-                       .arg(input, hexBytes(map.bytes()))
-                       .arg(map.width())
-                       .arg(map.height())
-                       .arg(sizeNote(map.bytes()))
-                       .arg(map.canvasSize().width())
-                       .arg(map.canvasSize().height())
-                       .arg(used.count());
-    if (map.bytes().size() < MapFile::FileSize)
-        line += QStringLiteral("; short file: %1 of %2 bytes, the rest read as 0")
-                    .arg(map.bytes().size())
-                    .arg(MapFile::FileSize);
+    const QString line = QStringLiteral("%1: bytes %2; size %3 x %4 tiles%5; canvas %6 x %7 "
+                                        "pixels; distinct tiles %8; file %9 bytes; %10")
+                             .arg(InputFile::nameOf(input), hexBytes(map.bytes()))
+                             .arg(map.width())
+                             .arg(map.height())
+                             .arg(sizeNote(map.bytes()))
+                             .arg(map.canvasSize().width())
+                             .arg(map.canvasSize().height())
+                             .arg(used.count())
+                             .arg(map.fileSize())
+                             .arg(loadingNote(map));
     return Output{(line + QLatin1Char('\n')).toUtf8(), {}};
 }
 
 Report render(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    if (const Outcome<> loaded = map.load(input, shared.sheet); !loaded.succeeded())
+    if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
+        !loaded.succeeded())
         return loaded.failure();
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const float zoom = shared.request.zoom;
     const FileResult written = shared.request.format == Formats::Png
                                    ? PngFile::write(MapPicture::scaledSize(map.canvasSize(), zoom),
@@ -110,6 +112,8 @@ Report writeFile(const QString &output, const QByteArray &bytes)
 {
     if (output == CommandLine::StandardOutput)
         return Output{bytes, {}};
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const FileResult saved = MapFile::save(output, bytes);
     if (!saved.succeeded())
         return cannotWrite(output, saved.reason());
@@ -123,6 +127,8 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     const QFileInfo target(output);
     const QString sheetName = target.completeBaseName() + SheetSuffix;
     const QString sheetPath = target.dir().filePath(sheetName);
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const bool sheetExisted = QFileInfo::exists(sheetPath);
     const QImage &sheet = map.state().tileSheet.image();
     const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
@@ -136,7 +142,8 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
 
 Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    if (const Outcome<> loaded = map.load(input, shared.sheet); !loaded.succeeded())
+    if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
+        !loaded.succeeded())
         return loaded.failure();
     const QString &format = shared.request.format;
     if (format == Formats::Tmx)
@@ -182,7 +189,7 @@ Report run(const Shared &shared, int index, LoadedMap &map)
     const QString &input = request.inputs.at(index);
     switch (request.command) {
     case Request::Command::Info:
-        return info(map, input);
+        return info(map, shared, input);
     case Request::Command::Render:
         return render(map, shared, input, request.outputs.at(index));
     case Request::Command::Export:

@@ -31,6 +31,9 @@ struct Failure
         return {Kind::BadInput, file, 0, 0, message};
     }
 
+    // A failure whose file the caller names (see in()).
+    static Failure saying(const QString &message) { return {Kind::BadInput, {}, 0, 0, message}; }
+
     static Failure at(int line, int column, const QString &message)
     {
         return {Kind::BadInput, QString(), line, column, message};

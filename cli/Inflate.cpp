@@ -37,7 +37,7 @@ Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expec
 {
     z_stream stream{};
     if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK)
-        return Failure::at(0, 0, QStringLiteral("the decompressor could not start"));
+        return Failure::saying(QStringLiteral("the decompressor could not start"));
     // One byte of room beyond the expected size tells a longer stream apart.
     QByteArray result(expectedSize + 1, Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
@@ -50,19 +50,17 @@ Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expec
     inflateEnd(&stream);
 
     if (status != Z_STREAM_END)
-        return Failure::at(
-            0, 0,
+        return Failure::saying(
             produced > expectedSize
                 ? QStringLiteral("it unpacks to more than the %1 bytes expected").arg(expectedSize)
                 : reason);
     if (produced != expectedSize)
-        return Failure::at(0, 0,
-                           QStringLiteral("it unpacks to %1 bytes where %2 are expected")
-                               .arg(produced)
-                               .arg(expectedSize));
+        return Failure::saying(QStringLiteral("it unpacks to %1 bytes where %2 are expected")
+                                   .arg(produced)
+                                   .arg(expectedSize));
     if (stream.avail_in != 0)
-        return Failure::at(
-            0, 0, QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in));
+        return Failure::saying(
+            QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in));
     result.truncate(produced);
     return result;
 }
