@@ -30,6 +30,10 @@ struct Parsed
 
 Outcome<Parsed> parse(const QStringList &arguments);
 
+// The format import reads a file in: given (csv, tmx, tmj or json), or the
+// file's extension, looked for under a .gz; empty when neither tells.
+QString importFormatOf(const QString &given, const QString &fileName);
+
 // The exit status a failure ends the program with.
 inline int exitCodeOf(const Failure &failure)
 {

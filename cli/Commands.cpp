@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/CsvFormat.h"
+#include "cli/Inflate.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
 #include "cli/MapFileCheck.h"
@@ -10,6 +11,7 @@
 #include "cli/PngFile.h"
 #include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
+#include "cli/TmjFormat.h"
 #include "cli/TmxFormat.h"
 #include "core/files/BitmapExport.h"
 #include "core/preview/MapPicture.h"
@@ -28,6 +30,26 @@ namespace {
 
 // The tile sheet of an exported TMX file: beside it, named after it.
 const QString SheetSuffix = QStringLiteral(".tiles.png");
+
+// The first bytes of every gzip stream.
+constexpr QByteArrayView GzipMagic = "\x1f\x8b";
+
+// A map 255 or 256 columns wide can only be stored with the width byte 255,
+// which makes it the whole grid.
+QStringList sizeWarnings(const QString &input, const MapCells &cells)
+{
+    if (cells.width < MapFile::FullWidthByte ||
+        (cells.width == Tiles::GridColumns && cells.height == Tiles::GridRows))
+        return {};
+    return {QStringLiteral("%1: warning: %2 x %3 tiles read; a map file keeps a map %2 columns "
+                           "wide only as the whole %4 x %5 grid, so the map is %4 x %5 tiles, "
+                           "the cells not read being tile 0")
+                .arg(input)
+                .arg(cells.width)
+                .arg(cells.height)
+                .arg(Tiles::GridColumns)
+                .arg(Tiles::GridRows)};
+}
 
 Failure cannotWrite(const QString &fileName, const QString &reason)
 {
@@ -120,9 +142,10 @@ Report writeFile(const QString &output, const QByteArray &bytes)
     return {};
 }
 
-// A TMX file and its tile sheet beside it. A sheet written for a map file
-// that then cannot be written is taken away again.
-Report writeTmx(const LoadedMap &map, const QString &input, const QString &output)
+// A Tiled map (TMX or JSON) and its tile sheet beside it. A sheet written
+// for a map file that then cannot be written is taken away again.
+Report writeTiledMap(const LoadedMap &map, const QString &input, const QString &output,
+                     const QString &format)
 {
     const QFileInfo target(output);
     const QString sheetName = target.completeBaseName() + SheetSuffix;
@@ -134,7 +157,10 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
     if (!sheetWritten.succeeded())
         return cannotWrite(sheetPath, sheetWritten.reason());
-    Report report = writeFile(output, TmxFormat::write(map.cells(), mapName(input), sheetName));
+    const QByteArray text = format == Formats::Tmx
+                                ? TmxFormat::write(map.cells(), mapName(input), sheetName)
+                                : TmjFormat::write(map.cells(), mapName(input), sheetName);
+    Report report = writeFile(output, text);
     if (!report.succeeded() && !sheetExisted)
         QFile::remove(sheetPath);
     return report;
@@ -146,8 +172,8 @@ Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, con
         !loaded.succeeded())
         return loaded.failure();
     const QString &format = shared.request.format;
-    if (format == Formats::Tmx)
-        return writeTmx(map, input, output);
+    if (format == Formats::Tmx || format == Formats::Tmj)
+        return writeTiledMap(map, input, output, format);
     const MapCells cells = map.cells();
     if (format == Formats::Csv)
         return writeFile(output, CsvFormat::write(cells));
@@ -158,16 +184,28 @@ Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, con
 
 Report importMap(const Shared &shared, const QString &input, const QString &output)
 {
-    const Outcome<QByteArray> text = InputFile::read(input);
+    const QString name = InputFile::nameOf(input);
+    Outcome<QByteArray> text = InputFile::read(input);
     if (!text.succeeded())
         return text.failure();
-    const QString format = shared.request.format.isEmpty() ? QFileInfo(input).suffix().toLower()
-                                                           : shared.request.format;
-    const Outcome<MapCells> cells =
-        format == Formats::Tmx ? TmxFormat::read(text.value()) : CsvFormat::read(text.value());
+    // A .tmx.gz, or any input packed with gzip, is read unpacked.
+    if (text.value().startsWith(GzipMagic)) {
+        text = Inflate::unpackUpTo(text.value(), Inflate::Wrapper::Gzip, InputFile::MaxBytes);
+        if (!text.succeeded())
+            return Failure::of(
+                name, QStringLiteral("not valid gzip data: %1").arg(text.failure().message));
+    }
+    const QString format = CommandLine::importFormatOf(shared.request.format, input);
+    const QString &layer = shared.request.layer;
+    const Outcome<MapCells> cells = format == Formats::Tmx   ? TmxFormat::read(text.value(), layer)
+                                    : format == Formats::Tmj ? TmjFormat::read(text.value(), layer)
+                                                             : CsvFormat::read(text.value());
     if (!cells.succeeded())
-        return cells.failure().in(input);
-    return writeFile(output, LoadedMap::fileFor(cells.value()));
+        return cells.failure().in(name);
+    Report report = writeFile(output, LoadedMap::fileFor(cells.value()));
+    if (report.succeeded())
+        report.value().warnings = sizeWarnings(name, cells.value());
+    return report;
 }
 
 } // namespace

@@ -16,4 +16,8 @@ enum class Wrapper { Zlib, Gzip };
 // says what is wrong with the stream.
 Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize);
 
+// Unpacks data, one complete stream of the given wrapper, of any size up to
+// limit bytes.
+Outcome<QByteArray> unpackUpTo(QByteArrayView data, Wrapper wrapper, qsizetype limit);
+
 } // namespace Inflate

@@ -11,6 +11,7 @@ inline const QString Bmp = QStringLiteral("bmp");
 inline const QString Png = QStringLiteral("png");
 inline const QString Csv = QStringLiteral("csv");
 inline const QString Tmx = QStringLiteral("tmx");
+inline const QString Tmj = QStringLiteral("tmj");
 inline const QString Asm = QStringLiteral("asm");
 inline const QString C = QStringLiteral("c");
 } // namespace Formats
@@ -31,6 +32,9 @@ struct Request
     // export, the format to read (csv or tmx) for import.
     QString format;
     QString tiles;
+    // import: the tile layer to read, by name or number; empty for the only
+    // one.
+    QString layer;
     float zoom = 100.0f;
     // Read maps of any size as the editor does, instead of refusing them.
     bool lenient = false;

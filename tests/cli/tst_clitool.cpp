@@ -250,7 +250,7 @@ void TestCliTool::badInput_data()
         << "negative.csv:1:3: \"-2\" is not a tile number";
     QTest::newRow("two layers") << import << "two.tmx" << tmx(plain, layer + "\n" + layer)
                                 << "out.map"
-                                << "two.tmx:4:";
+                                << "two.tmx: the map has 2 tile layers (\"l\", \"l\")";
     QTest::newRow("32 x 32 tiles")
         << import << "big-tiles.tmx"
         << tmx("width=\"2\" height=\"1\" tilewidth=\"32\" tileheight=\"32\"", layer) << "out.map"
