@@ -44,11 +44,8 @@ QStringList sizeWarnings(const QString &input, const MapCells &cells)
     return {QStringLiteral("%1: warning: %2 x %3 tiles read; a map file keeps a map %2 columns "
                            "wide only as the whole %4 x %5 grid, so the map is %4 x %5 tiles, "
                            "the cells not read being tile 0")
-                .arg(input)
-                .arg(cells.width)
-                .arg(cells.height)
-                .arg(Tiles::GridColumns)
-                .arg(Tiles::GridRows)};
+                .arg(input, QString::number(cells.width), QString::number(cells.height),
+                     QString::number(Tiles::GridColumns), QString::number(Tiles::GridRows))};
 }
 
 Failure cannotWrite(const QString &fileName, const QString &reason)
@@ -99,17 +96,21 @@ Report info(LoadedMap &map, const Shared &shared, const QString &input)
     std::bitset<Tiles::TileCount> used;
     for (const std::uint8_t tile : cells.cells)
         used.set(tile);
-    const QString line = QStringLiteral("%1: bytes %2; size %3 x %4 tiles%5; canvas %6 x %7 "
-                                        "pixels; distinct tiles %8; file %9 bytes; %10")
-                             .arg(InputFile::nameOf(input), hexBytes(map.bytes()))
-                             .arg(map.width())
-                             .arg(map.height())
-                             .arg(sizeNote(map.bytes()))
-                             .arg(map.canvasSize().width())
-                             .arg(map.canvasSize().height())
-                             .arg(used.count())
-                             .arg(map.fileSize())
-                             .arg(loadingNote(map));
+    // The name goes in front, not through arg(), so a "%" in it is never
+    // taken for a marker.
+    const QString line =
+        InputFile::nameOf(input) +
+        QStringLiteral(": bytes %1; size %2 x %3 tiles%4; canvas %5 x %6 pixels; distinct tiles "
+                       "%7; file %8 bytes; %9")
+            .arg(hexBytes(map.bytes()))
+            .arg(map.width())
+            .arg(map.height())
+            .arg(sizeNote(map.bytes()))
+            .arg(map.canvasSize().width())
+            .arg(map.canvasSize().height())
+            .arg(used.count())
+            .arg(map.fileSize())
+            .arg(loadingNote(map));
     return Output{(line + QLatin1Char('\n')).toUtf8(), {}};
 }
 

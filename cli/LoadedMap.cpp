@@ -24,7 +24,7 @@ Outcome<> LoadedMap::load(const QString &path, const QImage &sheet, bool lenient
     } else {
         const FileResult read = MapFile::read(path, &bytes);
         if (!read.succeeded())
-            return Failure::of(path, read.reason());
+            return Failure::from(read);
         size = QFileInfo(path).size();
     }
     if (!lenient)

@@ -11,6 +11,13 @@ namespace TiledLayers {
 
 namespace {
 
+// Numbers go into messages in one arg() call with the names, so a "%" in a
+// name is never taken for a marker.
+QString number(qint64 value)
+{
+    return QString::number(value);
+}
+
 // The high bits of a gid that flip or rotate the tile.
 constexpr quint32 TransformBits = 0xF0000000u;
 
@@ -38,13 +45,12 @@ Outcome<const TiledMap::Layer *> chosenLayer(const TiledMap &map, const QString 
         if (layer.name == choice)
             return &layer;
     bool isNumber = false;
-    const int number = choice.toInt(&isNumber);
-    if (isNumber && number >= 1 && number <= int(map.layers.size()))
-        return &map.layers[number - 1];
+    const int position = choice.toInt(&isNumber);
+    if (isNumber && position >= 1 && position <= int(map.layers.size()))
+        return &map.layers[position - 1];
     return Failure::saying(QStringLiteral("no tile layer \"%1\"; the map's tile layers are %2 "
                                           "(or give their number from 1 to %3)")
-                               .arg(choice, quotedNames(map))
-                               .arg(map.layers.size()));
+                               .arg(choice, quotedNames(map), number(map.layers.size())));
 }
 
 // The tileset a gid belongs to: the one with the highest first gid at or
@@ -60,7 +66,8 @@ const TiledMap::Tileset *tilesetOf(const TiledMap &map, quint32 gid)
 
 QString nameOf(const TiledMap::Tileset &tileset)
 {
-    return QStringLiteral("tileset \"%1\" (firstgid %2)").arg(tileset.name).arg(tileset.firstGid);
+    return QStringLiteral("tileset \"%1\" (firstgid %2)")
+        .arg(tileset.name, number(tileset.firstGid));
 }
 
 } // namespace
@@ -72,12 +79,10 @@ Outcome<MapCells> cells(const TiledMap &map, const QString &layerChoice)
         return chosen.failure();
     const TiledMap::Layer &layer = *chosen.value();
     const auto fail = [&](qsizetype cell, const QString &what) {
-        return Failure::at(layer.line, layer.column,
-                           QStringLiteral("layer \"%1\", column %2, row %3: %4")
-                               .arg(layer.name)
-                               .arg(cell % map.width)
-                               .arg(cell / map.width)
-                               .arg(what));
+        return Failure::at(
+            layer.line, layer.column,
+            QStringLiteral("layer \"%1\", column %2, row %3: %4")
+                .arg(layer.name, number(cell % map.width), number(cell / map.width), what));
     };
 
     MapCells result;
@@ -106,13 +111,11 @@ Outcome<MapCells> cells(const TiledMap &map, const QString &layerChoice)
         if (!used) {
             const bool known = tileset->tileWidth > 0 && tileset->tileHeight > 0;
             if (known && (tileset->tileWidth != TileSize || tileset->tileHeight != TileSize))
-                return fail(cell, QStringLiteral("tile id %1 is from %2 of %3 x %4 tiles; the "
-                                                 "tiles must be %5 x %5 pixels")
-                                      .arg(gid)
-                                      .arg(nameOf(*tileset))
-                                      .arg(tileset->tileWidth)
-                                      .arg(tileset->tileHeight)
-                                      .arg(TileSize));
+                return fail(cell,
+                            QStringLiteral("tile id %1 is from %2 of %3 x %4 tiles; the "
+                                           "tiles must be %5 x %5 pixels")
+                                .arg(number(gid), nameOf(*tileset), number(tileset->tileWidth),
+                                     number(tileset->tileHeight), number(TileSize)));
             used = tileset;
         }
         const quint32 tile = gid - tileset->firstGid;
@@ -124,10 +127,8 @@ Outcome<MapCells> cells(const TiledMap &map, const QString &layerChoice)
         if (tile >= quint32(Tiles::TileCount))
             return fail(cell, QStringLiteral("tile id %1 is tile %2 of %3; a map has tiles "
                                              "0..%4")
-                                  .arg(gid)
-                                  .arg(tile)
-                                  .arg(nameOf(*tileset))
-                                  .arg(Tiles::TileCount - 1));
+                                  .arg(number(gid), number(tile), nameOf(*tileset),
+                                       number(Tiles::TileCount - 1)));
         result.cells.push_back(static_cast<std::uint8_t>(tile));
     }
     return result;

@@ -520,7 +520,8 @@ void TestCliTool::manPageCoversTheOptions()
 
 void TestCliTool::info()
 {
-    const QString sample = writeMap(QStringLiteral("sample.map"),
+    // A "%" in a name is printed as it is.
+    const QString sample = writeMap(QStringLiteral("sample %2.map"),
                                     CliSupport::mapFile(0x12, 0x34, 3, 2, 3, 2, [](int c, int r) {
                                         return c == 2 && r == 1 ? 200 : 7;
                                     }));
