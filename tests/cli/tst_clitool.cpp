@@ -62,6 +62,8 @@ private Q_SLOTS:
     void linksAreNotWrittenOver();
     void standardInput_data();
     void standardInput();
+    void wideImportWarns_data();
+    void wideImportWarns();
 
     void info();
     void severalMapsAsOneByOne();
@@ -516,6 +518,43 @@ void TestCliTool::manPageCoversTheOptions()
                  qPrintable(match.captured(0)));
     }
     QVERIFY(options >= 7);
+}
+
+void TestCliTool::wideImportWarns_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("254 columns") << 254 << 3 << QString();
+    QTest::newRow("255 columns")
+        << 255 << 3
+        << "tesselwick-cli: wide.csv: warning: 255 x 3 tiles read; a map file keeps a map 255 "
+           "columns wide only as the whole 256 x 128 grid, so the map is 256 x 128 tiles, the "
+           "cells not read being tile 0\n";
+    QTest::newRow("256 columns") << 256 << 3 << "warning: 256 x 3 tiles read";
+    QTest::newRow("the whole grid") << 256 << 128 << QString();
+}
+
+void TestCliTool::wideImportWarns()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, warning);
+    const QByteArray row = "1" + QByteArray(",1").repeated(width - 1) + "\n";
+    TestFiles::write(path(QStringLiteral("wide.csv")), row.repeated(height));
+    const CliSupport::Run run = cli({QStringLiteral("import"), QStringLiteral("wide.csv"),
+                                     QStringLiteral("-o"), QStringLiteral("wide.map")},
+                                    m_dir->path());
+    QCOMPARE(run.exitCode, Success);
+    if (warning.isEmpty())
+        QCOMPARE(run.err, QByteArray());
+    else
+        QVERIFY2(run.err.startsWith("tesselwick-cli: wide.csv: ") &&
+                     run.err.contains(warning.toUtf8()) && run.err.count('\n') == 1,
+                 run.err.constData());
+    const QByteArray map = TestFiles::readAll(path(QStringLiteral("wide.map")));
+    QCOMPARE(map.size(), 32772);
+    QCOMPARE(static_cast<std::uint8_t>(map[2]), std::uint8_t(width >= 255 ? 255 : width));
 }
 
 void TestCliTool::info()
