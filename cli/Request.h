@@ -28,8 +28,9 @@ struct Request
     QStringList inputs;
     // Where each input's result goes, in the order of inputs (none for info).
     QStringList outputs;
-    // The format to write: bmp or png for render, csv, tmx, asm or c for
-    // export, the format to read (csv or tmx) for import.
+    // The format to write: bmp or png for render, csv, tmx, tmj, asm or c
+    // for export; for import the format to read (csv, tmx or tmj), or empty
+    // to tell each input's by its name.
     QString format;
     QString tiles;
     // import: the tile layer to read, by name or number; empty for the only
