@@ -14,26 +14,23 @@ namespace {
 // cost more than it saves.
 constexpr std::size_t RawChanges = 64;
 
-// From this many changed cells on, one redraw of the canvas from the grid
-// (drawn band by band as views need it) costs less than a blit a cell.
-constexpr std::size_t RedrawCells = Tiles::GridCells / 8;
+// From this many changed cells on, the step keeps the whole grid before and
+// after, packed, which is smaller and quicker than a list of the cells, and
+// one redraw of the canvas from the grid (drawn band by band as views need
+// it) costs less than a blit a cell.
+constexpr std::size_t WholeGridCells = Tiles::GridCells / 8;
 
-template <typename Change, typename TileOf>
-void drawChanged(EditorState &state, const std::vector<Change> &changes, TileOf tileOf)
+void drawCells(EditorState &state, const std::vector<CellsStep::Change> &changes)
 {
-    if (changes.size() >= RedrawCells) {
-        redrawMap(state);
-        return;
-    }
-    for (const Change &change : changes)
-        blitTile(state, tileOf(change), change.index % Tiles::GridColumns,
+    for (const CellsStep::Change &change : changes)
+        blitTile(state, state.tileMap[change.index], change.index % Tiles::GridColumns,
                  change.index / Tiles::GridColumns);
 }
 
 } // namespace
 
 std::vector<CellsStep::Change> CellsStep::setCells(EditorState &state,
-                                                  const std::vector<Placement> &placements)
+                                                   const std::vector<Placement> &placements)
 {
     std::vector<Change> changes;
     for (const Placement &placement : placements) {
@@ -54,7 +51,10 @@ bool CellsStep::perform(EditorState &state, const QString &name,
         return false;
     // The grid already holds the new tiles; the step's first redo draws them.
     if (!state.history.recording()) {
-        drawChanged(state, changes, [](const Change &change) { return change.after; });
+        if (changes.size() >= WholeGridCells)
+            redrawMap(state);
+        else
+            drawCells(state, changes);
         return true;
     }
     state.history.push(new CellsStep(state, name, changes));
@@ -65,6 +65,14 @@ CellsStep::CellsStep(EditorState &state, const QString &name, const std::vector<
     : m_state(&state)
 {
     setText(name);
+    if (changes.size() >= WholeGridCells) {
+        m_after = PackedState::packGrid(state.tileMap);
+        PackedState::Grid before = state.tileMap;
+        for (auto change = changes.rbegin(); change != changes.rend(); ++change)
+            before[change->index] = change->before;
+        m_before = PackedState::packGrid(before);
+        return;
+    }
     const auto bytes = qsizetype(changes.size() * sizeof(Change));
     m_compressed = changes.size() > RawChanges;
     m_changes = m_compressed ? PackedState::compress(changes.data(), bytes)
@@ -82,20 +90,32 @@ std::vector<CellsStep::Change> CellsStep::changes() const
 void CellsStep::undo()
 {
     EditorState &state = *m_state;
+    if (!m_before.isNull()) {
+        PackedState::unpackGrid(m_before, state.tileMap);
+        redrawMap(state);
+        return;
+    }
     const std::vector<Change> changes = this->changes();
     // Backwards, so a cell set twice gets its first tile back.
     for (auto change = changes.rbegin(); change != changes.rend(); ++change)
         state.tileMap[change->index] = change->before;
-    drawChanged(state, changes,
-                [&state](const Change &change) { return state.tileMap[change.index]; });
+    drawCells(state, changes);
 }
 
 void CellsStep::redo()
 {
     EditorState &state = *m_state;
+    // The first redo finds the grid already changed by perform().
+    const bool done = !m_redone;
+    m_redone = true;
+    if (!m_after.isNull()) {
+        if (!done)
+            PackedState::unpackGrid(m_after, state.tileMap);
+        redrawMap(state);
+        return;
+    }
     const std::vector<Change> changes = this->changes();
     for (const Change &change : changes)
         state.tileMap[change.index] = change.after;
-    drawChanged(state, changes,
-                [&state](const Change &change) { return state.tileMap[change.index]; });
+    drawCells(state, changes);
 }

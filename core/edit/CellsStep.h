@@ -12,9 +12,10 @@ class EditorState;
 
 // A step that sets some cells of the grid to new tiles (Bucket Fill,
 // Replace Tile, Rectangle Fill, Paste, Cut, Delete). It keeps only the cells
-// it changed, each with its tile before and after; many cells are kept
-// compressed, so a fill of the whole grid costs a few kilobytes. The canvas
-// follows from the cells and the sheet in use.
+// it changed, each with its tile before and after, compressed when there
+// are many; a step that changes a large part of the map keeps the grid
+// before and after, packed, so a fill of the whole grid costs a few hundred
+// bytes. The canvas follows from the cells and the sheet in use.
 class CellsStep : public QUndoCommand
 {
 public:
@@ -55,4 +56,8 @@ private:
     // The changes in the order they were made: raw when few, else compressed.
     QByteArray m_changes;
     bool m_compressed = false;
+    // The packed grids of a step of many cells, in place of the changes.
+    QByteArray m_before;
+    QByteArray m_after;
+    bool m_redone = false;
 };

@@ -12,10 +12,10 @@ std::vector<int> cells(const PackedState::Grid &grid, const QRect &area, QPoint 
         return region;
     const auto index = [](int column, int row) { return row * Tiles::GridColumns + column; };
     const std::uint8_t tile = grid[index(start.x(), start.y())];
-    std::vector<bool> reached(Tiles::GridCells, false);
+    std::vector<std::uint8_t> reached(Tiles::GridCells, 0);
     const auto joins = [&](int column, int row) {
         const int at = index(column, row);
-        return !reached[at] && grid[at] == tile;
+        return reached[at] == 0 && grid[at] == tile;
     };
 
     // Scanline fill: each cell taken from the work list grows into the whole
@@ -33,10 +33,7 @@ std::vector<int> cells(const PackedState::Grid &grid, const QRect &area, QPoint 
             --left;
         while (right < area.right() && joins(right + 1, seed.y()))
             ++right;
-        for (int column = left; column <= right; ++column) {
-            reached[index(column, seed.y())] = true;
-            region.push_back(index(column, seed.y()));
-        }
+        std::fill_n(reached.begin() + index(left, seed.y()), right - left + 1, std::uint8_t(1));
         for (const int row : {seed.y() - 1, seed.y() + 1}) {
             if (row < area.top() || row > area.bottom())
                 continue;
@@ -49,7 +46,11 @@ std::vector<int> cells(const PackedState::Grid &grid, const QRect &area, QPoint 
             }
         }
     }
-    std::sort(region.begin(), region.end());
+    // Read off row by row, which gives ascending order.
+    for (int row = area.top(); row <= area.bottom(); ++row)
+        for (int column = area.left(); column <= area.right(); ++column)
+            if (reached[index(column, row)] != 0)
+                region.push_back(index(column, row));
     return region;
 }
 
