@@ -96,6 +96,7 @@ void resetToStartUp(EditorState &state)
     resetMap(state);
     selectTile(state, 0, 0);
     state.selectedTile = 0;
+    state.dropStamp();
     copySelectionToPreview(state);
 }
 

@@ -34,7 +34,7 @@ inline const QString MapResized = QStringLiteral("Map Resized");
 using SizeFieldCheck::MapSize;
 
 // Puts the editor in its start-up state: the 255 x 127 map of the FE 4F
-// header, blank, with tile 0 selected and in the brush.
+// header, blank, with tile 0 selected and in the brush, and no stamp.
 void resetToStartUp(EditorState &state);
 
 // Clear Map: a blank map of tile 0 at the current size.
