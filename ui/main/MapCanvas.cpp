@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main/MapCanvas.h"
+
+#include "core/render/Surface.h"
+#include "core/render/TileGeometry.h"
+#include "core/state/ViewZoom.h"
+#include "ui/main/tools/Tool.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+int floorDiv(int value, int by)
+{
+    return value >= 0 ? value / by : -((-value + by - 1) / by);
+}
+
+} // namespace
+
+MapCanvas::MapCanvas(Surface &surface, QWidget *parent) : QWidget(parent), m_surface(&surface)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    takeSurfaceSize();
+    surface.takeDirty();
+    connect(&surface, &Surface::resized, this, [this] { takeSurfaceSize(); });
+    // Queued, so a whole command's drawing reaches the screen as one repaint
+    // once the command has finished.
+    connect(&surface, &Surface::dirtied, this, &MapCanvas::refresh, Qt::QueuedConnection);
+}
+
+void MapCanvas::takeSurfaceSize()
+{
+    setFixedSize(ViewZoom::toView(m_surface->width(), m_percent),
+                 ViewZoom::toView(m_surface->height(), m_percent));
+}
+
+void MapCanvas::setZoom(int percent)
+{
+    if (percent == m_percent)
+        return;
+    m_percent = percent;
+    takeSurfaceSize();
+    update();
+}
+
+void MapCanvas::setGridShown(bool shown)
+{
+    if (shown == m_gridShown)
+        return;
+    m_gridShown = shown;
+    update();
+}
+
+void MapCanvas::setOverlay(const Tool *tool)
+{
+    m_overlay = tool;
+    update();
+}
+
+QRect MapCanvas::viewRectOfPixels(const QRect &mapPixels) const
+{
+    const int left = floorDiv(mapPixels.left() * m_percent, 100);
+    const int top = floorDiv(mapPixels.top() * m_percent, 100);
+    const int right = -floorDiv(-(mapPixels.left() + mapPixels.width()) * m_percent, 100);
+    const int bottom = -floorDiv(-(mapPixels.top() + mapPixels.height()) * m_percent, 100);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QRect MapCanvas::viewRect(const QRect &cells) const
+{
+    const int cell = ViewZoom::toView(Tiles::TileSize, m_percent);
+    return QRect(cells.left() * cell, cells.top() * cell, cells.width() * cell,
+                 cells.height() * cell);
+}
+
+void MapCanvas::updateCells(const QRect &cells)
+{
+    // One pixel more around, for outlines drawn on the cells' border.
+    update(viewRect(cells).adjusted(-1, -1, 1, 1));
+}
+
+QPointF MapCanvas::mapPosition(QPointF viewPosition) const
+{
+    return ViewZoom::toMap(viewPosition, m_percent);
+}
+
+void MapCanvas::refresh()
+{
+    const QRegion dirty = m_surface->takeDirty();
+    if (dirty.isEmpty())
+        return;
+    if (m_percent == ViewZoom::ActualSize) {
+        update(dirty);
+        return;
+    }
+    QRegion view;
+    for (const QRect &rect : dirty)
+        view += viewRectOfPixels(rect);
+    update(view);
+}
+
+void MapCanvas::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    if (m_percent == ViewZoom::ActualSize) {
+        painter.drawImage(exposed.topLeft(), m_surface->imageIn(exposed), exposed);
+    } else {
+        // Whole tiles of the picture around the exposed part, so every tile
+        // lands on whole view pixels; the painter clips the rest.
+        const int cell = ViewZoom::toView(Tiles::TileSize, m_percent);
+        const int firstColumn = floorDiv(exposed.left(), cell);
+        const int firstRow = floorDiv(exposed.top(), cell);
+        const int lastColumn = floorDiv(exposed.right(), cell);
+        const int lastRow = floorDiv(exposed.bottom(), cell);
+        const QRect cells(QPoint(firstColumn, firstRow), QPoint(lastColumn, lastRow));
+        const QRect source =
+            QRect(cells.topLeft() * Tiles::TileSize, cells.size() * Tiles::TileSize)
+                .intersected(QRect(QPoint(0, 0), m_surface->size()));
+        if (!source.isEmpty())
+            painter.drawImage(viewRectOfPixels(source), m_surface->imageIn(source), source);
+    }
+    if (m_gridShown)
+        paintGrid(painter, exposed);
+    if (m_overlay)
+        m_overlay->paintOverlay(painter, *this);
+}
+
+void MapCanvas::paintGrid(QPainter &painter, const QRect &exposed) const
+{
+    // A line on the first pixel column and row of every cell, so each border
+    // between two cells is one pixel wide.
+    const int cell = ViewZoom::toView(Tiles::TileSize, m_percent);
+    for (int x = floorDiv(exposed.left() + cell - 1, cell) * cell; x <= exposed.right(); x += cell)
+        painter.fillRect(x, exposed.top(), 1, exposed.height(), GridColour);
+    for (int y = floorDiv(exposed.top() + cell - 1, cell) * cell; y <= exposed.bottom(); y += cell)
+        painter.fillRect(exposed.left(), y, exposed.width(), 1, GridColour);
+}
+
+void MapCanvas::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseDown(event->button(), event->modifiers(), mapPosition(event->position()));
+}
+
+void MapCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMove(event->buttons(), event->modifiers(), mapPosition(event->position()));
+}
+
+void MapCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseUp(event->button(), event->modifiers(), mapPosition(event->position()));
+}
+
+void MapCanvas::wheelEvent(QWheelEvent *event)
+{
+    Q_EMIT wheelTurned(event->angleDelta(), event->modifiers(), event->position());
+    event->accept();
+}
