@@ -149,8 +149,8 @@ void TestCliFormats::csvRefuses_data()
                                  << "2 values where line 1 has 3";
     QTest::newRow("256") << QByteArray("1,2,3\n4,256,6\n") << 2 << 3
                          << "\"256\" is not a tile number 0..255";
-    QTest::newRow("negative") << QByteArray("1,-1,3\n") << 1 << 3
-                              << "\"-1\" is not a tile number 0..255";
+    QTest::newRow("negative") << QByteArray("1,-2,3\n") << 1 << 3
+                              << "\"-2\" is not a tile number 0..255";
     QTest::newRow("not a number") << QByteArray("1,2,3\n4,5,x7\n") << 2 << 5
                                   << "\"x7\" is not a tile number";
     QTest::newRow("empty value") << QByteArray("1,,3\n") << 1 << 3 << "a value is missing";

@@ -227,7 +227,7 @@ void TestCliTool::badInput_data()
     QTest::newRow("folder") << exportCsv << "folder.map/" << QByteArray() << "out.csv"
                             << "folder.map";
     QTest::newRow("empty csv") << import << "empty.csv" << QByteArray("\n") << "out.map"
-                               << "empty.csv: the file holds no rows";
+                               << "empty.csv: the text holds no rows";
     QTest::newRow("ragged rows") << import << "ragged.csv" << QByteArray("1,2,3\n4,5\n")
                                  << "out.map"
                                  << "ragged.csv:2: 2 values where line 1 has 3";
