@@ -8,6 +8,7 @@
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "tests/support/NumberedSheet.h"
+#include "tests/support/PaintTicks.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MapCanvas.h"
 
@@ -59,10 +60,7 @@ private:
         m_editor->find<QAction>(qPrintable(QStringLiteral("zoom%1Action").arg(percent)))
             ->trigger();
     }
-    void tick() const
-    {
-        QMetaObject::invokeMethod(m_editor->find<QTimer>("paintTimer"), "timeout");
-    }
+    void tick() const { m_ticks->tick(); }
     // The viewport's picture, from the first pixel inside its frame, without
     // the zoom level's label and the pointer's outline.
     QImage view() const
@@ -74,12 +72,14 @@ private:
     }
 
     std::unique_ptr<EditorFixture> m_editor;
+    std::unique_ptr<PaintTicks> m_ticks;
     EditorState *m_state = nullptr;
 };
 
 void TestMapView::init()
 {
     m_editor = std::make_unique<EditorFixture>();
+    m_ticks = std::make_unique<PaintTicks>(&m_editor->window);
     m_state = &m_editor->state;
     TileSetFile::useTileSheet(*m_state, NumberedSheet::sheet(), QStringLiteral("numbered"));
     TilePicking::pickTile(*m_state, {Tile % Tiles::SheetColumns, Tile / Tiles::SheetColumns});
@@ -88,6 +88,7 @@ void TestMapView::init()
 
 void TestMapView::cleanup()
 {
+    m_ticks.reset();
     m_editor.reset();
 }
 

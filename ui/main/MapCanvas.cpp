@@ -3,11 +3,12 @@
 
 #include "core/render/Surface.h"
 #include "core/render/TileGeometry.h"
+#include "core/render/ZoomedDrawing.h"
 #include "core/state/ViewZoom.h"
-#include "ui/main/tools/Tool.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QWheelEvent>
 
 namespace {
@@ -54,9 +55,9 @@ void MapCanvas::setGridShown(bool shown)
     update();
 }
 
-void MapCanvas::setOverlay(const Tool *tool)
+void MapCanvas::setOverlay(std::function<void(QPainter &)> overlay)
 {
-    m_overlay = tool;
+    m_overlay = std::move(overlay);
     update();
 }
 
@@ -105,28 +106,55 @@ void MapCanvas::refresh()
 void MapCanvas::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QRect exposed = event->rect();
-    if (m_percent == ViewZoom::ActualSize) {
-        painter.drawImage(exposed.topLeft(), m_surface->imageIn(exposed), exposed);
-    } else {
-        // Whole tiles of the picture around the exposed part, so every tile
-        // lands on whole view pixels; the painter clips the rest.
-        const int cell = ViewZoom::toView(Tiles::TileSize, m_percent);
-        const int firstColumn = floorDiv(exposed.left(), cell);
-        const int firstRow = floorDiv(exposed.top(), cell);
-        const int lastColumn = floorDiv(exposed.right(), cell);
-        const int lastRow = floorDiv(exposed.bottom(), cell);
-        const QRect cells(QPoint(firstColumn, firstRow), QPoint(lastColumn, lastRow));
-        const QRect source =
-            QRect(cells.topLeft() * Tiles::TileSize, cells.size() * Tiles::TileSize)
-                .intersected(QRect(QPoint(0, 0), m_surface->size()));
+    if (!paintDirectly(painter, event->region()))
+        paintThroughPainter(painter, event->rect());
+    if (m_overlay)
+        m_overlay(painter);
+}
+
+bool MapCanvas::paintDirectly(QPainter &painter, const QRegion &region) const
+{
+    // The window's picture in memory, where the exposed pixels are written
+    // at once, zoomed and with the grid: one pass at every zoom.
+    QPaintEngine *engine = painter.paintEngine();
+    QPaintDevice *device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image || !ZoomedDrawing::handles(m_percent))
+        return false;
+    auto *window = static_cast<QImage *>(device);
+    if (window->depth() != 32 || window->devicePixelRatio() != 1.0)
+        return false;
+    const QTransform toWindow = painter.deviceTransform();
+    if (toWindow.type() > QTransform::TxTranslate)
+        return false;
+    const QPoint offset(qRound(toWindow.dx()), qRound(toWindow.dy()));
+    const int gridCell = m_gridShown ? ViewZoom::toView(Tiles::TileSize, m_percent) : 0;
+    for (const QRect &exposed : region) {
+        const QRect source = sourceOf(exposed);
         if (!source.isEmpty())
-            painter.drawImage(viewRectOfPixels(source), m_surface->imageIn(source), source);
+            ZoomedDrawing::draw(m_surface->imageIn(source), m_percent, exposed, *window,
+                                exposed.topLeft() + offset, gridCell, GridColour.rgb());
     }
+    return true;
+}
+
+void MapCanvas::paintThroughPainter(QPainter &painter, const QRect &exposed) const
+{
+    const QRect source = sourceOf(exposed);
+    if (!source.isEmpty())
+        painter.drawImage(viewRectOfPixels(source), m_surface->imageIn(source), source);
     if (m_gridShown)
         paintGrid(painter, exposed);
-    if (m_overlay)
-        m_overlay->paintOverlay(painter, *this);
+}
+
+QRect MapCanvas::sourceOf(const QRect &exposed) const
+{
+    // Whole tiles of the picture around the exposed part, so every tile
+    // lands on whole view pixels.
+    const int cell = ViewZoom::toView(Tiles::TileSize, m_percent);
+    const QRect cells(QPoint(floorDiv(exposed.left(), cell), floorDiv(exposed.top(), cell)),
+                      QPoint(floorDiv(exposed.right(), cell), floorDiv(exposed.bottom(), cell)));
+    return QRect(cells.topLeft() * Tiles::TileSize, cells.size() * Tiles::TileSize)
+        .intersected(QRect(QPoint(0, 0), m_surface->size()));
 }
 
 void MapCanvas::paintGrid(QPainter &painter, const QRect &exposed) const

@@ -5,8 +5,9 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <functional>
+
 class Surface;
-class Tool;
 
 // The map canvas on screen: the canvas surface's retained image drawn at the
 // view's zoom (each map pixel a whole number of screen pixels, nearest
@@ -33,8 +34,9 @@ public:
     bool gridShown() const { return m_gridShown; }
     void setGridShown(bool shown);
 
-    // The tool whose overlay is drawn over the map, or none.
-    void setOverlay(const Tool *tool);
+    // Draws over the map and the grid, in view pixels (the tools' outlines
+    // and floating stamps).
+    void setOverlay(std::function<void(QPainter &)> overlay);
 
     // The view rectangle that a rectangle of grid cells covers at the zoom.
     QRect viewRect(const QRect &cells) const;
@@ -62,11 +64,14 @@ protected:
 private:
     QPointF mapPosition(QPointF viewPosition) const;
     QRect viewRectOfPixels(const QRect &mapPixels) const;
+    bool paintDirectly(QPainter &painter, const QRegion &region) const;
+    void paintThroughPainter(QPainter &painter, const QRect &exposed) const;
+    QRect sourceOf(const QRect &exposed) const;
     void paintGrid(QPainter &painter, const QRect &exposed) const;
     void takeSurfaceSize();
 
     Surface *m_surface;
     int m_percent = 100;
     bool m_gridShown = false;
-    const Tool *m_overlay = nullptr;
+    std::function<void(QPainter &)> m_overlay;
 };

@@ -4,6 +4,7 @@
 #include "ui/main/DrawingTexts.h"
 #include "ui/main/MapCanvas.h"
 #include "ui/main/tools/BrushTool.h"
+#include "ui/main/tools/Tool.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -25,6 +26,7 @@ ToolBox::ToolBox(EditorState &state, MapCanvas &canvas, QObject *parent)
     m_entries.push_back({"brushAction", Texts::Brush, Texts::BrushKeys,
                          std::make_unique<BrushTool>(state, canvas)});
     use(m_entries.front().tool.get());
+    canvas.setOverlay([this](QPainter &painter) { m_active->paintOverlay(painter, m_canvas); });
 }
 
 ToolBox::~ToolBox() = default;
@@ -68,5 +70,5 @@ void ToolBox::use(Tool *tool)
     if (m_active)
         m_active->deactivate();
     m_active = tool;
-    m_canvas.setOverlay(tool);
+    m_canvas.update();
 }
