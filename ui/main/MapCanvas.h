@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPointF>
 #include <QWidget>
 
@@ -70,8 +71,14 @@ private:
     void paintGrid(QPainter &painter, const QRect &exposed) const;
     void takeSurfaceSize();
 
+    // The smallest zoom, at which the view keeps a reduced copy of the map
+    // (a sixteenth of the canvas's memory) while it is in use.
+    static constexpr int ReducedCopyPercent = 25;
+
     Surface *m_surface;
     int m_percent = 100;
+    // Painting goes on reading it, so it is kept beside the widget's state.
+    mutable QImage m_reduced;
     bool m_gridShown = false;
     std::function<void(QPainter &)> m_overlay;
 };
