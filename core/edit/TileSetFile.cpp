@@ -121,6 +121,7 @@ void useTileSheet(EditorState &state, const QImage &picture, const QString &file
                           [packed, caption](EditorState &s) {
                               s.tileSheet.setPicture(SheetStore::unpack(packed));
                               redrawMap(s);
+                              drawBrushFromSheet(s);
                               s.setPickerCaption(caption);
                           });
 }
@@ -128,6 +129,7 @@ void useTileSheet(EditorState &state, const QImage &picture, const QString &file
 void useBuiltInSheet(EditorState &state, const QImage &picture)
 {
     state.tileSheet.setPicture(picture);
+    drawBrushFromSheet(state);
 }
 
 } // namespace TileSetFile

@@ -55,7 +55,8 @@ Result read(QIODevice &device);
 // Makes picture the tile sheet, at its top-left corner: a larger picture is
 // cut, a smaller one leaves the rest of the sheet in its background colour.
 // Then redraws the whole canvas from the new sheet and names the file in the
-// picker's caption. The brush keeps the tile it was given from the old sheet.
+// picker's caption. The brush becomes the selected tile of the new sheet and
+// the preview shows it, so what painting draws is what the map holds.
 // Recorded as a "Load Tiles" step of the undo history.
 void useTileSheet(EditorState &state, const QImage &picture, const QString &fileTitle);
 

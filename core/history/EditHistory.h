@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/history/PackedState.h"
-#include "core/history/PixelBlocks.h"
 
 #include <QObject>
 #include <QString>
@@ -19,6 +18,12 @@ inline const QString NewMap = QStringLiteral("New Map");
 inline const QString ResizeMap = QStringLiteral("Resize Map");
 inline const QString LoadMap = QStringLiteral("Load Map");
 inline const QString LoadTiles = QStringLiteral("Load Tiles");
+inline const QString BucketFill = QStringLiteral("Bucket Fill");
+inline const QString ReplaceTile = QStringLiteral("Replace Tile");
+inline const QString RectangleFill = QStringLiteral("Rectangle Fill");
+inline const QString Paste = QStringLiteral("Paste");
+inline const QString Cut = QStringLiteral("Cut");
+inline const QString Delete = QStringLiteral("Delete");
 } // namespace StepNames
 
 // The undo history of the map and the tile sheet. Every edit function
@@ -64,7 +69,6 @@ public:
     // time.
     bool replaying() const { return !m_pushing; }
 
-    BlockPool &blocks() { return m_blocks; }
     SheetStore &sheets() { return m_sheets; }
 
 Q_SIGNALS:
@@ -79,7 +83,6 @@ private:
     void onIndexChanged();
 
     QUndoStack m_stack;
-    BlockPool m_blocks;
     SheetStore m_sheets;
     bool m_recording = true;
     bool m_pushing = false;
