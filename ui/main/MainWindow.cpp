@@ -21,17 +21,18 @@
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
 #include "ui/main/DrawingTexts.h"
+#include "ui/main/EditActions.h"
 #include "ui/main/MainWindowConstants.h"
 #include "ui/main/MapCanvas.h"
-#include "ui/main/ViewMenu.h"
 #include "ui/main/MapFileCommands.h"
+#include "ui/main/ViewMenu.h"
+#include "ui/main/tools/Tool.h"
+#include "ui/main/tools/ToolBox.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/tiles/TilePicker.h"
 #include "ui/tiles/TilePickerConstants.h"
 #include "ui/tiles/TileSetLoading.h"
-#include "ui/main/tools/Tool.h"
-#include "ui/main/tools/ToolBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -133,6 +134,7 @@ TilePicker &MainWindow::picker() const
         m_picker = new TilePicker(m_state);
         makeOnTop(*m_picker);
         m_picker->move(m_pickerPosition);
+        connect(m_picker, &TilePicker::picked, m_tools, &ToolBox::brushPickedElsewhere);
     }
     return *m_picker;
 }
@@ -172,6 +174,7 @@ void MainWindow::buildViewport()
     connect(m_canvasView, &MapCanvas::mouseMove, this, &MainWindow::onCanvasMoved);
     connect(m_canvasView, &MapCanvas::mouseUp, this, &MainWindow::onCanvasReleased);
     m_tools = new ToolBox(m_state, *m_canvasView, this);
+    connect(m_tools, &ToolBox::pickedOffThePicker, this, [this] { picker().followPick(); });
 
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
@@ -317,6 +320,8 @@ void MainWindow::buildEditMenu()
     redo->setShortcuts({QKeySequence(Texts::RedoKeys), QKeySequence(Texts::RedoOtherKeys)});
     edit->addAction(undo);
     edit->addAction(redo);
+    auto *clipboard = new EditActions(m_state, *m_tools, m_host.messageBox, this);
+    clipboard->fillMenu(*edit, *this);
 
     // Undo or redo while a button is held ends the stroke first.
     connect(&m_state.history, &EditHistory::strokeInterrupted, this, &MainWindow::endGesture);

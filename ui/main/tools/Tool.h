@@ -30,6 +30,16 @@
 class EditorState;
 class MapCanvas;
 class QPainter;
+class Selection;
+
+// What every tool works on: the editor's state, the canvas it draws its
+// overlay on, and the selection the Edit menu and the fills share.
+struct ToolContext
+{
+    EditorState &state;
+    MapCanvas &canvas;
+    Selection &selection;
+};
 
 // A pointer event on the canvas, in grid cells.
 struct ToolEvent
@@ -45,7 +55,10 @@ struct ToolEvent
 class Tool
 {
 public:
-    Tool(EditorState &state, MapCanvas &canvas) : m_state(state), m_canvas(canvas) {}
+    explicit Tool(const ToolContext &context)
+        : m_state(context.state), m_canvas(context.canvas), m_selection(context.selection)
+    {
+    }
     virtual ~Tool() = default;
     Tool(const Tool &) = delete;
     Tool &operator=(const Tool &) = delete;
@@ -65,4 +78,5 @@ public:
 protected:
     EditorState &m_state;
     MapCanvas &m_canvas;
+    Selection &m_selection;
 };
