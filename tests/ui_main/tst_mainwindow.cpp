@@ -36,6 +36,8 @@ private Q_SLOTS:
     void controlsStandWhereDesigned();
     void menuBarHoldsEveryCommand();
     void ctrlCClearsTheMapAfterAsking();
+    void itemsWithSecondKeys_data();
+    void itemsWithSecondKeys();
     void exitClosesEveryWindow();
 
 private:
@@ -197,7 +199,28 @@ void TestMainWindow::menuBarHoldsEveryCommand()
          {"exitAction", "Exit", "Ctrl+Q"}},
         {{"editMenu", "&Edit", ""},
          {"undoAction", "&Undo", "Ctrl+Z"},
-         {"redoAction", "&Redo", "Ctrl+Y"}},
+         {"redoAction", "&Redo", "Ctrl+Y"},
+         {"editClipboardSeparator", "", ""},
+         {"cutAction", "Cu&t", "Ctrl+X"},
+         {"copyAction", "&Copy", "Ctrl+Shift+C"},
+         {"pasteAction", "&Paste", "Ctrl+V"},
+         {"deleteAction", "&Delete", "Del"},
+         {"editSelectSeparator", "", ""},
+         {"selectAllAction", "Select &All", "Ctrl+A"},
+         {"selectNoneAction", "Select &None", "Ctrl+Shift+A"}},
+        {{"viewMenu", "&View", ""},
+         {"zoomInAction", "Zoom &In", "Ctrl+="},
+         {"zoomOutAction", "Zoom &Out", "Ctrl+-"},
+         {"actualSizeAction", "&Actual Size", "Ctrl+0"},
+         {"zoomMenu", "&Zoom", ""},
+         {"viewGridSeparator", "", ""},
+         {"showGridAction", "Show &Grid", "Ctrl+G"}},
+        {{"drawMenu", "&Draw", ""},
+         {"brushAction", "Brush", "B"},
+         {"bucketFillAction", "Bucket Fill", "F"},
+         {"rectangleFillAction", "Rectangle Fill", "P"},
+         {"selectAction", "Select", "R"},
+         {"pickTileAction", "Pick Tile", "I"}},
         {{"toolsMenu", "&Tools", ""},
          {"loadTilesAction", "Load Tiles", "Ctrl+L"},
          {"showTilesAction", "Show Tiles", "Ctrl+T"},
@@ -244,6 +267,32 @@ void TestMainWindow::ctrlCClearsTheMapAfterAsking()
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
     QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MainWindowTexts::ClearMapPrompt);
     QCOMPARE(m_state->cell(3, 4), 0);
+}
+
+void TestMainWindow::itemsWithSecondKeys_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("Copy") << QStringLiteral("copyAction")
+                          << QStringList({QStringLiteral("Ctrl+Shift+C"),
+                                          QStringLiteral("Ctrl+Ins")});
+    QTest::newRow("Paste") << QStringLiteral("pasteAction")
+                           << QStringList({QStringLiteral("Ctrl+V"),
+                                           QStringLiteral("Shift+Ins")});
+    QTest::newRow("Zoom In") << QStringLiteral("zoomInAction")
+                             << QStringList({QStringLiteral("Ctrl+="), QStringLiteral("Ctrl++")});
+    QTest::newRow("Esc, in no menu") << QStringLiteral("dropAction")
+                                     << QStringList({QStringLiteral("Esc")});
+}
+
+void TestMainWindow::itemsWithSecondKeys()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, keys);
+    QStringList shortcuts;
+    for (const QKeySequence &keySequence : m_window->findChild<QAction *>(item)->shortcuts())
+        shortcuts.append(keySequence.toString());
+    QCOMPARE(shortcuts, keys);
 }
 
 void TestMainWindow::exitClosesEveryWindow()

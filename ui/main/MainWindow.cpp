@@ -7,21 +7,27 @@
 #include "core/preview/MapPicture.h"
 #include "core/edit/Painting.h"
 #include "core/state/Scrolling.h"
+#include "core/state/ViewZoom.h"
 #include "core/edit/TileSetFile.h"
 #include "core/state/WindowTitle.h"
 #include "host/Fonts.h"
 #include "host/HelpViewer.h"
 #include "host/MessageBox.h"
 #include "host/OutlineShape.h"
-#include "host/SurfaceView.h"
 #include "host/UrlOpener.h"
 #include "resources/BuiltInArt.h"
 #include "ui/about/CreditsWindow.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
+#include "ui/main/DrawingTexts.h"
+#include "ui/main/EditActions.h"
 #include "ui/main/MainWindowConstants.h"
+#include "ui/main/MapCanvas.h"
 #include "ui/main/MapFileCommands.h"
+#include "ui/main/ViewMenu.h"
+#include "ui/main/tools/Tool.h"
+#include "ui/main/tools/ToolBox.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/tiles/TilePicker.h"
@@ -128,6 +134,7 @@ TilePicker &MainWindow::picker() const
         m_picker = new TilePicker(m_state);
         makeOnTop(*m_picker);
         m_picker->move(m_pickerPosition);
+        connect(m_picker, &TilePicker::picked, m_tools, &ToolBox::brushPickedElsewhere);
     }
     return *m_picker;
 }
@@ -161,14 +168,13 @@ void MainWindow::buildViewport()
     auto *clip = new QWidget(m_viewport);
     clip->setGeometry(m_viewport->contentsRect());
 
-    m_canvasView = new SurfaceView(m_state.mapCanvas, clip);
+    m_canvasView = new MapCanvas(m_state.mapCanvas, clip);
     m_canvasView->setObjectName(QStringLiteral("mapCanvas"));
-    connect(m_canvasView, &SurfaceView::mouseDown, this, [this] { onCanvasPressed(); });
-    connect(m_canvasView, &SurfaceView::mouseMove, this,
-            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF position) {
-                onCanvasMoved(buttons, position);
-            });
-    connect(m_canvasView, &SurfaceView::mouseUp, this, [this] { onCanvasReleased(); });
+    connect(m_canvasView, &MapCanvas::mouseDown, this, &MainWindow::onCanvasPressed);
+    connect(m_canvasView, &MapCanvas::mouseMove, this, &MainWindow::onCanvasMoved);
+    connect(m_canvasView, &MapCanvas::mouseUp, this, &MainWindow::onCanvasReleased);
+    m_tools = new ToolBox(m_state, *m_canvasView, this);
+    connect(m_tools, &ToolBox::pickedOffThePicker, this, [this] { picker().followPick(); });
 
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
@@ -194,6 +200,9 @@ void MainWindow::buildScrollControls()
     connect(m_homeButton, &QPushButton::clicked, this, &MainWindow::onHomeButtonClicked);
     connect(m_topButton, &QPushButton::clicked, this, &MainWindow::onTopButtonClicked);
     connect(m_leftButton, &QPushButton::clicked, this, &MainWindow::onLeftButtonClicked);
+
+    m_viewMenu = new ViewMenu(*m_canvasView, *m_horizontalBar, *m_verticalBar, this);
+    connect(m_viewMenu, &ViewMenu::zoomChanged, this, &MainWindow::placeCellOutline);
 }
 
 void MainWindow::buildStatusBar()
@@ -270,6 +279,9 @@ void MainWindow::buildMenus()
     item(file, "exitAction", Texts::Exit, Texts::ExitKeys, &MainWindow::onExitChosen);
 
     buildEditMenu();
+    m_viewMenu->fillMenuBar(*menuBar());
+    QMenu *draw = menu("drawMenu", DrawingTexts::DrawMenu);
+    m_tools->fillMenu(*draw);
 
     QMenu *tools = menu("toolsMenu", Texts::ToolsMenu);
     item(tools, "loadTilesAction", Texts::LoadTiles, Texts::LoadTilesKeys,
@@ -308,9 +320,11 @@ void MainWindow::buildEditMenu()
     redo->setShortcuts({QKeySequence(Texts::RedoKeys), QKeySequence(Texts::RedoOtherKeys)});
     edit->addAction(undo);
     edit->addAction(redo);
+    auto *clipboard = new EditActions(m_state, *m_tools, m_host.messageBox, this);
+    clipboard->fillMenu(*edit, *this);
 
     // Undo or redo while a button is held ends the stroke first.
-    connect(&m_state.history, &EditHistory::strokeInterrupted, this, &MainWindow::onCanvasReleased);
+    connect(&m_state.history, &EditHistory::strokeInterrupted, this, &MainWindow::endGesture);
     connect(&m_state.history, &EditHistory::viewHomeRequested, this, &MainWindow::scrollHome);
 }
 
@@ -350,48 +364,69 @@ void MainWindow::changeEvent(QEvent *event)
     // A window that takes over while the button is held (a dialog opened by
     // its shortcut) gets the release, so painting ends here.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        onCanvasReleased();
+        endGesture();
     QMainWindow::changeEvent(event);
 }
 
-void MainWindow::onCanvasPressed()
+void MainWindow::onCanvasPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                 QPointF position)
 {
-    m_state.history.beginStroke();
     m_mouseHeld = true;
+    m_tools->active().press({Painting::cellAt(position), button, button, modifiers});
     m_paintTimer->start();
 }
 
-void MainWindow::onCanvasMoved(Qt::MouseButtons buttons, QPointF position)
+void MainWindow::onCanvasMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                               QPointF position)
 {
     // A release can also go to a menu opened while the button was held.
     if (m_mouseHeld && buttons == Qt::NoButton)
-        onCanvasReleased();
-    const Painting::Cell cell = Painting::hover(m_state, position);
-    m_cellOutline->move(Tiles::cellOrigin(cell.column, cell.row));
+        endGesture();
+    m_pointerCell = Painting::hover(m_state, position);
+    placeCellOutline();
+    m_tools->active().move({m_pointerCell, Qt::NoButton, buttons, modifiers});
 }
 
-void MainWindow::onCanvasReleased()
+void MainWindow::onCanvasReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                  QPointF position)
 {
-    m_state.history.endStroke();
+    if (m_mouseHeld)
+        m_tools->active().release({Painting::cellAt(position), button, Qt::NoButton, modifiers});
     m_mouseHeld = false;
     m_paintTimer->stop();
+}
+
+void MainWindow::endGesture()
+{
+    if (m_mouseHeld)
+        m_tools->active().interrupt();
+    m_mouseHeld = false;
+    m_paintTimer->stop();
+}
+
+void MainWindow::placeCellOutline()
+{
+    const QRect cell =
+        m_canvasView->viewRect(QRect(m_pointerCell.column, m_pointerCell.row, 1, 1));
+    m_cellOutline->setFixedSize(cell.size());
+    m_cellOutline->move(cell.topLeft());
 }
 
 void MainWindow::onPaintTick()
 {
     if (m_mouseHeld)
-        Painting::paintTick(m_state);
+        m_tools->active().tick();
     m_canvasView->refresh();
 }
 
 void MainWindow::onHorizontalBarChanged(int value)
 {
-    m_canvasView->move(Scrolling::canvasLeft(value), m_canvasView->y());
+    m_canvasView->move(ViewZoom::canvasLeft(value, m_canvasView->zoom()), m_canvasView->y());
 }
 
 void MainWindow::onVerticalBarChanged(int value)
 {
-    m_canvasView->move(m_canvasView->x(), Scrolling::canvasTop(value));
+    m_canvasView->move(m_canvasView->x(), ViewZoom::canvasTop(value, m_canvasView->zoom()));
 }
 
 void MainWindow::onHomeButtonClicked()

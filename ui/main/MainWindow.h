@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/edit/Painting.h"
 #include "host/Host.h"
 
 #include <QMainWindow>
 #include <QPointF>
 
 class EditorState;
+class MapCanvas;
 class OutlineShape;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class QTimer;
-class SurfaceView;
 class TilePicker;
+class ToolBox;
+class ViewMenu;
 
 // The editor's main window: the map canvas in its viewport with scroll
 // bars and jump buttons, the menu bar every command starts from, the status
@@ -51,11 +54,17 @@ private:
     void startUp();
     void placePickerBelow(const QRect &available);
 
-    // Painting (pointer tracking on the canvas and the timer tick).
-    void onCanvasPressed();
-    void onCanvasMoved(Qt::MouseButtons buttons, QPointF position);
-    void onCanvasReleased();
+    // Pointer tracking on the canvas, handed to the tool in use, and the
+    // timer tick.
+    void onCanvasPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         QPointF position);
+    void onCanvasMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                       QPointF position);
+    void onCanvasReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                          QPointF position);
+    void endGesture();
     void onPaintTick();
+    void placeCellOutline();
 
     // Scrolling and the jump buttons.
     void onHorizontalBarChanged(int value);
@@ -91,7 +100,7 @@ private:
 
     QLabel *m_banner = nullptr;
     QFrame *m_viewport = nullptr;
-    SurfaceView *m_canvasView = nullptr;
+    MapCanvas *m_canvasView = nullptr;
     OutlineShape *m_cellOutline = nullptr;
     QPushButton *m_topButton = nullptr;
     QScrollBar *m_verticalBar = nullptr;
@@ -99,6 +108,9 @@ private:
     QScrollBar *m_horizontalBar = nullptr;
     QPushButton *m_homeButton = nullptr;
     QTimer *m_paintTimer = nullptr;
+    ToolBox *m_tools = nullptr;
+    ViewMenu *m_viewMenu = nullptr;
 
     bool m_mouseHeld = false;
+    Painting::Cell m_pointerCell;
 };
