@@ -14,21 +14,23 @@ xsession_cleanup() {
 }
 trap xsession_cleanup EXIT
 
-# Starts Xvfb on a free display and points DISPLAY at it once it accepts clients.
+# start_x_server [WIDTHxHEIGHT]: starts Xvfb on a free display, 1280 x 1024
+# unless told, and points DISPLAY at it once it accepts clients.
 start_x_server() {
-    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 9 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 9>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
     [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$(cat "$work/display")"
 }
 
-# start_editor <program>: runs it at 96 dots per inch without a desktop
-# theme, so windows have their designed pixel sizes; its output goes to
-# $work/editor.log.
+# start_editor <program> [arguments...]: runs it at 96 dots per inch without
+# a desktop theme, so windows have their designed pixel sizes, with settings
+# and recovery copies in $work; its output goes to $work/editor.log.
 start_editor() {
     env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 \
-        "$1" >"$work/editor.log" 2>&1 &
+        XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+        "$@" >>"$work/editor.log" 2>&1 &
     editor_pid=$!
 }
 
@@ -61,6 +63,41 @@ window() {
 quit_editor() {
     xdotool windowfocus --sync "$1" key ctrl+q
     wait_for 5 bash -c "! kill -0 $editor_pid" || { echo "Ctrl+Q did not end the editor" >&2; exit 1; }
+    local status=0
+    wait "$editor_pid" || status=$?
+    editor_pid=
+    return "$status"
+}
+
+# paint_row_1 <main window id>: a stroke along row 1 of the canvas, columns 2
+# to 7, with the button held. The client area is 673 pixels high below the
+# menu bar; the canvas starts at canvas_x, canvas_y in it, within the
+# viewport's border.
+canvas_x=18
+paint_row_1() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    canvas_y=$((HEIGHT - 673 + 58))
+    xdotool windowfocus --sync "$1"
+    xdotool mousemove --window "$1" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) mousedown 1
+    # Painting happens on the timer's ticks, not on the press: stay on the
+    # first cell for a tick, as on every other cell of the stroke.
+    sleep 0.05
+    local column
+    for column in 3 4 5 6 7; do
+        xdotool mousemove --window "$1" $((canvas_x + column * 16 + 8)) $((canvas_y + 24))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+
+# quit_discarding <main window id>: Ctrl+Q on a changed map, Discard in the
+# question that follows, then the editor's exit status.
+quit_discarding() {
+    xdotool windowfocus --sync "$1" key ctrl+q
+    local box
+    box=$(window 'Tesselwick')
+    xdotool windowfocus --sync "$box" key d
+    wait_for 10 bash -c "! kill -0 $editor_pid" || { echo "Discard did not end the editor" >&2; exit 1; }
     local status=0
     wait "$editor_pid" || status=$?
     editor_pid=

@@ -10,7 +10,9 @@ class EditorState;
 class OutlineShape;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
+class RecentMapsMenu;
 class QScrollBar;
 class QTimer;
 class SurfaceView;
@@ -37,6 +39,16 @@ public:
     // Returns the view to the map's top-left corner.
     void scrollHome();
 
+    // Asks whether to save a changed map before a command replaces it or the
+    // editor ends (Save, Discard, Cancel). Returns whether the command may go
+    // on; false after Cancel or a cancelled or failed save.
+    bool settleUnsavedChanges();
+
+    // Opens a file given by its name (the command line, a drop, Recent
+    // Maps): a map as Load Map loads it, after the unsaved-changes question,
+    // or a picture as Load Tiles loads it.
+    void openFile(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -48,8 +60,12 @@ private:
     void buildStatusBar();
     void buildMenus();
     void buildEditMenu();
+    void buildRecentMapsMenu(QMenu *file);
     void startUp();
-    void placePickerBelow(const QRect &available);
+    // Puts the picker below the main window's frame; at its first showing the
+    // main window may rise to make room (WindowPlacement::pickerBelow).
+    void placePicker(bool raiseMainWindow);
+    void showPicker();
 
     // Painting (pointer tracking on the canvas and the timer tick).
     void onCanvasPressed();
@@ -70,6 +86,7 @@ private:
     void onResizeMapChosen();
     void onLoadMapChosen();
     void onSaveMapChosen();
+    bool saveMap();
     void onExitChosen();
 
     // Tools menu.
@@ -87,7 +104,7 @@ private:
     EditorState &m_state;
     Host m_host;
     mutable TilePicker *m_picker = nullptr;
-    QPoint m_pickerPosition;
+    bool m_pickerShown = false;
 
     QLabel *m_banner = nullptr;
     QFrame *m_viewport = nullptr;
@@ -99,6 +116,7 @@ private:
     QScrollBar *m_horizontalBar = nullptr;
     QPushButton *m_homeButton = nullptr;
     QTimer *m_paintTimer = nullptr;
+    RecentMapsMenu *m_recentMaps = nullptr;
 
     bool m_mouseHeld = false;
 };
