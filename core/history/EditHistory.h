@@ -65,6 +65,13 @@ public:
     void endStroke();
     bool strokeTakes(const QUndoCommand *step) const;
 
+    // Whether the map differs from what was last saved or loaded: the
+    // history stands away from the step it stood at then, so undoing back to
+    // it makes the map unchanged again. A fresh start counts as saved.
+    bool hasUnsavedChanges() const { return !m_stack.isClean(); }
+    // The map as it stands is what its file now holds.
+    void markSaved() { m_stack.setClean(); }
+
     // Whether a step is being undone or redone rather than done the first
     // time.
     bool replaying() const { return !m_pushing; }
@@ -78,6 +85,8 @@ Q_SIGNALS:
     // An undo or redo gave the map another size; the view goes back to the
     // map's top-left corner as the command itself takes it there.
     void viewHomeRequested();
+    // hasUnsavedChanges() turned.
+    void unsavedChangesChanged(bool changed);
 
 private:
     void onIndexChanged();

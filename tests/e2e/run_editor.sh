@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end check of the real editor on a private X server: it starts with
 # its title, a tile picked in the tile picker and a stroke with a held button
-# reach the screen, and Ctrl+Q ends it at once with the tile picker open.
+# reach the screen, and Ctrl+Q asks about the changed map: Discard ends it at
+# once with the tile picker open.
 # Usage: run_editor.sh <path/to/tesselwick>
 set -euo pipefail
 editor=$1
@@ -57,4 +58,4 @@ for column in 2 3 4 5 6 7; do
     [[ "$(cell "$column" 2)" == "$blank" ]] || { echo "cell $column, 2 was painted"; exit 1; }
 done
 
-quit_editor "$window"
+quit_discarding "$window"

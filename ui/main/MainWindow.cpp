@@ -6,10 +6,14 @@
 #include "core/edit/MapCommands.h"
 #include "core/preview/MapPicture.h"
 #include "core/edit/Painting.h"
+#include "core/render/TileGeometry.h"
 #include "core/state/Scrolling.h"
 #include "core/state/ViewZoom.h"
 #include "core/edit/TileSetFile.h"
+#include "core/files/OpenedFileKind.h"
+#include "core/state/WindowPlacement.h"
 #include "core/state/WindowTitle.h"
+#include "host/FileDialog.h"
 #include "host/Fonts.h"
 #include "host/HelpViewer.h"
 #include "host/MessageBox.h"
@@ -20,18 +24,22 @@
 #include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
+#include "ui/main/ActivationClick.h"
 #include "ui/main/DrawingTexts.h"
 #include "ui/main/EditActions.h"
+#include "ui/main/FileDrops.h"
 #include "ui/main/MainWindowConstants.h"
 #include "ui/main/MapCanvas.h"
 #include "ui/main/MapFileCommands.h"
+#include "ui/main/RecentMapsMenu.h"
+#include "ui/main/SharedShortcuts.h"
+#include "ui/main/UnsavedChanges.h"
 #include "ui/main/ViewMenu.h"
 #include "ui/main/tools/Tool.h"
 #include "ui/main/tools/ToolBox.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/tiles/TilePicker.h"
-#include "ui/tiles/TilePickerConstants.h"
 #include "ui/tiles/TileSetLoading.h"
 
 #include <QApplication>
@@ -98,6 +106,7 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     buildScrollControls();
     buildStatusBar();
     buildMenus();
+    new FileDrops(*this, [this](const QString &path) { openFile(path); });
 
     m_paintTimer = new QTimer(this);
     m_paintTimer->setObjectName(QStringLiteral("paintTimer"));
@@ -114,18 +123,38 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         move(available.center() - rect().center());
-        placePickerBelow(available);
     }
 }
 
-void MainWindow::placePickerBelow(const QRect &available)
+void MainWindow::placePicker(bool raiseMainWindow)
 {
-    // Below the main window where the screen has room, else over its bottom
-    // edge; the picker floats above it either way. Worked out at start, so
-    // the picker opens there whenever it is first shown.
-    const int top = std::min(frameGeometry().bottom() + 1,
-                             available.bottom() - TilePickerLayout::ClientSize.height());
-    m_pickerPosition = QPoint(frameGeometry().left(), std::max(available.top(), top));
+    // From the frames as they stand, so after the window manager framed the
+    // main window; the picker, not yet framed, takes the same decorations.
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize decorations = frameGeometry().size() - size();
+    const WindowPlacement::PickerPlace place = WindowPlacement::pickerBelow(
+        frameGeometry(), m_picker->size() + decorations, screen->availableGeometry());
+    if (!raiseMainWindow) {
+        // Below the main window as it stands, without the rise.
+        m_picker->move(place.pickerTopLeft.x(),
+                       place.pickerTopLeft.y() + frameGeometry().top() - place.mainTopLeft.y());
+        return;
+    }
+    if (place.mainTopLeft != frameGeometry().topLeft())
+        move(place.mainTopLeft);
+    m_picker->move(place.pickerTopLeft);
+}
+
+void MainWindow::showPicker()
+{
+    // Placed before it is first on screen; then it stays where the user puts it.
+    TilePicker &shown = picker();
+    if (!m_pickerShown)
+        placePicker(true);
+    m_pickerShown = true;
+    shown.show();
 }
 
 TilePicker &MainWindow::picker() const
@@ -133,8 +162,13 @@ TilePicker &MainWindow::picker() const
     if (!m_picker) {
         m_picker = new TilePicker(m_state);
         makeOnTop(*m_picker);
-        m_picker->move(m_pickerPosition);
+        SharedShortcuts::shareWith(*menuBar(), *m_picker);
         connect(m_picker, &TilePicker::picked, m_tools, &ToolBox::brushPickedElsewhere);
+        // Built on first use by this accessor; opening a file is no less a
+        // change of the window for that.
+        auto *window = const_cast<MainWindow *>(this);
+        new FileDrops(*m_picker, [window](const QString &path) { window->openFile(path); });
+        window->placePicker(false);
     }
     return *m_picker;
 }
@@ -175,6 +209,7 @@ void MainWindow::buildViewport()
     connect(m_canvasView, &MapCanvas::mouseUp, this, &MainWindow::onCanvasReleased);
     m_tools = new ToolBox(m_state, *m_canvasView, this);
     connect(m_tools, &ToolBox::pickedOffThePicker, this, [this] { picker().followPick(); });
+    new ActivationClick(*m_canvasView);
 
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
@@ -275,6 +310,7 @@ void MainWindow::buildMenus()
     separator(file, "fileLoadSeparator");
     item(file, "loadMapAction", Texts::LoadMap, Texts::LoadMapKeys, &MainWindow::onLoadMapChosen);
     item(file, "saveMapAction", Texts::SaveMap, Texts::SaveMapKeys, &MainWindow::onSaveMapChosen);
+    buildRecentMapsMenu(file);
     separator(file, "fileExitSeparator");
     item(file, "exitAction", Texts::Exit, Texts::ExitKeys, &MainWindow::onExitChosen);
 
@@ -328,9 +364,19 @@ void MainWindow::buildEditMenu()
     connect(&m_state.history, &EditHistory::viewHomeRequested, this, &MainWindow::scrollHome);
 }
 
+void MainWindow::buildRecentMapsMenu(QMenu *file)
+{
+    QMenu *recent = file->addMenu(RecentMapsTexts::Menu);
+    recent->setObjectName(QStringLiteral("recentMapsMenu"));
+    recent->menuAction()->setObjectName(QStringLiteral("recentMapsMenu"));
+    m_recentMaps = new RecentMapsMenu(*recent, [this](const QString &path) { openFile(path); });
+}
+
 void MainWindow::startUp()
 {
-    setWindowTitle(mainWindowTitle());
+    setWindowTitle(mainWindowTitle() + UnsavedChanges::TitleMark);
+    connect(&m_state.history, &EditHistory::unsavedChangesChanged, this,
+            &MainWindow::setWindowModified);
     MapCommands::resetToStartUp(m_state);
     m_host.help.helpFile = HelpTopics::helpFilePath();
 }
@@ -349,9 +395,18 @@ void MainWindow::scrollHome()
     onHomeButtonClicked();
 }
 
+bool MainWindow::settleUnsavedChanges()
+{
+    return UnsavedChanges::settle(m_state, m_host.messageBox, [this] { return saveMap(); });
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Ending the editor closes every other window with it; nothing is asked.
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    // Ending the editor closes every other window with it.
     event->accept();
     m_paintTimer->stop();
     if (m_picker)
@@ -449,6 +504,8 @@ void MainWindow::onLeftButtonClicked()
 
 void MainWindow::onNewMapChosen()
 {
+    if (!settleUnsavedChanges())
+        return;
     NewMapDialog dialog(m_state, m_host.messageBox, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -474,13 +531,35 @@ void MainWindow::onResizeMapChosen()
 
 void MainWindow::onLoadMapChosen()
 {
-    if (loadMapFile(m_state, m_host))
-        scrollHome();
+    if (!settleUnsavedChanges() || !loadMapFile(m_state, m_host))
+        return;
+    m_recentMaps->add(m_host.fileDialog.fileName);
+    scrollHome();
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (OpenedFileKind::ofFile(path) == OpenedFileKind::Kind::Picture) {
+        loadTileSetAt(m_state, m_host, path);
+        return;
+    }
+    if (!settleUnsavedChanges() || !loadMapFileAt(m_state, m_host, path))
+        return;
+    m_recentMaps->add(path);
+    scrollHome();
 }
 
 void MainWindow::onSaveMapChosen()
 {
-    saveMapFile(m_state, m_host);
+    saveMap();
+}
+
+bool MainWindow::saveMap()
+{
+    if (!saveMapFile(m_state, m_host))
+        return false;
+    m_recentMaps->add(m_host.fileDialog.fileName);
+    return true;
 }
 
 void MainWindow::onExitChosen()
@@ -495,14 +574,14 @@ void MainWindow::onLoadTilesChosen()
 
 void MainWindow::onShowTilesChosen()
 {
-    picker().show();
+    showPicker();
     picker().raise();
 }
 
 void MainWindow::onFillMapChosen()
 {
     if (!picker().isVisible())
-        picker().show();
+        showPicker();
     MapCommands::fillMap(m_state);
 }
 

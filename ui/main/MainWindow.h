@@ -12,7 +12,9 @@ class MapCanvas;
 class OutlineShape;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
+class RecentMapsMenu;
 class QScrollBar;
 class QTimer;
 class TilePicker;
@@ -40,6 +42,16 @@ public:
     // Returns the view to the map's top-left corner.
     void scrollHome();
 
+    // Asks whether to save a changed map before a command replaces it or the
+    // editor ends (Save, Discard, Cancel). Returns whether the command may go
+    // on; false after Cancel or a cancelled or failed save.
+    bool settleUnsavedChanges();
+
+    // Opens a file given by its name (the command line, a drop, Recent
+    // Maps): a map as Load Map loads it, after the unsaved-changes question,
+    // or a picture as Load Tiles loads it.
+    void openFile(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -51,8 +63,12 @@ private:
     void buildStatusBar();
     void buildMenus();
     void buildEditMenu();
+    void buildRecentMapsMenu(QMenu *file);
     void startUp();
-    void placePickerBelow(const QRect &available);
+    // Puts the picker below the main window's frame; at its first showing the
+    // main window may rise to make room (WindowPlacement::pickerBelow).
+    void placePicker(bool raiseMainWindow);
+    void showPicker();
 
     // Pointer tracking on the canvas, handed to the tool in use, and the
     // timer tick.
@@ -79,6 +95,7 @@ private:
     void onResizeMapChosen();
     void onLoadMapChosen();
     void onSaveMapChosen();
+    bool saveMap();
     void onExitChosen();
 
     // Tools menu.
@@ -96,7 +113,7 @@ private:
     EditorState &m_state;
     Host m_host;
     mutable TilePicker *m_picker = nullptr;
-    QPoint m_pickerPosition;
+    bool m_pickerShown = false;
 
     QLabel *m_banner = nullptr;
     QFrame *m_viewport = nullptr;
@@ -110,6 +127,7 @@ private:
     QTimer *m_paintTimer = nullptr;
     ToolBox *m_tools = nullptr;
     ViewMenu *m_viewMenu = nullptr;
+    RecentMapsMenu *m_recentMaps = nullptr;
 
     bool m_mouseHeld = false;
     Painting::Cell m_pointerCell;
