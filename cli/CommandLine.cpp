@@ -2,6 +2,8 @@
 #include "cli/CommandLine.h"
 
 #include "AppInfo.h"
+#include "cli/InputFile.h"
+#include "cli/OutputPaths.h"
 #include "core/preview/MapPicture.h"
 
 #include <QCommandLineParser>
@@ -75,6 +77,11 @@ struct Options
                                            "(default: 100)."),
                             QStringLiteral("PERCENT"),
                             QStringLiteral("100")};
+    QCommandLineOption lenient{QStringLiteral("lenient"),
+                               QStringLiteral("Read a map file of any size as the editor does "
+                                              "(a short file padded with zeros, only the first "
+                                              "32772 bytes of a long one) instead of refusing "
+                                              "it.")};
     QCommandLineOption jobs{{QStringLiteral("j"), QStringLiteral("jobs")},
                             QStringLiteral("Work on N files at once (default: one per core)."),
                             QStringLiteral("N")};
@@ -88,8 +95,8 @@ void setUp(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(Description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.jobs,
-                       options.help, options.version});
+    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.lenient,
+                       options.jobs, options.help, options.version});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("info, render, export or import."));
     parser.addPositionalArgument(QStringLiteral("files"),
@@ -107,26 +114,17 @@ QString helpFrom(const QCommandLineParser &parser)
 
 Parsed work(const Request &request)
 {
-    Parsed parsed;
-    parsed.request = request;
-    return parsed;
+    return {request, {}};
 }
 
-Parsed usageError(const QString &message)
+Parsed answer(const QString &text)
 {
-    Parsed parsed;
-    parsed.exitCode = WrongUsage;
-    parsed.err =
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(ProgramName, message);
-    return parsed;
+    return {std::nullopt, text};
 }
 
-Parsed badInput(const QString &message)
+Failure usageError(const QString &message)
 {
-    Parsed parsed;
-    parsed.exitCode = BadInput;
-    parsed.err = QStringLiteral("%1: %2\n").arg(ProgramName, message);
-    return parsed;
+    return Failure::usage(message);
 }
 
 QString versionText()
@@ -151,8 +149,8 @@ std::optional<QString> formatFor(const QString &given, const QString &fileName,
 
 // Sets the format a command writes (or for import reads), or says why
 // there is none.
-std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
-                                   const QString &output, bool toFolder)
+Outcome<> chooseFormat(Request &request, const QString &givenFormat, const QString &output,
+                       bool toFolder)
 {
     switch (request.command) {
     case Request::Command::Render: {
@@ -164,7 +162,7 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
                                              ".bmp or .png, or give --format bmp or png")
                                   .arg(output));
         request.format = *format;
-        return std::nullopt;
+        return {};
     }
     case Request::Command::Export:
         if (!ExportFormats.contains(givenFormat))
@@ -172,7 +170,7 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
         request.format = givenFormat;
         if (output == StandardOutput && (request.inputs.size() > 1 || givenFormat == Formats::Tmx))
             return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
-        return std::nullopt;
+        return {};
     case Request::Command::Import:
         if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat))
             return usageError(QStringLiteral("import reads --format csv or tmx"));
@@ -182,17 +180,17 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
                 return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv "
                                                  "or .tmx, or give --format csv or tmx")
                                       .arg(input));
-        return std::nullopt;
+        return {};
     case Request::Command::Info:
         break;
     }
-    return std::nullopt;
+    return {};
 }
 
 // Names each input's output file: OUT itself, a file named after the input
 // in the folder OUT, or without OUT a file beside the input. Two inputs may
 // not share an output, nor may an output be its own input.
-std::optional<Parsed> planOutputs(Request &request, const QString &output, bool toFolder)
+Outcome<> planOutputs(Request &request, const QString &output, bool toFolder)
 {
     const bool toStandardOutput = output == StandardOutput;
     const QString suffix = request.command == Request::Command::Import ? MapSuffix : request.format;
@@ -210,7 +208,7 @@ std::optional<Parsed> planOutputs(Request &request, const QString &output, bool 
         else
             target = output;
         const QString absolute = QFileInfo(target).absoluteFilePath();
-        if (!toStandardOutput && absolute == info.absoluteFilePath())
+        if (!toStandardOutput && OutputPaths::sameFile(target, input))
             return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
         if (!toStandardOutput && taken.contains(absolute))
             return usageError(
@@ -218,28 +216,22 @@ std::optional<Parsed> planOutputs(Request &request, const QString &output, bool 
         taken.insert(absolute);
         request.outputs.append(target);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-Parsed parse(const QStringList &arguments)
+Outcome<Parsed> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const Options options;
     setUp(parser, options);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(options.help)) {
-        Parsed parsed;
-        parsed.out = helpFrom(parser);
-        return parsed;
-    }
-    if (parser.isSet(options.version)) {
-        Parsed parsed;
-        parsed.out = versionText();
-        return parsed;
-    }
+    if (parser.isSet(options.help))
+        return answer(helpFrom(parser));
+    if (parser.isSet(options.version))
+        return answer(versionText());
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -270,6 +262,9 @@ Parsed parse(const QStringList &arguments)
         return usageError(QStringLiteral("--zoom belongs to render"));
     if ((info || importing) && parser.isSet(options.tiles))
         return usageError(QStringLiteral("--tiles belongs to render and export"));
+    if (importing && parser.isSet(options.lenient))
+        return usageError(QStringLiteral("--lenient belongs to info, render and export"));
+    request.lenient = parser.isSet(options.lenient);
 
     request.jobs = QThread::idealThreadCount();
     if (parser.isSet(options.jobs)) {
@@ -287,6 +282,10 @@ Parsed parse(const QStringList &arguments)
                                   .arg(parser.value(options.zoom)));
     }
     request.tiles = parser.value(options.tiles);
+
+    const bool several = request.inputs.size() > 1;
+    if (several && request.inputs.contains(InputFile::StandardInput))
+        return usageError(QStringLiteral("- (standard input) must be the only input"));
     if (info)
         return work(request);
 
@@ -294,19 +293,24 @@ Parsed parse(const QStringList &arguments)
     const QString givenFormat = parser.value(options.format).toLower();
     if (output.isEmpty() && !exporting)
         return usageError(QStringLiteral("%1 needs -o OUT").arg(command));
+    if (request.inputs.contains(InputFile::StandardInput) && output.isEmpty())
+        return usageError(QStringLiteral("reading standard input needs -o OUT"));
     const bool toStandardOutput = output == StandardOutput;
-    const bool several = request.inputs.size() > 1;
     const bool toFolder =
         !toStandardOutput && !output.isEmpty() && (several || QFileInfo(output).isDir());
 
     if (toStandardOutput && !exporting)
         return usageError(QStringLiteral("-o - is for export only"));
-    if (const std::optional<Parsed> wrong = chooseFormat(request, givenFormat, output, toFolder))
-        return *wrong;
-    if (several && !toStandardOutput && !output.isEmpty() && !QFileInfo(output).isDir())
-        return badInput(QStringLiteral("%1: the output folder does not exist").arg(output));
-    if (const std::optional<Parsed> wrong = planOutputs(request, output, toFolder))
-        return *wrong;
+    if (const Outcome<> chosen = chooseFormat(request, givenFormat, output, toFolder);
+        !chosen.succeeded())
+        return chosen.failure();
+    if (several && toFolder && !QFileInfo(output).isDir() &&
+        (QFileInfo::exists(output) || OutputPaths::namesAFile(output)))
+        return usageError(QStringLiteral("several inputs need -o to name a folder, and '%1' is "
+                                         "a file")
+                              .arg(output));
+    if (const Outcome<> planned = planOutputs(request, output, toFolder); !planned.succeeded())
+        return planned.failure();
     return work(request);
 }
 

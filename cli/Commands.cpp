@@ -5,6 +5,8 @@
 #include "cli/CsvFormat.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
+#include "cli/MapFileCheck.h"
+#include "cli/OutputPaths.h"
 #include "cli/PngFile.h"
 #include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
@@ -27,17 +29,9 @@ namespace {
 // The tile sheet of an exported TMX file: beside it, named after it.
 const QString SheetSuffix = QStringLiteral(".tiles.png");
 
-Report failure(const QString &message)
+Failure cannotWrite(const QString &fileName, const QString &reason)
 {
-    Report report;
-    report.ok = false;
-    report.err = (ProgramName + QStringLiteral(": ") + message + QLatin1Char('\n')).toUtf8();
-    return report;
-}
-
-Report cannotWrite(const QString &fileName, const QString &reason)
-{
-    return failure(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
+    return Failure::of(fileName, QStringLiteral("cannot write: %1").arg(reason));
 }
 
 QString mapName(const QString &path)
@@ -57,57 +51,53 @@ QString hexBytes(const QByteArray &bytes)
     return parts.join(QLatin1Char(' '));
 }
 
-// Why the editor's size differs from the bytes, when it does.
+// What the width byte 255 means, which the size alone does not show.
 QString sizeNote(const QByteArray &bytes)
 {
-    const MapFile::Contents contents = MapFile::decode(bytes);
-    if (contents.widthByte == MapFile::FullWidthByte)
-        return QStringLiteral(" (width byte 255: the whole grid)");
-    QStringList notes;
-    if (contents.widthByte == 0)
-        notes.append(QStringLiteral("width byte 0 taken as 1"));
-    if (contents.heightByte == 0)
-        notes.append(QStringLiteral("height byte 0 taken as 1"));
-    if (contents.heightByte > Tiles::GridRows)
-        notes.append(QStringLiteral("height byte %1 taken as %2")
-                         .arg(contents.heightByte)
-                         .arg(Tiles::GridRows));
-    return notes.isEmpty() ? QString()
-                           : QStringLiteral(" (%1)").arg(notes.join(QStringLiteral(", ")));
+    return MapFile::decode(bytes).widthByte == MapFile::FullWidthByte
+               ? QStringLiteral(" (width byte 255: the whole grid)")
+               : QString();
 }
 
-Report info(LoadedMap &map, const QString &input)
+QString loadingNote(const LoadedMap &map)
 {
-    QString error;
-    if (!map.load(input, QImage(), &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    const QStringList changes = MapFileCheck::loadChanges(map.bytes(), map.fileSize());
+    if (changes.isEmpty())
+        return QStringLiteral("loads in the editor unchanged");
+    return QStringLiteral("the editor loads it changed: %1")
+        .arg(changes.join(QStringLiteral(", ")));
+}
+
+Report info(LoadedMap &map, const Shared &shared, const QString &input)
+{
+    if (const Outcome<> loaded = map.load(input, QImage(), shared.request.lenient);
+        !loaded.succeeded())
+        return loaded.failure();
     const MapCells cells = map.cells();
     std::bitset<Tiles::TileCount> used;
     for (const std::uint8_t tile : cells.cells)
         used.set(tile);
-    QString line = QStringLiteral("%1: bytes %2; size %3 x %4 tiles%5; canvas %6 x %7 pixels; "
-                                  "distinct tiles %8")
-                       .arg(input, hexBytes(map.bytes()))
-                       .arg(map.width())
-                       .arg(map.height())
-                       .arg(sizeNote(map.bytes()))
-                       .arg(map.canvasSize().width())
-                       .arg(map.canvasSize().height())
-                       .arg(used.count());
-    if (map.bytes().size() < MapFile::FileSize)
-        line += QStringLiteral("; short file: %1 of %2 bytes, the rest read as 0")
-                    .arg(map.bytes().size())
-                    .arg(MapFile::FileSize);
-    Report report;
-    report.out = (line + QLatin1Char('\n')).toUtf8();
-    return report;
+    const QString line = QStringLiteral("%1: bytes %2; size %3 x %4 tiles%5; canvas %6 x %7 "
+                                        "pixels; distinct tiles %8; file %9 bytes; %10")
+                             .arg(InputFile::nameOf(input), hexBytes(map.bytes()))
+                             .arg(map.width())
+                             .arg(map.height())
+                             .arg(sizeNote(map.bytes()))
+                             .arg(map.canvasSize().width())
+                             .arg(map.canvasSize().height())
+                             .arg(used.count())
+                             .arg(map.fileSize())
+                             .arg(loadingNote(map));
+    return Output{(line + QLatin1Char('\n')).toUtf8(), {}};
 }
 
 Report render(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    QString error;
-    if (!map.load(input, shared.sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
+        !loaded.succeeded())
+        return loaded.failure();
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const float zoom = shared.request.zoom;
     const FileResult written = shared.request.format == Formats::Png
                                    ? PngFile::write(MapPicture::scaledSize(map.canvasSize(), zoom),
@@ -120,11 +110,10 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
 
 Report writeFile(const QString &output, const QByteArray &bytes)
 {
-    if (output == CommandLine::StandardOutput) {
-        Report report;
-        report.out = bytes;
-        return report;
-    }
+    if (output == CommandLine::StandardOutput)
+        return Output{bytes, {}};
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const FileResult saved = MapFile::save(output, bytes);
     if (!saved.succeeded())
         return cannotWrite(output, saved.reason());
@@ -138,22 +127,24 @@ Report writeTmx(const LoadedMap &map, const QString &input, const QString &outpu
     const QFileInfo target(output);
     const QString sheetName = target.completeBaseName() + SheetSuffix;
     const QString sheetPath = target.dir().filePath(sheetName);
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const bool sheetExisted = QFileInfo::exists(sheetPath);
     const QImage &sheet = map.state().tileSheet.image();
     const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
     if (!sheetWritten.succeeded())
         return cannotWrite(sheetPath, sheetWritten.reason());
     Report report = writeFile(output, TmxFormat::write(map.cells(), mapName(input), sheetName));
-    if (!report.ok && !sheetExisted)
+    if (!report.succeeded() && !sheetExisted)
         QFile::remove(sheetPath);
     return report;
 }
 
 Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    QString error;
-    if (!map.load(input, shared.sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
+        !loaded.succeeded())
+        return loaded.failure();
     const QString &format = shared.request.format;
     if (format == Formats::Tmx)
         return writeTmx(map, input, output);
@@ -167,37 +158,29 @@ Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, con
 
 Report importMap(const Shared &shared, const QString &input, const QString &output)
 {
-    QByteArray text;
-    QString error;
-    if (!InputFile::read(input, &text, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    const Outcome<QByteArray> text = InputFile::read(input);
+    if (!text.succeeded())
+        return text.failure();
     const QString format = shared.request.format.isEmpty() ? QFileInfo(input).suffix().toLower()
                                                            : shared.request.format;
-    MapCells cells;
-    Problem problem;
-    const bool ok = format == Formats::Tmx ? TmxFormat::read(text, &cells, &problem)
-                                           : CsvFormat::read(text, &cells, &problem);
-    if (!ok)
-        return failure(problem.describe(input));
-    return writeFile(output, LoadedMap::fileFor(cells));
+    const Outcome<MapCells> cells =
+        format == Formats::Tmx ? TmxFormat::read(text.value()) : CsvFormat::read(text.value());
+    if (!cells.succeeded())
+        return cells.failure().in(input);
+    return writeFile(output, LoadedMap::fileFor(cells.value()));
 }
 
 } // namespace
 
-Report prepare(const Request &request, QImage *sheet)
+Outcome<QImage> prepare(const Request &request)
 {
     const bool draws =
         request.command == Request::Command::Render || request.command == Request::Command::Export;
     if (!draws)
-        return {};
-    if (request.tiles.isEmpty()) {
-        *sheet = TileSheet::builtIn();
-        return {};
-    }
-    QString error;
-    if (!TileSheet::read(request.tiles, sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(request.tiles, error));
-    return {};
+        return QImage();
+    if (request.tiles.isEmpty())
+        return TileSheet::builtIn();
+    return TileSheet::read(request.tiles);
 }
 
 Report run(const Shared &shared, int index, LoadedMap &map)
@@ -206,7 +189,7 @@ Report run(const Shared &shared, int index, LoadedMap &map)
     const QString &input = request.inputs.at(index);
     switch (request.command) {
     case Request::Command::Info:
-        return info(map, input);
+        return info(map, shared, input);
     case Request::Command::Render:
         return render(map, shared, input, request.outputs.at(index));
     case Request::Command::Export:

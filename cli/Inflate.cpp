@@ -33,14 +33,11 @@ QString zlibReason(const z_stream &stream, int status)
 
 } // namespace
 
-bool unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize, QByteArray *out,
-            QString *error)
+Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize)
 {
     z_stream stream{};
-    if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK) {
-        *error = QStringLiteral("the decompressor could not start");
-        return false;
-    }
+    if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK)
+        return Failure::saying(QStringLiteral("the decompressor could not start"));
     // One byte of room beyond the expected size tells a longer stream apart.
     QByteArray result(expectedSize + 1, Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
@@ -52,26 +49,20 @@ bool unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize, QByteA
     const QString reason = zlibReason(stream, status);
     inflateEnd(&stream);
 
-    if (status != Z_STREAM_END) {
-        *error =
+    if (status != Z_STREAM_END)
+        return Failure::saying(
             produced > expectedSize
                 ? QStringLiteral("it unpacks to more than the %1 bytes expected").arg(expectedSize)
-                : reason;
-        return false;
-    }
-    if (produced != expectedSize) {
-        *error = QStringLiteral("it unpacks to %1 bytes where %2 are expected")
-                     .arg(produced)
-                     .arg(expectedSize);
-        return false;
-    }
-    if (stream.avail_in != 0) {
-        *error = QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in);
-        return false;
-    }
+                : reason);
+    if (produced != expectedSize)
+        return Failure::saying(QStringLiteral("it unpacks to %1 bytes where %2 are expected")
+                                   .arg(produced)
+                                   .arg(expectedSize));
+    if (stream.avail_in != 0)
+        return Failure::saying(
+            QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in));
     result.truncate(produced);
-    *out = std::move(result);
-    return true;
+    return result;
 }
 
 } // namespace Inflate

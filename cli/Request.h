@@ -32,5 +32,7 @@ struct Request
     QString format;
     QString tiles;
     float zoom = 100.0f;
+    // Read maps of any size as the editor does, instead of refusing them.
+    bool lenient = false;
     int jobs = 1;
 };

@@ -48,7 +48,7 @@ class Reader
 public:
     explicit Reader(const QByteArray &text) : m_xml(text) {}
 
-    bool read(MapCells *map, Problem *problem);
+    Outcome<MapCells> read();
 
 private:
     // What the layer's <data> element holds, and where its text starts.
@@ -72,7 +72,7 @@ private:
     bool decodeBase64(std::vector<std::uint8_t> *cells);
 
     QXmlStreamReader m_xml;
-    Problem m_problem;
+    Failure m_failure;
     int m_width = 0;
     int m_height = 0;
     int m_layers = 0;
@@ -87,7 +87,7 @@ bool Reader::fail(const QString &what)
 
 bool Reader::failAt(int line, int column, const QString &what)
 {
-    m_problem = {line, column, what};
+    m_failure = Failure::at(line, column, what);
     return false;
 }
 
@@ -217,15 +217,10 @@ bool Reader::readData()
     return true;
 }
 
-bool Reader::read(MapCells *map, Problem *problem)
+Outcome<MapCells> Reader::read()
 {
-    const auto done = [&](bool ok) {
-        if (!ok)
-            *problem = m_problem;
-        return ok;
-    };
     if (!readMapElement())
-        return done(false);
+        return m_failure;
     // Every element below the map, layers inside groups included.
     while (!m_xml.atEnd()) {
         if (m_xml.readNext() != QXmlStreamReader::StartElement)
@@ -239,13 +234,17 @@ bool Reader::read(MapCells *map, Problem *problem)
         else if (name == QStringLiteral("data"))
             ok = readData();
         if (!ok)
-            return done(false);
+            return m_failure;
     }
-    if (m_xml.hasError())
-        return done(fail(QStringLiteral("not well-formed XML: %1").arg(m_xml.errorString())));
-    if (!m_data)
-        return done(fail(m_layers == 0 ? QStringLiteral("the map has no tile layer <layer>")
-                                       : QStringLiteral("<layer> has no <data>")));
+    if (m_xml.hasError()) {
+        fail(QStringLiteral("not well-formed XML: %1").arg(m_xml.errorString()));
+        return m_failure;
+    }
+    if (!m_data) {
+        fail(m_layers == 0 ? QStringLiteral("the map has no tile layer <layer>")
+                           : QStringLiteral("<layer> has no <data>"));
+        return m_failure;
+    }
 
     MapCells result;
     result.width = m_width;
@@ -253,9 +252,8 @@ bool Reader::read(MapCells *map, Problem *problem)
     const bool decoded = m_data->encoding == QStringLiteral("csv") ? decodeCsv(&result.cells)
                                                                    : decodeBase64(&result.cells);
     if (!decoded)
-        return done(false);
-    *map = std::move(result);
-    return true;
+        return m_failure;
+    return result;
 }
 
 bool Reader::decodeCsv(std::vector<std::uint8_t> *cells)
@@ -328,14 +326,15 @@ bool Reader::decodeBase64(std::vector<std::uint8_t> *cells)
 
     QByteArray bytes = decoded.decoded;
     if (!m_data->compression.isEmpty()) {
-        QString reason;
         const Inflate::Wrapper wrapper = m_data->compression == QStringLiteral("gzip")
                                              ? Inflate::Wrapper::Gzip
                                              : Inflate::Wrapper::Zlib;
-        if (!Inflate::unpack(bytes, wrapper, wanted * BytesPerId, &bytes, &reason))
+        Outcome<QByteArray> unpacked = Inflate::unpack(bytes, wrapper, wanted * BytesPerId);
+        if (!unpacked.succeeded())
             return failAt(m_data->line, m_data->column,
                           QStringLiteral("<data> compression=\"%1\": not valid %1 data: %2")
-                              .arg(m_data->compression, reason));
+                              .arg(m_data->compression, unpacked.failure().message));
+        bytes = std::move(unpacked.value());
     } else if (bytes.size() != wanted * BytesPerId) {
         return failAt(m_data->line, m_data->column,
                       QStringLiteral("<data>: %1 bytes where the %2 x %3 map needs %4")
@@ -413,9 +412,9 @@ QByteArray write(const MapCells &map, const QString &name, const QString &sheetI
     return out;
 }
 
-bool read(const QByteArray &text, MapCells *map, Problem *problem)
+Outcome<MapCells> read(const QByteArray &text)
 {
-    return Reader(text).read(map, problem);
+    return Reader(text).read();
 }
 
 } // namespace TmxFormat

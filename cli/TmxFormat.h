@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
-#include "cli/Problem.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -23,6 +23,6 @@ QByteArray write(const MapCells &map, const QString &name, const QString &sheetI
 // exactly one tile layer whose data is CSV or base64, the latter plain or
 // zlib or gzip compressed. Ids run 0..256; 0, an empty cell, becomes tile 0.
 // Anything else is refused with the element, attribute and place at fault.
-bool read(const QByteArray &text, MapCells *map, Problem *problem);
+Outcome<MapCells> read(const QByteArray &text);
 
 } // namespace TmxFormat

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The data formats of tesselwick-cli called directly: what they write, what
 // they read back, and where they point when a file breaks their rules.
+#include "cli/CommandLine.h"
 #include "cli/CsvFormat.h"
 #include "cli/LoadedMap.h"
 #include "cli/SourceFormats.h"
@@ -67,10 +68,18 @@ QByteArray packed(const QByteArray &data, bool gzip)
     return out;
 }
 
+// What went wrong, for a check's message: QVERIFY2 words it even on success.
+template <typename T> QString whyNot(const Outcome<T> &outcome)
+{
+    return outcome.succeeded() ? QString() : outcome.failure().describe();
+}
+
 const QList<quint32> SampleIds = {1, 0, 256, 2, 17, 128};
 const std::vector<std::uint8_t> SampleCells = {0, 0, 255, 1, 16, 127};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Failure)
 
 class TestCliFormats : public QObject
 {
@@ -93,6 +102,9 @@ private Q_SLOTS:
     void importedHeaderBytes_data();
     void importedHeaderBytes();
 
+    void failureText_data();
+    void failureText();
+
     void sourceFormats();
     void identifiers_data();
     void identifiers();
@@ -112,10 +124,9 @@ void TestCliFormats::csvRoundTrip()
     QFETCH(int, width);
     QFETCH(int, height);
     const MapCells map = cellsOf(width, height, 7);
-    MapCells back;
-    Problem problem;
-    QVERIFY2(CsvFormat::read(CsvFormat::write(map), &back, &problem),
-             qPrintable(problem.describe(QStringLiteral("csv"))));
+    const Outcome<MapCells> read = CsvFormat::read(CsvFormat::write(map));
+    QVERIFY2(read.succeeded(), qPrintable(whyNot(read)));
+    const MapCells &back = read.value();
     QCOMPARE(back.width, width);
     QCOMPARE(back.height, height);
     QVERIFY(back.cells == map.cells);
@@ -130,10 +141,9 @@ void TestCliFormats::csvIsPlainRows()
     QCOMPARE(CsvFormat::write(map), QByteArray("0,9,255\n10,100,1\n"));
 
     // Windows line ends, blanks and a trailing blank line are read the same.
-    MapCells back;
-    Problem problem;
-    QVERIFY(CsvFormat::read("0, 9 ,255\r\n10,100,\t1\r\n\r\n", &back, &problem));
-    QVERIFY(back.cells == map.cells);
+    const Outcome<MapCells> back = CsvFormat::read("0, 9 ,255\r\n10,100,\t1\r\n\r\n");
+    QVERIFY(back.succeeded());
+    QVERIFY(back.value().cells == map.cells);
 }
 
 void TestCliFormats::csvRefuses_data()
@@ -149,8 +159,8 @@ void TestCliFormats::csvRefuses_data()
                                  << "2 values where line 1 has 3";
     QTest::newRow("256") << QByteArray("1,2,3\n4,256,6\n") << 2 << 3
                          << "\"256\" is not a tile number 0..255";
-    QTest::newRow("negative") << QByteArray("1,-1,3\n") << 1 << 3
-                              << "\"-1\" is not a tile number 0..255";
+    QTest::newRow("negative") << QByteArray("1,-2,3\n") << 1 << 3
+                              << "\"-2\" is not a tile number 0..255";
     QTest::newRow("not a number") << QByteArray("1,2,3\n4,5,x7\n") << 2 << 5
                                   << "\"x7\" is not a tile number";
     QTest::newRow("empty value") << QByteArray("1,,3\n") << 1 << 3 << "a value is missing";
@@ -167,12 +177,12 @@ void TestCliFormats::csvRefuses()
     QFETCH(int, line);
     QFETCH(int, column);
     QFETCH(QString, says);
-    MapCells map;
-    Problem problem;
-    QVERIFY(!CsvFormat::read(text, &map, &problem));
-    QVERIFY2(problem.what.contains(says), qPrintable(problem.what));
-    QCOMPARE(problem.line, line);
-    QCOMPARE(problem.column, column);
+    const Outcome<MapCells> read = CsvFormat::read(text);
+    QVERIFY(!read.succeeded());
+    const Failure &failure = read.failure();
+    QVERIFY2(failure.message.contains(says), qPrintable(failure.message));
+    QCOMPARE(failure.line, line);
+    QCOMPARE(failure.column, column);
 }
 
 void TestCliFormats::tmxRoundTrip_data()
@@ -185,11 +195,10 @@ void TestCliFormats::tmxRoundTrip()
     QFETCH(int, width);
     QFETCH(int, height);
     const MapCells map = cellsOf(width, height, 11);
-    MapCells back;
-    Problem problem;
     const QByteArray text = TmxFormat::write(map, QStringLiteral("a & b"), QStringLiteral("s.png"));
-    QVERIFY2(TmxFormat::read(text, &back, &problem),
-             qPrintable(problem.describe(QStringLiteral("tmx"))));
+    const Outcome<MapCells> read = TmxFormat::read(text);
+    QVERIFY2(read.succeeded(), qPrintable(whyNot(read)));
+    const MapCells &back = read.value();
     QCOMPARE(back.width, width);
     QCOMPARE(back.height, height);
     QVERIFY(back.cells == map.cells);
@@ -216,10 +225,9 @@ void TestCliFormats::tmxEncodings_data()
 void TestCliFormats::tmxEncodings()
 {
     QFETCH(QByteArray, data);
-    MapCells map;
-    Problem problem;
-    QVERIFY2(TmxFormat::read(tmx(data), &map, &problem),
-             qPrintable(problem.describe(QStringLiteral("tmx"))));
+    const Outcome<MapCells> read = TmxFormat::read(tmx(data));
+    QVERIFY2(read.succeeded(), qPrintable(whyNot(read)));
+    const MapCells &map = read.value();
     QCOMPARE(map.width, 3);
     QCOMPARE(map.height, 2);
     QVERIFY(map.cells == SampleCells);
@@ -312,11 +320,45 @@ void TestCliFormats::tmxRefuses()
     QFETCH(QByteArray, text);
     QFETCH(int, line);
     QFETCH(QString, says);
-    MapCells map;
-    Problem problem;
-    QVERIFY(!TmxFormat::read(text, &map, &problem));
-    QVERIFY2(problem.what.contains(says), qPrintable(problem.what));
-    QCOMPARE(problem.line, line);
+    const Outcome<MapCells> read = TmxFormat::read(text);
+    QVERIFY(!read.succeeded());
+    QVERIFY2(read.failure().message.contains(says), qPrintable(read.failure().message));
+    QCOMPARE(read.failure().line, line);
+}
+
+void TestCliFormats::failureText_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("file and place")
+        << Failure::at(3, 7, QStringLiteral("bad")).in(QStringLiteral("a.csv"))
+        << "tesselwick-cli: a.csv:3:7: bad\n"
+        << CommandLine::BadInput;
+    QTest::newRow("line only") << Failure::at(3, 0, QStringLiteral("bad")).in(QStringLiteral("a"))
+                               << "tesselwick-cli: a:3: bad\n"
+                               << CommandLine::BadInput;
+    QTest::newRow("a named file is kept")
+        << Failure::of(QStringLiteral("in.tmx"), QStringLiteral("bad")).in(QStringLiteral("b"))
+        << "tesselwick-cli: in.tmx: bad\n"
+        << CommandLine::BadInput;
+    QTest::newRow("from a file result")
+        << Failure::from(FileResult::failure(QStringLiteral("o.map"), QStringLiteral("full")))
+        << "tesselwick-cli: o.map: full\n"
+        << CommandLine::BadInput;
+    QTest::newRow("usage") << Failure::usage(QStringLiteral("no command given"))
+                           << "tesselwick-cli: no command given\nTry 'tesselwick-cli --help' for "
+                              "more information.\n"
+                           << CommandLine::WrongUsage;
+}
+
+void TestCliFormats::failureText()
+{
+    QFETCH(Failure, failure);
+    QFETCH(QString, text);
+    QFETCH(int, exitCode);
+    QCOMPARE(CommandLine::errorText(failure), text);
+    QCOMPARE(CommandLine::exitCodeOf(failure), exitCode);
 }
 
 void TestCliFormats::importedHeaderBytes_data()
