@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointF>
 
+class CellMarks;
 class EditorState;
 class OutlineShape;
 class QFrame;
@@ -15,6 +16,7 @@ class QScrollBar;
 class QTimer;
 class SurfaceView;
 class TilePicker;
+class TileUsageWindow;
 
 // The editor's main window: the map canvas in its viewport with scroll
 // bars and jump buttons, the menu bar every command starts from, the status
@@ -71,6 +73,8 @@ private:
     void onLoadMapChosen();
     void onSaveMapChosen();
     void onExitChosen();
+    void onImportPictureChosen();
+    void onSaveTilesChosen();
 
     // Tools menu.
     void onLoadTilesChosen();
@@ -78,6 +82,8 @@ private:
     void onFillMapChosen();
     void onPreviewChosen();
     void onCreateImageChosen();
+    void onTileUsageChosen();
+    void onFindRequested(int tile);
 
     // About menu.
     void onHelpChosen();
@@ -99,6 +105,8 @@ private:
     QScrollBar *m_horizontalBar = nullptr;
     QPushButton *m_homeButton = nullptr;
     QTimer *m_paintTimer = nullptr;
+    TileUsageWindow *m_tileUsage = nullptr;
+    CellMarks *m_cellMarks = nullptr;
 
     bool m_mouseHeld = false;
 };
