@@ -15,6 +15,9 @@ TileUsage::TileUsage(EditorState &state, QObject *parent)
     // A new sheet comes with a redraw or (Compact) a renumbering that draws
     // nothing on the canvas.
     connect(&state.tileSheet, &Surface::drawn, this, &TileUsage::onRecountNeeded);
+    // A recorded step has changed the grid and drawn the canvas once the
+    // history's index moves: counting then needs no event of its own.
+    connect(&state.history.stack(), &QUndoStack::indexChanged, this, &TileUsage::update);
     recount();
 }
 
@@ -54,7 +57,8 @@ void TileUsage::onCanvasDrawn(const QRect &rect)
                 m_drawnCells.push_back(static_cast<std::uint16_t>(index));
             }
         }
-    schedule();
+    if (!m_state.history.recording())
+        schedule();
 }
 
 void TileUsage::onRecountNeeded()
@@ -77,6 +81,8 @@ void TileUsage::schedule()
 void TileUsage::update()
 {
     m_scheduled = false;
+    if (!m_recount && m_drawnCells.empty() && TileBudget::mapCells(m_state) == m_countedCells)
+        return;
     if (m_recount || TileBudget::mapCells(m_state) != m_countedCells) {
         recount();
         QList<int> all;

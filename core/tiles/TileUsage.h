@@ -18,7 +18,9 @@ class EditorState;
 // changes. Every change of a map cell is drawn on the canvas, so the blocks
 // the canvas reports drawn name the cells to look at: a stroke costs a look
 // at the cells it painted, not a count of the whole map. Whole redraws, a
-// new canvas size and a new sheet count the map anew.
+// new canvas size and a new sheet count the map anew. The counts catch up
+// when a step of the history is done, undone or redone, and otherwise when
+// the event loop next runs.
 class TileUsage : public QObject
 {
     Q_OBJECT

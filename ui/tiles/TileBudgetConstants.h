@@ -50,6 +50,8 @@ inline const QString NothingToReplace = QStringLiteral("No cell of the map holds
 namespace TileUsageLayout {
 // Each tile shown at twice its size, its count in a band along its bottom.
 inline constexpr int Zoom = 2;
+// Milliseconds between showings of changed counts while the map changes.
+inline constexpr int ShowInterval = 40;
 inline constexpr int CountBand = 11;
 inline constexpr int CountPixels = 9;
 inline const QColor UnusedShade(0, 0, 0, 170);

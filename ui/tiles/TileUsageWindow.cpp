@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace TileBudgetTexts;
@@ -108,8 +109,15 @@ TileUsageWindow::TileUsageWindow(EditorState &state, MessageBox &messageBox, QWi
     m_compact = new QPushButton(CompactTiles, this);
     m_compact->setObjectName(QStringLiteral("compactButton"));
 
+    // Fixed widths, so a count that changes with every stroke repaints its
+    // label only and never lays the window out again.
+    const QFontMetrics metrics(font());
+    m_tileLine->setFixedWidth(metrics.horizontalAdvance(TileLine.arg(255).arg(Tiles::GridCells)));
+    m_summary->setFixedWidth(metrics.horizontalAdvance(Summary.arg(Tiles::TileCount).arg(0)));
+
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_tileLine, 1);
+    buttons->addWidget(m_tileLine);
+    buttons->addStretch(1);
     buttons->addWidget(m_find);
     buttons->addWidget(m_replace);
     buttons->addSpacing(24);
@@ -123,6 +131,11 @@ TileUsageWindow::TileUsageWindow(EditorState &state, MessageBox &messageBox, QWi
     connect(m_find, &QPushButton::clicked, this, &TileUsageWindow::find);
     connect(m_replace, &QPushButton::clicked, this, &TileUsageWindow::askForReplacement);
     connect(m_compact, &QPushButton::clicked, this, &TileUsageWindow::compact);
+    m_showTimer = new QTimer(this);
+    m_showTimer->setObjectName(QStringLiteral("showTimer"));
+    m_showTimer->setSingleShot(true);
+    m_showTimer->setInterval(Layout::ShowInterval);
+    connect(m_showTimer, &QTimer::timeout, this, &TileUsageWindow::showChanges);
     connect(m_usage, &TileUsage::changed, this, &TileUsageWindow::onCountsChanged);
     showChosen();
 }
@@ -169,12 +182,19 @@ void TileUsageWindow::compact()
 
 void TileUsageWindow::onCountsChanged(const QList<int> &tiles)
 {
-    if (tiles.size() >= Tiles::TileCount) {
-        m_sheet->update();
-    } else {
+    if (tiles.size() >= Tiles::TileCount)
+        m_changed = m_sheet->rect();
+    else
         for (const int tile : tiles)
-            m_sheet->update(TileUsageSheet::tileRect(tile));
-    }
+            m_changed += TileUsageSheet::tileRect(tile);
+    if (!m_showTimer->isActive())
+        m_showTimer->start();
+}
+
+void TileUsageWindow::showChanges()
+{
+    m_sheet->update(m_changed);
+    m_changed = QRegion();
     showChosen();
 }
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 
 class EditorState;
 class MessageBox;
 class QLabel;
 class QPushButton;
+class QTimer;
 class TileUsage;
 class TileUsageSheet;
 
@@ -39,6 +41,7 @@ private:
     void askForReplacement();
     void onCountsChanged(const QList<int> &tiles);
     void showChosen();
+    void showChanges();
 
     EditorState &m_state;
     MessageBox &m_messageBox;
@@ -50,4 +53,8 @@ private:
     QPushButton *m_replace = nullptr;
     QPushButton *m_compact = nullptr;
     int m_chosen = 0;
+    // Changed counts are shown at a pace the eye follows, not at every
+    // painting tick: the tiles whose counts changed since they were shown.
+    QTimer *m_showTimer = nullptr;
+    QRegion m_changed;
 };
