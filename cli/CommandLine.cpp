@@ -43,6 +43,20 @@ Commands:
       layer, chosen by --layer when there are several, whose tiles come
       from one tileset of 16 x 16 tiles. A map 255 or 256 columns wide
       becomes the whole grid, with a warning.
+  import-picture PICTURE -o MAP --sheet SHEET [--merge]
+      A map and its tile sheet (.png or .bmp, 512 x 128) from a PNG or BMP
+      picture whose width and height are multiples of 16, at most
+      4096 x 2048 and not 255 tiles wide: equal 16 x 16 tiles become one
+      tile of the sheet, in the order they first appear. More than 256
+      different tiles is an error unless --merge merges similar tiles down
+      to 256 and reports the PSNR of the result against the picture.
+  tiles MAP [--tiles SHEET]
+      Each tile the map uses with its number of cells, then the unused
+      tiles on one line. With SHEET, tiles that draw the same picture are
+      named.
+  compact MAP --tiles SHEET -o MAP2 --sheet SHEET2
+      The used tiles moved to the front of the sheet in the order of their
+      first use, and every cell of the map renumbered to match.
 
 A map file of any size but 32772 bytes is refused unless --lenient is
 given. An input named - is read from standard input (the only input, with
@@ -118,7 +132,8 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.lenient,
                        options.layer, options.jobs, options.help, options.version});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("info, render, export or import."));
+                                 QStringLiteral("info, render, export, import, import-picture, "
+                                                "tiles or compact."));
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("The maps (or for import the CSV or TMX files)."),
                                  QStringLiteral("files..."));

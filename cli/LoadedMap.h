@@ -26,6 +26,8 @@ public:
     const QByteArray &bytes() const { return m_bytes; }
     qint64 fileSize() const { return m_fileSize; }
     const EditorState &state() const { return m_state; }
+    // For a command that changes the loaded map before writing it.
+    EditorState &editableState() { return m_state; }
 
     // The size the editor takes from the file's width and height bytes.
     int width() const;

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/LoadedMap.h"
 #include "cli/Runner.h"
+#include "cli/TileCommands.h"
 
 #include <QCoreApplication>
 
@@ -30,6 +31,13 @@ int fail(const Failure &failure)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (const std::optional<Outcome<QByteArray>> done =
+            TileCommands::run(QCoreApplication::arguments())) {
+        if (!done->succeeded())
+            return fail(done->failure());
+        print(stdout, done->value());
+        return CommandLine::Success;
+    }
     const Outcome<CommandLine::Parsed> parsed = CommandLine::parse(QCoreApplication::arguments());
     if (!parsed.succeeded())
         return fail(parsed.failure());

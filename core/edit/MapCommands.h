@@ -26,6 +26,9 @@ class EditorState;
 //   ReplaceTile::replaceAll       every cell of one tile becomes another
 //   MapFile::applyLoadedMap       a map read from a file (MapLoading.h)
 //   MapFile::load                 Load Map: read, decode and apply a file
+//   TileBudget::importPicture     a picture cut into a map and its sheet
+//   TileBudget::replaceTile       every map cell of one tile becomes another
+//   TileBudget::compactTiles      used tiles to the front of the sheet
 namespace MapCommands {
 
 inline const QString NewMapCreated = QStringLiteral("New map created.");

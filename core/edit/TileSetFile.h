@@ -52,6 +52,12 @@ struct Result
 Result read(const QString &path);
 Result read(QIODevice &device);
 
+// Reads the whole picture, for a caller that needs all of it: one wider or
+// taller than limit is refused as TooLarge before it is decoded. The same
+// checks for damage as read().
+Result readWhole(const QString &path, QSize limit);
+Result readWhole(QIODevice &device, QSize limit);
+
 // Makes picture the tile sheet, at its top-left corner: a larger picture is
 // cut, a smaller one leaves the rest of the sheet in its background colour.
 // Then redraws the whole canvas from the new sheet and names the file in the

@@ -38,15 +38,15 @@ inline const QString ShowGridKeys = QStringLiteral("Ctrl+G");
 inline const QString ZoomLevelText = QStringLiteral("%1 %");
 
 inline const QString DrawMenu = QStringLiteral("&Draw");
-inline const QString Brush = QStringLiteral("Brush");
+inline const QString Brush = QStringLiteral("&Brush");
 inline const QString BrushKeys = QStringLiteral("B");
-inline const QString BucketFill = QStringLiteral("Bucket Fill");
+inline const QString BucketFill = QStringLiteral("Bucket &Fill");
 inline const QString BucketFillKeys = QStringLiteral("F");
-inline const QString RectangleFill = QStringLiteral("Rectangle Fill");
+inline const QString RectangleFill = QStringLiteral("&Rectangle Fill");
 inline const QString RectangleFillKeys = QStringLiteral("P");
-inline const QString Select = QStringLiteral("Select");
+inline const QString Select = QStringLiteral("&Select");
 inline const QString SelectKeys = QStringLiteral("R");
-inline const QString PickTile = QStringLiteral("Pick Tile");
+inline const QString PickTile = QStringLiteral("&Pick Tile");
 inline const QString PickTileKeys = QStringLiteral("I");
 
 } // namespace DrawingTexts

@@ -39,8 +39,13 @@
 #include "ui/main/tools/ToolBox.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
+#include "core/tiles/TileFinding.h"
+#include "ui/tiles/CellMarks.h"
+#include "ui/tiles/PictureImporting.h"
+#include "ui/tiles/TileBudgetConstants.h"
 #include "ui/tiles/TilePicker.h"
 #include "ui/tiles/TileSetLoading.h"
+#include "ui/tiles/TileUsageWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -214,6 +219,7 @@ void MainWindow::buildViewport()
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
     m_cellOutline->setObjectName(QStringLiteral("cellOutline"));
+    m_cellMarks = new CellMarks(m_canvasView);
 }
 
 void MainWindow::buildScrollControls()
@@ -309,7 +315,11 @@ void MainWindow::buildMenus()
          &MainWindow::onResizeMapChosen);
     separator(file, "fileLoadSeparator");
     item(file, "loadMapAction", Texts::LoadMap, Texts::LoadMapKeys, &MainWindow::onLoadMapChosen);
+    item(file, "importPictureAction", TileBudgetTexts::ImportPicture,
+         TileBudgetTexts::ImportPictureKeys, &MainWindow::onImportPictureChosen);
     item(file, "saveMapAction", Texts::SaveMap, Texts::SaveMapKeys, &MainWindow::onSaveMapChosen);
+    item(file, "saveTilesAction", TileBudgetTexts::SaveTiles, QString(),
+         &MainWindow::onSaveTilesChosen);
     buildRecentMapsMenu(file);
     separator(file, "fileExitSeparator");
     item(file, "exitAction", Texts::Exit, Texts::ExitKeys, &MainWindow::onExitChosen);
@@ -324,6 +334,8 @@ void MainWindow::buildMenus()
          &MainWindow::onLoadTilesChosen);
     item(tools, "showTilesAction", Texts::ShowTiles, Texts::ShowTilesKeys,
          &MainWindow::onShowTilesChosen);
+    item(tools, "tileUsageAction", TileBudgetTexts::TileUsageItem, TileBudgetTexts::TileUsageKeys,
+         &MainWindow::onTileUsageChosen);
     separator(tools, "toolsFillSeparator");
     item(tools, "fillMapAction", Texts::FillMap, Texts::FillMapKeys, &MainWindow::onFillMapChosen);
     separator(tools, "toolsPreviewSeparator");
@@ -567,6 +579,17 @@ void MainWindow::onExitChosen()
     close();
 }
 
+void MainWindow::onImportPictureChosen()
+{
+    if (settleUnsavedChanges() && importPictureFile(m_state, m_host))
+        scrollHome();
+}
+
+void MainWindow::onSaveTilesChosen()
+{
+    saveTileSheet(m_state, m_host);
+}
+
 void MainWindow::onLoadTilesChosen()
 {
     loadTileSet(m_state, m_host);
@@ -597,6 +620,35 @@ void MainWindow::onCreateImageChosen()
     ImageExport::createImage(m_host, [this](const QString &fileName) {
         return MapPicture::writeBitmap(m_state, fileName);
     });
+}
+
+void MainWindow::onTileUsageChosen()
+{
+    if (!m_tileUsage) {
+        m_tileUsage = new TileUsageWindow(m_state, m_host.messageBox, this);
+        connect(m_tileUsage, &TileUsageWindow::findRequested, this, &MainWindow::onFindRequested);
+        // Below the main window as far as the screen allows, so the canvas
+        // where Find marks cells stays in view.
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect available = screen->availableGeometry();
+            const int top = std::min(frameGeometry().bottom() + 1,
+                                     available.bottom() - m_tileUsage->sizeHint().height());
+            m_tileUsage->move(available.left(), std::max(available.top(), top));
+        }
+    }
+    m_tileUsage->show();
+    m_tileUsage->raise();
+}
+
+void MainWindow::onFindRequested(int tile)
+{
+    const std::vector<QPoint> cells = TileFinding::cellsHolding(m_state, tile);
+    m_cellMarks->show(cells);
+    if (cells.empty())
+        return;
+    const QPoint values = TileFinding::scrollValuesShowing(cells.front());
+    m_horizontalBar->setValue(values.x());
+    m_verticalBar->setValue(values.y());
 }
 
 void MainWindow::onHelpChosen()

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointF>
 
+class CellMarks;
 class EditorState;
 class MapCanvas;
 class OutlineShape;
@@ -20,6 +21,7 @@ class QTimer;
 class TilePicker;
 class ToolBox;
 class ViewMenu;
+class TileUsageWindow;
 
 // The editor's main window: the map canvas in its viewport with scroll
 // bars and jump buttons, the menu bar every command starts from, the status
@@ -97,6 +99,8 @@ private:
     void onSaveMapChosen();
     bool saveMap();
     void onExitChosen();
+    void onImportPictureChosen();
+    void onSaveTilesChosen();
 
     // Tools menu.
     void onLoadTilesChosen();
@@ -104,6 +108,8 @@ private:
     void onFillMapChosen();
     void onPreviewChosen();
     void onCreateImageChosen();
+    void onTileUsageChosen();
+    void onFindRequested(int tile);
 
     // About menu.
     void onHelpChosen();
@@ -128,6 +134,8 @@ private:
     ToolBox *m_tools = nullptr;
     ViewMenu *m_viewMenu = nullptr;
     RecentMapsMenu *m_recentMaps = nullptr;
+    TileUsageWindow *m_tileUsage = nullptr;
+    CellMarks *m_cellMarks = nullptr;
 
     bool m_mouseHeld = false;
     Painting::Cell m_pointerCell;
