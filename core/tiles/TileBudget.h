@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/history/EditHistory.h"
 #include "core/render/TileGeometry.h"
 
 #include <QRect>
@@ -15,10 +16,10 @@ namespace PictureImport {
 struct Plan;
 }
 
-// The names of the tile budget's steps in the Edit menu.
+// The names of the tile budget's steps in the Edit menu; Replace Tile is
+// named beside the other steps' names.
 namespace StepNames {
 inline const QString ImportPicture = QStringLiteral("Import Picture");
-inline const QString ReplaceTile = QStringLiteral("Replace Tile");
 inline const QString CompactTiles = QStringLiteral("Compact Tiles");
 } // namespace StepNames
 
