@@ -21,13 +21,13 @@ trap 'cleanup_other; xsession_cleanup' EXIT
 main_window_of() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-        xdotool getwindowname "$id" | grep -qx "$2" && { echo "$id"; return 0; }
+        xdotool getwindowname "$id" | grep -Eqx "$2" && { echo "$id"; return 0; }
     done
     return 1
 }
 
 wait_main_window() {
-    wait_for 20 main_window_of "$1" "$2" || { echo "no main window of $1" >&2; cat "$work/editor.log" >&2; exit 1; }
+    wait_for 60 main_window_of "$1" "$2" || { echo "no main window of $1" >&2; cat "$work/editor.log" >&2; exit 1; }
     main_window_of "$1" "$2"
 }
 
