@@ -467,11 +467,11 @@ void TestTileSetLoading::exportAfterLoadTilesIsTheRenderOfTheCells()
     QVERIFY(MapPicture::writeBitmap(state, exported).succeeded());
 
     const QString mapPath = writeFile(dir, QStringLiteral("saved.map"), MapFile::encode(state));
-    QImage sheet;
-    QString error;
-    QVERIFY2(TileSheet::read(sheetPath, &sheet, &error), qPrintable(error));
+    const Outcome<QImage> sheet = TileSheet::read(sheetPath);
+    QVERIFY2(sheet.succeeded(), qPrintable(sheet.failure().describe()));
     LoadedMap rendered;
-    QVERIFY2(rendered.load(mapPath, sheet, &error), qPrintable(error));
+    const Outcome<> loaded = rendered.load(mapPath, sheet.value(), false);
+    QVERIFY2(loaded.succeeded(), qPrintable(loaded.failure().describe()));
     const QString renderedPath = dir.filePath(QStringLiteral("render.bmp"));
     QVERIFY(MapPicture::writeBitmap(rendered.state(), renderedPath).succeeded());
 
