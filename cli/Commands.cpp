@@ -5,8 +5,8 @@
 #include "cli/CsvFormat.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
+#include "cli/MapExport.h"
 #include "cli/PngFile.h"
-#include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
 #include "cli/TmxFormat.h"
 #include "core/files/BitmapExport.h"
@@ -23,9 +23,6 @@
 namespace Commands {
 
 namespace {
-
-// The tile sheet of an exported TMX file: beside it, named after it.
-const QString SheetSuffix = QStringLiteral(".tiles.png");
 
 Report failure(const QString &message)
 {
@@ -131,21 +128,35 @@ Report writeFile(const QString &output, const QByteArray &bytes)
     return {};
 }
 
-// A TMX file and its tile sheet beside it. A sheet written for a map file
-// that then cannot be written is taken away again.
-Report writeTmx(const LoadedMap &map, const QString &input, const QString &output)
+// The files of one export, and for TMX the tile sheet beside them. A sheet
+// written for map files that then cannot be written is taken away again.
+Report writeExport(const LoadedMap &map, const Shared &shared, const MapExport::Files &files,
+                   const QString &input, const QString &output)
 {
-    const QFileInfo target(output);
-    const QString sheetName = target.completeBaseName() + SheetSuffix;
-    const QString sheetPath = target.dir().filePath(sheetName);
-    const bool sheetExisted = QFileInfo::exists(sheetPath);
-    const QImage &sheet = map.state().tileSheet.image();
-    const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
-    if (!sheetWritten.succeeded())
-        return cannotWrite(sheetPath, sheetWritten.reason());
-    Report report = writeFile(output, TmxFormat::write(map.cells(), mapName(input), sheetName));
-    if (!report.ok && !sheetExisted)
-        QFile::remove(sheetPath);
+    QString sheetPath;
+    bool sheetExisted = true;
+    if (shared.request.format == Formats::Tmx) {
+        sheetPath = MapExport::sheetPathFor(output);
+        sheetExisted = QFileInfo::exists(sheetPath);
+        const QImage &sheet = map.state().tileSheet.image();
+        const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
+        if (!sheetWritten.succeeded())
+            return cannotWrite(sheetPath, sheetWritten.reason());
+    }
+    Report report;
+    if (!files.warning.isEmpty())
+        report.err = QStringLiteral("%1: %2: warning: %3\n")
+                         .arg(ProgramName, input, files.warning)
+                         .toUtf8();
+    for (const MapExport::File &file : files.files) {
+        const Report written = writeFile(file.path, file.bytes);
+        if (!written.ok) {
+            if (!sheetExisted)
+                QFile::remove(sheetPath);
+            return written;
+        }
+        report.out += written.out;
+    }
     return report;
 }
 
@@ -154,15 +165,12 @@ Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, con
     QString error;
     if (!map.load(input, shared.sheet, &error))
         return failure(QStringLiteral("%1: %2").arg(input, error));
-    const QString &format = shared.request.format;
-    if (format == Formats::Tmx)
-        return writeTmx(map, input, output);
-    const MapCells cells = map.cells();
-    if (format == Formats::Csv)
-        return writeFile(output, CsvFormat::write(cells));
-    if (format == Formats::Asm)
-        return writeFile(output, SourceFormats::writeAssembler(cells, mapName(input)));
-    return writeFile(output, SourceFormats::writeC(cells, mapName(input)));
+    MapExport::Files files;
+    Problem problem;
+    if (!MapExport::build(map.cells(), shared.request.format, shared.request.exportOptions,
+                          mapName(input), output, &files, &problem))
+        return failure(problem.describe(input));
+    return writeExport(map, shared, files, input, output);
 }
 
 Report importMap(const Shared &shared, const QString &input, const QString &output)
@@ -190,8 +198,12 @@ Report prepare(const Request &request, QImage *sheet)
         request.command == Request::Command::Render || request.command == Request::Command::Export;
     if (!draws)
         return {};
+    // Of the exports only TMX writes the sheet; the others need no picture.
+    const bool needsSheet =
+        request.command == Request::Command::Render || request.format == Formats::Tmx;
     if (request.tiles.isEmpty()) {
-        *sheet = TileSheet::builtIn();
+        if (needsSheet)
+            *sheet = TileSheet::builtIn();
         return {};
     }
     QString error;

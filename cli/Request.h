@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/ExportOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,7 @@ inline const QString Csv = QStringLiteral("csv");
 inline const QString Tmx = QStringLiteral("tmx");
 inline const QString Asm = QStringLiteral("asm");
 inline const QString C = QStringLiteral("c");
+inline const QString Bin = QStringLiteral("bin");
 } // namespace Formats
 
 // The program's name, which starts each of its messages.
@@ -27,10 +30,11 @@ struct Request
     QStringList inputs;
     // Where each input's result goes, in the order of inputs (none for info).
     QStringList outputs;
-    // The format to write: bmp or png for render, csv, tmx, asm or c for
-    // export, the format to read (csv or tmx) for import.
+    // The format to write: bmp or png for render, csv, tmx, asm, c or bin
+    // for export, the format to read (csv or tmx) for import.
     QString format;
     QString tiles;
     float zoom = 100.0f;
     int jobs = 1;
+    ExportOptions exportOptions;
 };

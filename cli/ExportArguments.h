@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "cli/ExportOptions.h"
+
+#include <QString>
+
+// The layout and naming options of export as given on the command line,
+// checked against each other and the format before any map is read.
+namespace ExportArguments {
+
+struct Given
+{
+    QString format;
+    bool toStandardOutput = false;
+    // Each empty when not given.
+    QString dialect;
+    QString symbol;
+    QString order;
+    QString region;
+    QString screens;
+    QString offset;
+    bool wrap = false;
+    bool rle = false;
+};
+
+// Fills options, or says what is wrong (a usage error).
+QString read(const Given &given, ExportOptions *options);
+
+} // namespace ExportArguments
