@@ -152,7 +152,7 @@ void TestCreditsWindow::linesScrollTogether()
     window.show();
 
     // Slot 1 shows from offset 410, the 41st tick, about two thirds of a second in.
-    QTRY_VERIFY_WITH_TIMEOUT(window.scrollOffset() >= 410, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.scrollOffset() >= 410, 30000);
     const QList<QLabel *> lines = creditLines(window);
     const int offset = window.scrollOffset();
     QVERIFY(lines[0]->y() < scrollArea(window).height());
@@ -180,7 +180,7 @@ void TestCreditsWindow::wrapPutsLinesBackBelow()
     });
     window.show();
 
-    QTRY_VERIFY_WITH_TIMEOUT(offsets.size() >= 3, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(offsets.size() >= 3, 30000);
     QCOMPARE(offsets.mid(0, 3), QList<int>({13890, 0, 10}));
     QVERIFY(restedAtWrap);
 }
@@ -258,7 +258,7 @@ void TestCreditsWindow::openingTwiceStartsFromTheBottom()
             seen.startedBelow = allLinesBelowArea(*window) && scrollOffset(*window) < 410;
             seen.scrolledIntoView = QTest::qWaitFor(
                 [window] { return creditLines(*window).at(0)->y() < scrollArea(*window).height(); },
-                5000);
+                30000);
             const int paintsBefore = canvasPaints.paints;
             QWidget *target = byExit ? window->findChild<QLabel *>(QStringLiteral("closeLabel"))
                                      : creditLines(*window).at(0);
@@ -266,7 +266,7 @@ void TestCreditsWindow::openingTwiceStartsFromTheBottom()
             seen.canvasRefreshed = canvasPaints.paints > paintsBefore;
         });
         // Should the window not show up as expected, this still ends the modal loop.
-        QTimer::singleShot(20000, &main, [] {
+        QTimer::singleShot(60000, &main, [] {
             if (QWidget *window = QApplication::activeModalWidget())
                 window->close();
         });

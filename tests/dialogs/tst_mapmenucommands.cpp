@@ -7,6 +7,7 @@
 #include "tests/dialogs/DialogTestSupport.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
+#include "tests/support/PaintTicks.h"
 #include "ui/main/MainWindowConstants.h"
 #include "ui/tiles/TilePicker.h"
 
@@ -25,7 +26,6 @@
 
 namespace {
 // Long enough for the 1 ms painting timer to tick several times.
-constexpr int TickWait = 30;
 } // namespace
 
 class TestMapMenuCommands : public QObject
@@ -139,9 +139,10 @@ void TestMapMenuCommands::pickTile(int tile)
 void TestMapMenuCommands::paintCell(int column, int row)
 {
     const QPointF at = QPointF(Tiles::cellOrigin(column, row)) + QPointF(8, 8);
+    PaintTicks ticks(&m_editor->window);
     MouseEvents::move(canvas(), at);
     MouseEvents::press(canvas(), at);
-    QTest::qWait(TickWait);
+    ticks.tick();
     MouseEvents::release(canvas(), at);
 }
 

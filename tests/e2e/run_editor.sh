@@ -24,29 +24,36 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 main_x=$X main_y=$Y
 canvas_x=18
 canvas_y=$((HEIGHT - 673 + 58))
+eval "$(xdotool getwindowgeometry --shell "$picker")"
+picker_x=$X picker_y=$Y
+
+# square <x> <y>: the pixels of the screen's 16 x 16 square at x, y, less
+# its border, where the red outline of the cell under the pointer is drawn.
+square() { /usr/bin/import -window root -crop "14x14+$(($1 + 1))+$(($2 + 1))" +repage -depth 8 rgb:- | md5sum; }
+brush() { square $((picker_x + 536)) $((picker_y + 72)); }
+cell() { square $((main_x + canvas_x + $1 * 16)) $((main_y + canvas_y + $2 * 16)); }
+# shows_brush <column> <row>: the cell shows what the picker's preview shows.
+shows_brush() { [[ "$(cell "$1" "$2")" == "$(brush)" ]]; }
+
+# The preview shows the picked tile once the click is handled.
+blank=$(cell 4 5)
+brush_is_picked() { [[ "$(brush)" != "$blank" ]]; }
+wait_for 20 brush_is_picked ||
+    { echo "the picked tile looks like tile 0"; exit 1; }
+
+# Painting happens on the timer's ticks while the button is held, not on the
+# press: the pointer stays on each cell until the screen shows it painted.
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) mousedown 1
-# Painting happens on the timer's ticks, not on the press: stay on the first
-# cell for a tick, as on every other cell of the stroke.
-sleep 0.05
-for column in 3 4 5 6 7; do
+for column in 2 3 4 5 6 7; do
     xdotool mousemove --window "$window" $((canvas_x + column * 16 + 8)) $((canvas_y + 24))
-    sleep 0.05
+    wait_for 20 shows_brush "$column" 1 || { echo "cell $column, 1 does not show the brush"; exit 1; }
 done
 xdotool mouseup 1
-sleep 0.3
 
-# What the screen shows: the painted cells hold the brush that the picker's
-# preview shows, the cells below them still tile 0.
-/usr/bin/import -window root "$work/shot.png"
-pixels() { /usr/bin/convert "$work/shot.png" -crop "16x16+$1+$2" +repage -format '%#' info:; }
-eval "$(xdotool getwindowgeometry --shell "$picker")"
-brush=$(pixels $((X + 536)) $((Y + 72)))
-blank=$(pixels $((main_x + canvas_x + 4 * 16)) $((main_y + canvas_y + 5 * 16)))
-[[ "$brush" != "$blank" ]] || { echo "the picked tile looks like tile 0"; exit 1; }
-for column in 2 3 4 5 6; do
-    painted=$(pixels $((main_x + canvas_x + column * 16)) $((main_y + canvas_y + 16)))
-    [[ "$painted" == "$brush" ]] || { echo "cell $column, 1 does not show the brush"; exit 1; }
+# The stroke stayed on its row: the cells below it still show tile 0.
+for column in 2 3 4 5 6 7; do
+    [[ "$(cell "$column" 2)" == "$blank" ]] || { echo "cell $column, 2 was painted"; exit 1; }
 done
 
 quit_editor "$window"

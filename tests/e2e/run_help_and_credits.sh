@@ -19,12 +19,7 @@ cd "$work"
 start_editor "$editor"
 window=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
 
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$window"
-    xdotool key F1
-    wait_for 3 visible_window 'Tesselwick Help - Contents' && break
-done
-visible_window 'Tesselwick Help - Contents' >/dev/null ||
+press_until "$window" F1 'Tesselwick Help - Contents' ||
     { echo "F1 did not open the help beside the program at its contents"; exit 1; }
 
 credits=$(open_credits "$window")

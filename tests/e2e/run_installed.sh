@@ -28,12 +28,8 @@ class=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$app_id.deskt
 xprop -id "$window" WM_CLASS | grep -q ", \"$class\"$" ||
     { echo "the main window's class is not \"$class\": $(xprop -id "$window" WM_CLASS)"; exit 1; }
 
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$window"
-    xdotool key F1
-    wait_for 3 visible_window 'Tesselwick Help - Contents' && break
-done
-help=$(visible_window 'Tesselwick Help - Contents') ||
+press_until "$window" F1 'Tesselwick Help - Contents' &&
+    help=$(visible_window 'Tesselwick Help - Contents') ||
     { echo "F1 did not open the installed help at its contents"; exit 1; }
 xdotool windowclose "$help" 2>/dev/null || xdotool key --window "$help" Escape
 

@@ -30,18 +30,14 @@ start_x_server
 start_editor "$editor"
 main=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
 
-# A busy machine may drop keys sent while the editor is still starting, so
-# Ctrl+P is sent again until the preview shows.
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$main" key ctrl+p
-    wait_for 3 visible_window 'Tesselwick Map Preview' && break
-done
+press_until "$main" ctrl+p 'Tesselwick Map Preview' || { echo "Ctrl+P did not open the preview" >&2; exit 1; }
 preview=$(window 'Tesselwick Map Preview')
 
 # The zoom box has the focus: 50 and Enter halves the start-up map's canvas.
 xdotool windowfocus --sync "$preview" key ctrl+a type 50
+# The zoom is laid out while the Return is handled, and X delivers the click
+# below after it, so the click needs no wait of its own.
 xdotool key Return
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$preview")"
 # "Create Image" sits at 328, 4 in the control strip, 105 x 21 pixels.
 xdotool mousemove "$((X + 380))" "$((Y + 14))" click 1

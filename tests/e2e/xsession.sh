@@ -76,19 +76,33 @@ credits_window() {
     return 1
 }
 
-# open_credits <main window id>: About > Credits by keyboard, then prints the
-# credits window's id. The menu may open late on a busy machine, so the keys
-# after it wait, and a missed attempt is closed and tried again.
-open_credits() {
-    for _ in 1 2 3; do
-        xdotool windowfocus --sync "$1"
-        xdotool key alt+a
-        sleep 0.5
-        xdotool key Up
-        sleep 0.2
-        xdotool key Return
-        wait_for 3 credits_window && break
-        xdotool key Escape
+# menu_open: true while one of the editor's menus is dropped down.
+menu_open() {
+    for id in $(xdotool search --onlyvisible --pid "$editor_pid" 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
     done
-    credits_window || { echo "Credits did not open" >&2; exit 1; }
+    return 1
+}
+
+# press_until <main window id> <key> <title pattern>: sends the key until a
+# window with that title shows, for up to 20 seconds. Keys that reach the editor before it has
+# taken the keyboard focus are lost, so the key goes again while the window
+# is missing; the keys used here only open or raise their window, so one
+# sent twice does no harm.
+press_until() {
+    for _ in 1 2 3 4; do
+        xdotool windowfocus --sync "$1" key "$2"
+        wait_for 5 visible_window "$3" && return 0
+    done
+    return 1
+}
+
+# open_credits <main window id>: About > Credits by keyboard, then prints the
+# credits window's id. Each key waits for what the one before it opened.
+open_credits() {
+    xdotool windowfocus --sync "$1" key alt+a
+    wait_for 20 menu_open || { echo "Alt+A did not open the About menu" >&2; exit 1; }
+    xdotool key Up Return
+    wait_for 20 credits_window || { echo "Credits did not open" >&2; exit 1; }
+    credits_window
 }

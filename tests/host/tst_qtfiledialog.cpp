@@ -45,7 +45,7 @@ Shown whatTheDialogShows(QtFileDialog &dialog)
             return names;
         };
         // The folder is listed in the background; an empty list fails the test.
-        if (QTest::qWaitFor([&] { return !listed().isEmpty(); }, 5000))
+        if (QTest::qWaitFor([&] { return !listed().isEmpty(); }, 30000))
             shown.files = listed();
         shown.files.sort();
         open->reject();

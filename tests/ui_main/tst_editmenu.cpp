@@ -5,6 +5,7 @@
 #include "core/edit/MapCommands.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
+#include "tests/support/PaintTicks.h"
 #include "ui/main/MainWindow.h"
 
 #include <QScrollBar>
@@ -12,7 +13,6 @@
 
 namespace {
 // Long enough for the 1 ms painting timer to tick several times.
-constexpr int TickWait = 30;
 } // namespace
 
 class TestEditMenu : public QObject
@@ -111,17 +111,18 @@ void TestEditMenu::undoWhileButtonHeldEndsTheStroke()
 {
     EditorState &state = m_editor->state;
     state.selectedTile = 5;
+    PaintTicks ticks(&m_editor->window);
     MouseEvents::move(canvas(), QPointF(20, 20));
     MouseEvents::press(canvas(), QPointF(20, 20));
-    QTest::qWait(TickWait);
+    ticks.tick();
     MouseEvents::move(canvas(), QPointF(52, 20), Qt::LeftButton);
-    QTest::qWait(TickWait);
+    ticks.tick();
     QCOMPARE(state.cell(1, 1), 5);
     QCOMPARE(state.cell(3, 1), 5);
     QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Paint"));
 
     m_editor->trigger("undoAction");
-    QTest::qWait(TickWait);
+    ticks.tick();
 
     // The whole stroke is gone, and the held button paints no more.
     QCOMPARE(state.cell(1, 1), 0);

@@ -5,6 +5,7 @@
 #include "core/state/MapRoutines.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
+#include "tests/support/PaintTicks.h"
 #include "ui/main/MainWindow.h"
 #include "ui/tiles/TilePicker.h"
 
@@ -13,11 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-
-namespace {
-// Long enough for the 1 ms painting timer to tick several times.
-constexpr int TickWait = 30;
-} // namespace
 
 // Collects the areas a widget is asked to repaint.
 class PaintRecorder : public QObject
@@ -78,6 +74,7 @@ private:
     void pickTile(int tile);
 
     std::unique_ptr<EditorFixture> m_editor;
+    std::unique_ptr<PaintTicks> m_ticks;
     EditorState *m_state = nullptr;
     MainWindow *m_window = nullptr;
 };
@@ -87,11 +84,13 @@ void TestMapPainting::init()
     m_editor = std::make_unique<EditorFixture>();
     m_state = &m_editor->state;
     m_window = &m_editor->window;
+    m_ticks = std::make_unique<PaintTicks>(m_window);
     m_window->show();
 }
 
 void TestMapPainting::cleanup()
 {
+    m_ticks.reset();
     m_editor.reset();
 }
 
@@ -147,9 +146,9 @@ void TestMapPainting::heldButtonPaints()
 
     MouseEvents::move(canvas(), QPointF(37.5, 20));
     MouseEvents::press(canvas(), QPointF(37.5, 20), button);
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     MouseEvents::move(canvas(), QPointF(70, 20), button);
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     MouseEvents::release(canvas(), QPointF(70, 20), button);
 
     QCOMPARE(m_state->cell(2, 1), 34);
@@ -160,7 +159,7 @@ void TestMapPainting::heldButtonPaints()
 
     // Released: later ticks paint nothing more.
     MouseEvents::move(canvas(), QPointF(100, 20));
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     QCOMPARE(m_state->cell(6, 1), 0);
 }
 
@@ -170,7 +169,7 @@ void TestMapPainting::pressAndReleaseBetweenTicksPaintsNothing()
     MouseEvents::move(canvas(), QPointF(40, 40));
     MouseEvents::press(canvas(), QPointF(40, 40));
     MouseEvents::release(canvas(), QPointF(40, 40));
-    QTest::qWait(TickWait);
+    m_ticks->tick();
 
     QCOMPARE(m_state->cell(2, 2), 0);
 }
@@ -184,11 +183,11 @@ void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
 
     MouseEvents::move(canvas(), QPointF(150, 40));
     MouseEvents::press(canvas(), QPointF(150, 40));
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     MouseEvents::move(canvas(), QPointF(170, 40), Qt::LeftButton);
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     MouseEvents::move(canvas(), QPointF(150, 90), Qt::LeftButton);
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     MouseEvents::release(canvas(), QPointF(150, 90));
 
     QCOMPARE(m_state->cell(9, 2), 34);
@@ -202,20 +201,24 @@ void TestMapPainting::dragPastMapEdgePaintsNothingOutside()
 // the whole visible canvas.
 void TestMapPainting::paintedCellAloneIsRepainted()
 {
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
     pickTile(34);
     const QPointF at(37.5, 20);
-    // The pointer first moves the outline, which repaints around it.
-    MouseEvents::move(canvas(), at);
-    QTest::qWait(TickWait);
-
+    const QRect cell(32, 16, 16, 16);
     PaintRecorder recorder(canvas());
+    // The pointer first moves the outline, which repaints around it; that
+    // repaint is let through before painting starts.
+    MouseEvents::move(canvas(), at);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.painted.contains(cell), 10000);
+    recorder.painted = QRegion();
+
     MouseEvents::press(canvas(), at);
-    QTest::qWait(TickWait);
+    m_ticks->tick();
     MouseEvents::release(canvas(), at);
-    QTest::qWait(TickWait);
+    m_ticks->tick();
 
     QCOMPARE(m_state->cell(2, 1), 34);
-    QCOMPARE(recorder.painted, QRegion(32, 16, 16, 16));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.painted, QRegion(cell), 10000);
 }
 
 // The release went to a dialog that opened while the button was held: the
@@ -225,10 +228,10 @@ void TestMapPainting::lostReleaseStopsPainting()
     pickTile(34);
     MouseEvents::move(canvas(), QPointF(40, 40));
     MouseEvents::press(canvas(), QPointF(40, 40));
-    QTest::qWait(TickWait);
+    m_ticks->tick();
 
     MouseEvents::move(canvas(), QPointF(100, 40));
-    QTest::qWait(TickWait);
+    m_ticks->tick();
 
     QCOMPARE(m_state->cell(2, 2), 34);
     QCOMPARE(m_state->cell(6, 2), 0);
@@ -249,7 +252,7 @@ void TestMapPainting::windowTakingOverStopsPainting()
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     m_state->cell(2, 2) = 0;
-    QTest::qWait(TickWait);
+    m_ticks->tick();
 
     QCOMPARE(m_state->cell(2, 2), 0);
 }
