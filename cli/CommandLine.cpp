@@ -3,6 +3,8 @@
 
 #include "AppInfo.h"
 #include "cli/ExportArguments.h"
+#include "cli/InputFile.h"
+#include "cli/OutputPaths.h"
 #include "core/preview/MapPicture.h"
 
 #include <QCommandLineParser>
@@ -23,33 +25,57 @@ const QString Description =
 Commands:
   info MAP...
       For each map: its four leading bytes, the size the editor takes from
-      them and the number of distinct tiles inside the map.
+      them, the number of distinct tiles inside the map, the file's size and
+      whether the editor loads it unchanged.
   render MAP... -o OUT [--tiles SHEET] [--zoom PERCENT]
       The map's picture as the editor draws it, scaled as its preview
       scales (0 < PERCENT <= 200), written as BMP or PNG by OUT's extension.
       With several maps OUT is a folder and each picture is named after its
       map.
-  export MAP... --format csv|tmx|asm|c|bin [-o OUT] [layout options]
-      The map's cells as CSV, as a Tiled map (TMX) with its tile sheet as a
-      PNG picture beside it, as assembler data (--dialect, default ca65), as
-      C (a .c file of const arrays and a .h file beside it with extern
-      declarations and size macros) or as raw bytes to include as binary.
+  export MAP... --format csv|tmx|tmj|asm|c|bin [-o OUT] [layout options]
+      The map's cells as CSV, as a Tiled map (TMX or JSON) with its tile
+      sheet as a PNG picture beside it, as assembler data (--dialect,
+      default ca65), as C (a .c file of const arrays and a .h file beside it
+      with extern declarations and size macros) or as raw bytes to include
+      as binary.
       Without -o each file goes beside its map; -o - writes CSV, assembler,
       C (the .c file alone, no header) or bytes to standard output.
       Layout, for every format: --region, --order, --screens (one label or
-      array per screen in reading order; csv and tmx write NAME_0, NAME_1,
-      ... files; bin the screens one after another; cells that do not fill
-      the last screens are padded with tile 0, with a warning), --offset
-      (and --wrap); --rle packs each block of bin, asm or c (the scheme and
-      its C and 6502 decoders: man tesselwick-cli).
+      array per screen in reading order; csv, tmx and tmj write NAME_0,
+      NAME_1, ... files; bin the screens one after another; cells that do
+      not fill the last screens are padded with tile 0, with a warning),
+      --offset (and --wrap); --rle packs each block of bin, asm or c (the
+      scheme and its C and 6502 decoders: man tesselwick-cli).
       Labels and arrays are named after the map's file: letters, digits and
       underscores kept, anything else one underscore; a name that is a C or
       C++ keyword, a 6502, Z80 or SM83 register, instruction or directive
       name, or starts with a digit or underscore gets the prefix map_.
       --symbol NAME sets it; screens add _0, _1, ...
-  import IN.csv|IN.tmx... -o MAP
-      A map file from CSV or from a Tiled map with one tile layer of
-      16 x 16 tiles (CSV or base64 data, plain, zlib or gzip).
+  import IN.csv|IN.tmx|IN.tmj... -o MAP [--layer NAME]
+      A map file from CSV (separated by commas, semicolons or tabs; -1 is
+      tile 0) or from a Tiled map (.tmx, .tmj, .json, also .gz): one tile
+      layer, chosen by --layer when there are several, whose tiles come
+      from one tileset of 16 x 16 tiles. A map 255 or 256 columns wide
+      becomes the whole grid, with a warning.
+  import-picture PICTURE -o MAP --sheet SHEET [--merge]
+      A map and its tile sheet (.png or .bmp, 512 x 128) from a PNG or BMP
+      picture whose width and height are multiples of 16, at most
+      4096 x 2048 and not 255 tiles wide: equal 16 x 16 tiles become one
+      tile of the sheet, in the order they first appear. More than 256
+      different tiles is an error unless --merge merges similar tiles down
+      to 256 and reports the PSNR of the result against the picture.
+  tiles MAP [--tiles SHEET]
+      Each tile the map uses with its number of cells, then the unused
+      tiles on one line. With SHEET, tiles that draw the same picture are
+      named.
+  compact MAP --tiles SHEET -o MAP2 --sheet SHEET2
+      The used tiles moved to the front of the sheet in the order of their
+      first use, and every cell of the map renumbered to match.
+
+A map file of any size but 32772 bytes is refused unless --lenient is
+given. An input named - is read from standard input (the only input, with
+-o). Missing output folders are made; no input is written over, whatever
+name or link leads to it.
 
 CSV and TMX hold only the map's own cells (its width x height): the header
 bytes and the cells outside the map are not kept. An imported map gets the
@@ -64,9 +90,12 @@ const QString ExportCommand = QStringLiteral("export");
 const QString ImportCommand = QStringLiteral("import");
 
 const QStringList PictureFormats = {Formats::Bmp, Formats::Png};
-const QStringList ExportFormats = {Formats::Csv, Formats::Tmx, Formats::Asm, Formats::C,
-                                   Formats::Bin};
-const QStringList ImportFormats = {Formats::Csv, Formats::Tmx};
+const QStringList ExportFormats = {Formats::Csv, Formats::Tmx, Formats::Tmj,
+                                   Formats::Asm, Formats::C,   Formats::Bin};
+const QStringList ImportFormats = {Formats::Csv, Formats::Tmx, Formats::Tmj};
+// Tiled names its JSON maps .tmj or .json.
+const QString JsonSuffix = QStringLiteral("json");
+const QString GzipSuffix = QStringLiteral("gz");
 const QString MapSuffix = QStringLiteral("map");
 
 struct Options
@@ -77,8 +106,8 @@ struct Options
                               QStringLiteral("OUT")};
     QCommandLineOption format{{QStringLiteral("f"), QStringLiteral("format")},
                               QStringLiteral("render: bmp or png (default: by OUT's "
-                                             "extension); export: csv, tmx, asm, c or bin; "
-                                             "import: csv or tmx (default: by the input's "
+                                             "extension); export: csv, tmx, tmj, asm, c or bin; "
+                                             "import: csv, tmx or tmj (default: by the input's "
                                              "extension)."),
                               QStringLiteral("FORMAT")};
     QCommandLineOption tiles{{QStringLiteral("t"), QStringLiteral("tiles")},
@@ -91,6 +120,16 @@ struct Options
                                            "(default: 100)."),
                             QStringLiteral("PERCENT"),
                             QStringLiteral("100")};
+    QCommandLineOption lenient{QStringLiteral("lenient"),
+                               QStringLiteral("Read a map file of any size as the editor does "
+                                              "(a short file padded with zeros, only the first "
+                                              "32772 bytes of a long one) instead of refusing "
+                                              "it.")};
+    QCommandLineOption layer{{QStringLiteral("l"), QStringLiteral("layer")},
+                             QStringLiteral("import: read the tile layer NAME, or the one of that "
+                                            "NUMBER counting from 1 (needed for a map of several "
+                                            "tile layers)."),
+                             QStringLiteral("NAME")};
     QCommandLineOption jobs{{QStringLiteral("j"), QStringLiteral("jobs")},
                             QStringLiteral("Work on N files at once (default: one per core)."),
                             QStringLiteral("N")};
@@ -134,12 +173,13 @@ void setUp(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(Description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.jobs,
-                       options.dialect, options.symbol, options.order, options.region,
-                       options.screens, options.offset, options.wrap, options.rle, options.help,
-                       options.version});
+    parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.lenient,
+                       options.layer, options.jobs, options.dialect, options.symbol, options.order,
+                       options.region, options.screens, options.offset, options.wrap, options.rle,
+                       options.help, options.version});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("info, render, export or import."));
+                                 QStringLiteral("info, render, export, import, import-picture, "
+                                                "tiles or compact."));
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("The maps (or for import the CSV or TMX files)."),
                                  QStringLiteral("files..."));
@@ -155,26 +195,17 @@ QString helpFrom(const QCommandLineParser &parser)
 
 Parsed work(const Request &request)
 {
-    Parsed parsed;
-    parsed.request = request;
-    return parsed;
+    return {request, {}};
 }
 
-Parsed usageError(const QString &message)
+Parsed answer(const QString &text)
 {
-    Parsed parsed;
-    parsed.exitCode = WrongUsage;
-    parsed.err =
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(ProgramName, message);
-    return parsed;
+    return {std::nullopt, text};
 }
 
-Parsed badInput(const QString &message)
+Failure usageError(const QString &message)
 {
-    Parsed parsed;
-    parsed.exitCode = BadInput;
-    parsed.err = QStringLiteral("%1: %2\n").arg(ProgramName, message);
-    return parsed;
+    return Failure::usage(message);
 }
 
 QString versionText()
@@ -199,8 +230,8 @@ std::optional<QString> formatFor(const QString &given, const QString &fileName,
 
 // Sets the format a command writes (or for import reads), or says why
 // there is none.
-std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
-                                   const QString &output, bool toFolder)
+Outcome<> chooseFormat(Request &request, const QString &givenFormat, const QString &output,
+                       bool toFolder)
 {
     switch (request.command) {
     case Request::Command::Render: {
@@ -212,43 +243,47 @@ std::optional<Parsed> chooseFormat(Request &request, const QString &givenFormat,
                                              ".bmp or .png, or give --format bmp or png")
                                   .arg(output));
         request.format = *format;
-        return std::nullopt;
+        return {};
     }
     case Request::Command::Export:
         if (!ExportFormats.contains(givenFormat))
-            return usageError(QStringLiteral("export needs --format csv, tmx, asm, c or bin"));
+            return usageError(QStringLiteral("export needs --format csv, tmx, tmj, asm, c or bin"));
         request.format = givenFormat;
-        if (output == StandardOutput && (request.inputs.size() > 1 || givenFormat == Formats::Tmx))
-            return usageError(
-                QStringLiteral("-o - takes one map exported as csv, asm, c or bin"));
-        return std::nullopt;
+        if (output == StandardOutput && (request.inputs.size() > 1 || givenFormat == Formats::Tmx ||
+                                         givenFormat == Formats::Tmj))
+            return usageError(QStringLiteral("-o - takes one map exported as csv, asm, c or bin"));
+        return {};
     case Request::Command::Import:
-        if (!givenFormat.isEmpty() && !ImportFormats.contains(givenFormat))
-            return usageError(QStringLiteral("import reads --format csv or tmx"));
+        if (!givenFormat.isEmpty() && importFormatOf(givenFormat, QString()).isEmpty())
+            return usageError(QStringLiteral("import reads --format csv, tmx or tmj"));
         request.format = givenFormat;
         for (const QString &input : std::as_const(request.inputs))
-            if (!formatFor(givenFormat, input, ImportFormats))
-                return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv "
-                                                 "or .tmx, or give --format csv or tmx")
+            if (importFormatOf(givenFormat, input).isEmpty())
+                return usageError(QStringLiteral("cannot tell the format of '%1': name it .csv, "
+                                                 ".tmx, .tmj or .json (each also .gz), or give "
+                                                 "--format csv, tmx or tmj")
                                       .arg(input));
-        return std::nullopt;
+        return {};
     case Request::Command::Info:
         break;
     }
-    return std::nullopt;
+    return {};
 }
 
 // Names each input's output file: OUT itself, a file named after the input
 // in the folder OUT, or without OUT a file beside the input. Two inputs may
 // not share an output, nor may an output be its own input.
-std::optional<Parsed> planOutputs(Request &request, const QString &output, bool toFolder)
+Outcome<> planOutputs(Request &request, const QString &output, bool toFolder)
 {
     const bool toStandardOutput = output == StandardOutput;
     const QString suffix = request.command == Request::Command::Import ? MapSuffix : request.format;
     QSet<QString> taken;
     for (const QString &input : std::as_const(request.inputs)) {
         const QFileInfo info(input);
-        const QString name = info.completeBaseName() + QLatin1Char('.') + suffix;
+        QString stem = info.completeBaseName();
+        if (info.suffix().toLower() == GzipSuffix)
+            stem = QFileInfo(stem).completeBaseName();
+        const QString name = stem + QLatin1Char('.') + suffix;
         QString target;
         if (toStandardOutput)
             target = StandardOutput;
@@ -259,7 +294,7 @@ std::optional<Parsed> planOutputs(Request &request, const QString &output, bool 
         else
             target = output;
         const QString absolute = QFileInfo(target).absoluteFilePath();
-        if (!toStandardOutput && absolute == info.absoluteFilePath())
+        if (!toStandardOutput && OutputPaths::sameFile(target, input))
             return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
         if (!toStandardOutput && taken.contains(absolute))
             return usageError(
@@ -267,28 +302,36 @@ std::optional<Parsed> planOutputs(Request &request, const QString &output, bool 
         taken.insert(absolute);
         request.outputs.append(target);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-Parsed parse(const QStringList &arguments)
+QString importFormatOf(const QString &given, const QString &fileName)
+{
+    QString format = given;
+    if (format.isEmpty()) {
+        QFileInfo info(fileName);
+        if (info.suffix().toLower() == GzipSuffix)
+            info.setFile(info.completeBaseName());
+        format = info.suffix().toLower();
+    }
+    if (format == JsonSuffix)
+        format = Formats::Tmj;
+    return ImportFormats.contains(format) ? format : QString();
+}
+
+Outcome<Parsed> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const Options options;
     setUp(parser, options);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(options.help)) {
-        Parsed parsed;
-        parsed.out = helpFrom(parser);
-        return parsed;
-    }
-    if (parser.isSet(options.version)) {
-        Parsed parsed;
-        parsed.out = versionText();
-        return parsed;
-    }
+    if (parser.isSet(options.help))
+        return answer(helpFrom(parser));
+    if (parser.isSet(options.version))
+        return answer(versionText());
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -319,6 +362,12 @@ Parsed parse(const QStringList &arguments)
         return usageError(QStringLiteral("--zoom belongs to render"));
     if ((info || importing) && parser.isSet(options.tiles))
         return usageError(QStringLiteral("--tiles belongs to render and export"));
+    if (importing && parser.isSet(options.lenient))
+        return usageError(QStringLiteral("--lenient belongs to info, render and export"));
+    request.lenient = parser.isSet(options.lenient);
+    if (!importing && parser.isSet(options.layer))
+        return usageError(QStringLiteral("--layer belongs to import"));
+    request.layer = parser.value(options.layer);
     for (const QCommandLineOption *layout :
          {&options.dialect, &options.symbol, &options.order, &options.region, &options.screens,
           &options.offset, &options.wrap, &options.rle})
@@ -342,6 +391,10 @@ Parsed parse(const QStringList &arguments)
                                   .arg(parser.value(options.zoom)));
     }
     request.tiles = parser.value(options.tiles);
+
+    const bool several = request.inputs.size() > 1;
+    if (several && request.inputs.contains(InputFile::StandardInput))
+        return usageError(QStringLiteral("- (standard input) must be the only input"));
     if (info)
         return work(request);
 
@@ -349,29 +402,34 @@ Parsed parse(const QStringList &arguments)
     const QString givenFormat = parser.value(options.format).toLower();
     if (output.isEmpty() && !exporting)
         return usageError(QStringLiteral("%1 needs -o OUT").arg(command));
+    if (request.inputs.contains(InputFile::StandardInput) && output.isEmpty())
+        return usageError(QStringLiteral("reading standard input needs -o OUT"));
     const bool toStandardOutput = output == StandardOutput;
-    const bool several = request.inputs.size() > 1;
     const bool toFolder =
         !toStandardOutput && !output.isEmpty() && (several || QFileInfo(output).isDir());
 
     if (toStandardOutput && !exporting)
         return usageError(QStringLiteral("-o - is for export only"));
-    if (const std::optional<Parsed> wrong = chooseFormat(request, givenFormat, output, toFolder))
-        return *wrong;
+    if (const Outcome<> chosen = chooseFormat(request, givenFormat, output, toFolder);
+        !chosen.succeeded())
+        return chosen.failure();
     if (exporting) {
-        const QString wrong = ExportArguments::read(
+        const Outcome<ExportOptions> layout = ExportArguments::read(
             {request.format, toStandardOutput, parser.value(options.dialect),
              parser.value(options.symbol), parser.value(options.order),
              parser.value(options.region), parser.value(options.screens),
-             parser.value(options.offset), parser.isSet(options.wrap), parser.isSet(options.rle)},
-            &request.exportOptions);
-        if (!wrong.isEmpty())
-            return usageError(wrong);
+             parser.value(options.offset), parser.isSet(options.wrap), parser.isSet(options.rle)});
+        if (!layout.succeeded())
+            return layout.failure();
+        request.exportOptions = layout.value();
     }
-    if (several && !toStandardOutput && !output.isEmpty() && !QFileInfo(output).isDir())
-        return badInput(QStringLiteral("%1: the output folder does not exist").arg(output));
-    if (const std::optional<Parsed> wrong = planOutputs(request, output, toFolder))
-        return *wrong;
+    if (several && toFolder && !QFileInfo(output).isDir() &&
+        (QFileInfo::exists(output) || OutputPaths::namesAFile(output)))
+        return usageError(QStringLiteral("several inputs need -o to name a folder, and '%1' is "
+                                         "a file")
+                              .arg(output));
+    if (const Outcome<> planned = planOutputs(request, output, toFolder); !planned.succeeded())
+        return planned.failure();
     return work(request);
 }
 

@@ -3,18 +3,21 @@
 
 #include "cli/CommandLine.h"
 #include "cli/CsvFormat.h"
+#include "cli/Inflate.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
 #include "cli/MapExport.h"
+#include "cli/MapFileCheck.h"
+#include "cli/OutputPaths.h"
 #include "cli/PngFile.h"
 #include "cli/TileSheet.h"
+#include "cli/TmjFormat.h"
 #include "cli/TmxFormat.h"
 #include "core/files/BitmapExport.h"
 #include "core/preview/MapPicture.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,17 +27,26 @@ namespace Commands {
 
 namespace {
 
-Report failure(const QString &message)
+// The first bytes of every gzip stream.
+constexpr QByteArrayView GzipMagic = "\x1f\x8b";
+
+// A map 255 or 256 columns wide can only be stored with the width byte 255,
+// which makes it the whole grid.
+QStringList sizeWarnings(const QString &input, const MapCells &cells)
 {
-    Report report;
-    report.ok = false;
-    report.err = (ProgramName + QStringLiteral(": ") + message + QLatin1Char('\n')).toUtf8();
-    return report;
+    if (cells.width < MapFile::FullWidthByte ||
+        (cells.width == Tiles::GridColumns && cells.height == Tiles::GridRows))
+        return {};
+    return {QStringLiteral("%1: warning: %2 x %3 tiles read; a map file keeps a map %2 columns "
+                           "wide only as the whole %4 x %5 grid, so the map is %4 x %5 tiles, "
+                           "the cells not read being tile 0")
+                .arg(input, QString::number(cells.width), QString::number(cells.height),
+                     QString::number(Tiles::GridColumns), QString::number(Tiles::GridRows))};
 }
 
-Report cannotWrite(const QString &fileName, const QString &reason)
+Failure cannotWrite(const QString &fileName, const QString &reason)
 {
-    return failure(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
+    return Failure::of(fileName, QStringLiteral("cannot write: %1").arg(reason));
 }
 
 QString mapName(const QString &path)
@@ -54,57 +66,57 @@ QString hexBytes(const QByteArray &bytes)
     return parts.join(QLatin1Char(' '));
 }
 
-// Why the editor's size differs from the bytes, when it does.
+// What the width byte 255 means, which the size alone does not show.
 QString sizeNote(const QByteArray &bytes)
 {
-    const MapFile::Contents contents = MapFile::decode(bytes);
-    if (contents.widthByte == MapFile::FullWidthByte)
-        return QStringLiteral(" (width byte 255: the whole grid)");
-    QStringList notes;
-    if (contents.widthByte == 0)
-        notes.append(QStringLiteral("width byte 0 taken as 1"));
-    if (contents.heightByte == 0)
-        notes.append(QStringLiteral("height byte 0 taken as 1"));
-    if (contents.heightByte > Tiles::GridRows)
-        notes.append(QStringLiteral("height byte %1 taken as %2")
-                         .arg(contents.heightByte)
-                         .arg(Tiles::GridRows));
-    return notes.isEmpty() ? QString()
-                           : QStringLiteral(" (%1)").arg(notes.join(QStringLiteral(", ")));
+    return MapFile::decode(bytes).widthByte == MapFile::FullWidthByte
+               ? QStringLiteral(" (width byte 255: the whole grid)")
+               : QString();
 }
 
-Report info(LoadedMap &map, const QString &input)
+QString loadingNote(const LoadedMap &map)
 {
-    QString error;
-    if (!map.load(input, QImage(), &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    const QStringList changes = MapFileCheck::loadChanges(map.bytes(), map.fileSize());
+    if (changes.isEmpty())
+        return QStringLiteral("loads in the editor unchanged");
+    return QStringLiteral("the editor loads it changed: %1")
+        .arg(changes.join(QStringLiteral(", ")));
+}
+
+Report info(LoadedMap &map, const Shared &shared, const QString &input)
+{
+    if (const Outcome<> loaded = map.load(input, QImage(), shared.request.lenient);
+        !loaded.succeeded())
+        return loaded.failure();
     const MapCells cells = map.cells();
     std::bitset<Tiles::TileCount> used;
     for (const std::uint8_t tile : cells.cells)
         used.set(tile);
-    QString line = QStringLiteral("%1: bytes %2; size %3 x %4 tiles%5; canvas %6 x %7 pixels; "
-                                  "distinct tiles %8")
-                       .arg(input, hexBytes(map.bytes()))
-                       .arg(map.width())
-                       .arg(map.height())
-                       .arg(sizeNote(map.bytes()))
-                       .arg(map.canvasSize().width())
-                       .arg(map.canvasSize().height())
-                       .arg(used.count());
-    if (map.bytes().size() < MapFile::FileSize)
-        line += QStringLiteral("; short file: %1 of %2 bytes, the rest read as 0")
-                    .arg(map.bytes().size())
-                    .arg(MapFile::FileSize);
-    Report report;
-    report.out = (line + QLatin1Char('\n')).toUtf8();
-    return report;
+    // The name goes in front, not through arg(), so a "%" in it is never
+    // taken for a marker.
+    const QString line =
+        InputFile::nameOf(input) +
+        QStringLiteral(": bytes %1; size %2 x %3 tiles%4; canvas %5 x %6 pixels; distinct tiles "
+                       "%7; file %8 bytes; %9")
+            .arg(hexBytes(map.bytes()))
+            .arg(map.width())
+            .arg(map.height())
+            .arg(sizeNote(map.bytes()))
+            .arg(map.canvasSize().width())
+            .arg(map.canvasSize().height())
+            .arg(used.count())
+            .arg(map.fileSize())
+            .arg(loadingNote(map));
+    return Output{(line + QLatin1Char('\n')).toUtf8(), {}};
 }
 
 Report render(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    QString error;
-    if (!map.load(input, shared.sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
+    if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
+        !loaded.succeeded())
+        return loaded.failure();
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const float zoom = shared.request.zoom;
     const FileResult written = shared.request.format == Formats::Png
                                    ? PngFile::write(MapPicture::scaledSize(map.canvasSize(), zoom),
@@ -117,99 +129,100 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
 
 Report writeFile(const QString &output, const QByteArray &bytes)
 {
-    if (output == CommandLine::StandardOutput) {
-        Report report;
-        report.out = bytes;
-        return report;
-    }
+    if (output == CommandLine::StandardOutput)
+        return Output{bytes, {}};
+    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+        return folder.failure();
     const FileResult saved = MapFile::save(output, bytes);
     if (!saved.succeeded())
         return cannotWrite(output, saved.reason());
     return {};
 }
 
-// The files of one export, and for TMX the tile sheet beside them. A sheet
-// written for map files that then cannot be written is taken away again.
+// The files of one export, and for a Tiled map (TMX or JSON) the tile sheet
+// beside them. A sheet written for map files that then cannot be written is
+// taken away again.
 Report writeExport(const LoadedMap &map, const Shared &shared, const MapExport::Files &files,
                    const QString &input, const QString &output)
 {
+    const QString &format = shared.request.format;
     QString sheetPath;
     bool sheetExisted = true;
-    if (shared.request.format == Formats::Tmx) {
+    if (format == Formats::Tmx || format == Formats::Tmj) {
         sheetPath = MapExport::sheetPathFor(output);
+        if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+            return folder.failure();
         sheetExisted = QFileInfo::exists(sheetPath);
         const QImage &sheet = map.state().tileSheet.image();
         const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
         if (!sheetWritten.succeeded())
             return cannotWrite(sheetPath, sheetWritten.reason());
     }
-    Report report;
+    Output result;
     if (!files.warning.isEmpty())
-        report.err = QStringLiteral("%1: %2: warning: %3\n")
-                         .arg(ProgramName, input, files.warning)
-                         .toUtf8();
+        result.warnings.append(
+            QStringLiteral("%1: warning: %2").arg(InputFile::nameOf(input), files.warning));
     for (const MapExport::File &file : files.files) {
         const Report written = writeFile(file.path, file.bytes);
-        if (!written.ok) {
+        if (!written.succeeded()) {
             if (!sheetExisted)
                 QFile::remove(sheetPath);
             return written;
         }
-        report.out += written.out;
+        result.out += written.value().out;
     }
-    return report;
+    return result;
 }
 
 Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
 {
-    QString error;
-    if (!map.load(input, shared.sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
-    MapExport::Files files;
-    Problem problem;
-    if (!MapExport::build(map.cells(), shared.request.format, shared.request.exportOptions,
-                          mapName(input), output, &files, &problem))
-        return failure(problem.describe(input));
-    return writeExport(map, shared, files, input, output);
+    if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
+        !loaded.succeeded())
+        return loaded.failure();
+    const Outcome<MapExport::Files> files = MapExport::build(
+        map.cells(), shared.request.format, shared.request.exportOptions, mapName(input), output);
+    if (!files.succeeded())
+        return files.failure().in(InputFile::nameOf(input));
+    return writeExport(map, shared, files.value(), input, output);
 }
 
 Report importMap(const Shared &shared, const QString &input, const QString &output)
 {
-    QByteArray text;
-    QString error;
-    if (!InputFile::read(input, &text, &error))
-        return failure(QStringLiteral("%1: %2").arg(input, error));
-    const QString format = shared.request.format.isEmpty() ? QFileInfo(input).suffix().toLower()
-                                                           : shared.request.format;
-    MapCells cells;
-    Problem problem;
-    const bool ok = format == Formats::Tmx ? TmxFormat::read(text, &cells, &problem)
-                                           : CsvFormat::read(text, &cells, &problem);
-    if (!ok)
-        return failure(problem.describe(input));
-    return writeFile(output, LoadedMap::fileFor(cells));
+    const QString name = InputFile::nameOf(input);
+    Outcome<QByteArray> text = InputFile::read(input);
+    if (!text.succeeded())
+        return text.failure();
+    // A .tmx.gz, or any input packed with gzip, is read unpacked.
+    if (text.value().startsWith(GzipMagic)) {
+        text = Inflate::unpackUpTo(text.value(), Inflate::Wrapper::Gzip, InputFile::MaxBytes);
+        if (!text.succeeded())
+            return Failure::of(
+                name, QStringLiteral("not valid gzip data: %1").arg(text.failure().message));
+    }
+    const QString format = CommandLine::importFormatOf(shared.request.format, input);
+    const QString &layer = shared.request.layer;
+    const Outcome<MapCells> cells = format == Formats::Tmx   ? TmxFormat::read(text.value(), layer)
+                                    : format == Formats::Tmj ? TmjFormat::read(text.value(), layer)
+                                                             : CsvFormat::read(text.value());
+    if (!cells.succeeded())
+        return cells.failure().in(name);
+    Report report = writeFile(output, LoadedMap::fileFor(cells.value()));
+    if (report.succeeded())
+        report.value().warnings = sizeWarnings(name, cells.value());
+    return report;
 }
 
 } // namespace
 
-Report prepare(const Request &request, QImage *sheet)
+Outcome<QImage> prepare(const Request &request)
 {
     const bool draws =
         request.command == Request::Command::Render || request.command == Request::Command::Export;
     if (!draws)
-        return {};
-    // Of the exports only TMX writes the sheet; the others need no picture.
-    const bool needsSheet =
-        request.command == Request::Command::Render || request.format == Formats::Tmx;
-    if (request.tiles.isEmpty()) {
-        if (needsSheet)
-            *sheet = TileSheet::builtIn();
-        return {};
-    }
-    QString error;
-    if (!TileSheet::read(request.tiles, sheet, &error))
-        return failure(QStringLiteral("%1: %2").arg(request.tiles, error));
-    return {};
+        return QImage();
+    if (request.tiles.isEmpty())
+        return TileSheet::builtIn();
+    return TileSheet::read(request.tiles);
 }
 
 Report run(const Shared &shared, int index, LoadedMap &map)
@@ -218,7 +231,7 @@ Report run(const Shared &shared, int index, LoadedMap &map)
     const QString &input = request.inputs.at(index);
     switch (request.command) {
     case Request::Command::Info:
-        return info(map, input);
+        return info(map, shared, input);
     case Request::Command::Render:
         return render(map, shared, input, request.outputs.at(index));
     case Request::Command::Export:

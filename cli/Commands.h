@@ -1,24 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include "cli/Request.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QStringList>
 
 class LoadedMap;
 
 // The work of each command on one input file.
 namespace Commands {
 
-// What one input gave: text for standard output and for standard error,
-// and whether it succeeded.
-struct Report
+// What one input gave when its work succeeded: text for standard output,
+// and warnings about what was done that the user may not expect.
+struct Output
 {
-    bool ok = true;
     QByteArray out;
-    QByteArray err;
+    QStringList warnings;
 };
+
+using Report = Outcome<Output>;
 
 // What all inputs of a request share, prepared once before the work starts.
 struct Shared
@@ -28,9 +31,9 @@ struct Shared
     QImage sheet;
 };
 
-// Reads the --tiles sheet (or takes the built-in one) for the commands that
-// draw. On failure the report says why.
-Report prepare(const Request &request, QImage *sheet);
+// The --tiles sheet (or the built-in one) for the commands that draw; a
+// null picture for the others.
+Outcome<QImage> prepare(const Request &request);
 
 // Does the request's work on input number index, loading the map into map.
 // A map reused from input to input is drawn anew in whole each time, as the

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/ExportOptions.h"
+#include "cli/Failure.h"
 
 #include <QString>
 
@@ -24,7 +25,7 @@ struct Given
     bool rle = false;
 };
 
-// Fills options, or says what is wrong (a usage error).
-QString read(const Given &given, ExportOptions *options);
+// The options given, or what is wrong with them (a usage error).
+Outcome<ExportOptions> read(const Given &given);
 
 } // namespace ExportArguments

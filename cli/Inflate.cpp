@@ -3,6 +3,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace Inflate {
 
 namespace {
@@ -33,14 +35,11 @@ QString zlibReason(const z_stream &stream, int status)
 
 } // namespace
 
-bool unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize, QByteArray *out,
-            QString *error)
+Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize)
 {
     z_stream stream{};
-    if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK) {
-        *error = QStringLiteral("the decompressor could not start");
-        return false;
-    }
+    if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK)
+        return Failure::saying(QStringLiteral("the decompressor could not start"));
     // One byte of room beyond the expected size tells a longer stream apart.
     QByteArray result(expectedSize + 1, Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
@@ -52,26 +51,55 @@ bool unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize, QByteA
     const QString reason = zlibReason(stream, status);
     inflateEnd(&stream);
 
-    if (status != Z_STREAM_END) {
-        *error =
+    if (status != Z_STREAM_END)
+        return Failure::saying(
             produced > expectedSize
                 ? QStringLiteral("it unpacks to more than the %1 bytes expected").arg(expectedSize)
-                : reason;
-        return false;
-    }
-    if (produced != expectedSize) {
-        *error = QStringLiteral("it unpacks to %1 bytes where %2 are expected")
-                     .arg(produced)
-                     .arg(expectedSize);
-        return false;
-    }
-    if (stream.avail_in != 0) {
-        *error = QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in);
-        return false;
-    }
+                : reason);
+    if (produced != expectedSize)
+        return Failure::saying(QStringLiteral("it unpacks to %1 bytes where %2 are expected")
+                                   .arg(produced)
+                                   .arg(expectedSize));
+    if (stream.avail_in != 0)
+        return Failure::saying(
+            QStringLiteral("%1 bytes follow the end of the stream").arg(stream.avail_in));
     result.truncate(produced);
-    *out = std::move(result);
-    return true;
+    return result;
+}
+
+Outcome<QByteArray> unpackUpTo(QByteArrayView data, Wrapper wrapper, qsizetype limit)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, windowBits(wrapper)) != Z_OK)
+        return Failure::saying(QStringLiteral("the decompressor could not start"));
+    QByteArray result;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    int status = Z_OK;
+    // Grows the room by doubling, one byte beyond limit at most, which
+    // tells a larger stream apart.
+    while (status == Z_OK && result.size() <= limit) {
+        const qsizetype produced = result.size();
+        result.resize(std::min<qsizetype>(std::max<qsizetype>(produced * 2, 64 * 1024), limit + 1));
+        stream.next_out = reinterpret_cast<Bytef *>(result.data() + produced);
+        stream.avail_out = static_cast<uInt>(result.size() - produced);
+        status = inflate(&stream, Z_NO_FLUSH);
+        result.truncate(result.size() - stream.avail_out);
+        if (status == Z_BUF_ERROR && stream.avail_out != 0)
+            break;
+        if (status == Z_BUF_ERROR)
+            status = Z_OK;
+    }
+    const QString reason = zlibReason(stream, status);
+    const uInt left = stream.avail_in;
+    inflateEnd(&stream);
+    if (result.size() > limit)
+        return Failure::saying(QStringLiteral("it unpacks to more than %1 bytes").arg(limit));
+    if (status != Z_STREAM_END)
+        return Failure::saying(reason);
+    if (left != 0)
+        return Failure::saying(QStringLiteral("%1 bytes follow the end of the stream").arg(left));
+    return result;
 }
 
 } // namespace Inflate

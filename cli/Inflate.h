@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 // Unpacking zlib and gzip streams with the system's zlib.
 namespace Inflate {
@@ -12,9 +12,12 @@ enum class Wrapper { Zlib, Gzip };
 
 // Unpacks data, which must be one complete stream of the given wrapper that
 // unpacks to exactly expectedSize bytes; unpacking stops a byte after that,
-// so a small file cannot unpack to an unbounded amount of memory. On failure
-// error says what is wrong with the stream.
-bool unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize, QByteArray *out,
-            QString *error);
+// so a small file cannot unpack to an unbounded amount of memory. A failure
+// says what is wrong with the stream.
+Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize);
+
+// Unpacks data, one complete stream of the given wrapper, of any size up to
+// limit bytes.
+Outcome<QByteArray> unpackUpTo(QByteArrayView data, Wrapper wrapper, qsizetype limit);
 
 } // namespace Inflate

@@ -1,24 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "cli/LoadedMap.h"
 
+#include "cli/InputFile.h"
+#include "cli/MapFileCheck.h"
 #include "core/edit/TileSetFile.h"
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 #include "mapfile/MapLoading.h"
 
-bool LoadedMap::load(const QString &path, const QImage &sheet, QString *error)
+#include <QFileInfo>
+
+Outcome<> LoadedMap::load(const QString &path, const QImage &sheet, bool lenient)
 {
     QByteArray bytes;
-    const FileResult read = MapFile::read(path, &bytes);
-    if (!read.succeeded()) {
-        *error = read.reason();
-        return false;
+    qint64 size = 0;
+    if (path == InputFile::StandardInput) {
+        Outcome<QByteArray> read = InputFile::read(path);
+        if (!read.succeeded())
+            return read.failure();
+        bytes = std::move(read.value());
+        size = bytes.size();
+        bytes.truncate(MapFile::FileSize);
+    } else {
+        const FileResult read = MapFile::read(path, &bytes);
+        if (!read.succeeded())
+            return Failure::from(read);
+        size = QFileInfo(path).size();
     }
+    if (!lenient)
+        if (const Outcome<> exact = MapFileCheck::exactSize(size, bytes); !exact.succeeded())
+            return exact.failure().in(InputFile::nameOf(path));
     m_state.history.setRecording(false);
     TileSetFile::useBuiltInSheet(m_state, sheet);
     MapFile::applyLoadedMap(m_state, MapFile::decode(bytes));
     m_bytes = std::move(bytes);
-    return true;
+    m_fileSize = size;
+    return {};
 }
 
 int LoadedMap::width() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
 #include "core/state/EditorState.h"
 
@@ -16,13 +17,17 @@
 class LoadedMap
 {
 public:
-    // Reads the map file and draws it with sheet. On failure error says why
-    // and nothing else is set.
-    bool load(const QString &path, const QImage &sheet, QString *error);
+    // Reads the map file (or standard input) and draws it with sheet. A
+    // file of any size but 32,772 bytes is refused unless lenient asks for
+    // the editor's reading. On failure nothing is set.
+    Outcome<> load(const QString &path, const QImage &sheet, bool lenient);
 
-    // The file's bytes (at most the 32,772 a map file has).
+    // The file's bytes (at most the 32,772 a map file has) and its size.
     const QByteArray &bytes() const { return m_bytes; }
+    qint64 fileSize() const { return m_fileSize; }
     const EditorState &state() const { return m_state; }
+    // For a command that changes the loaded map before writing it.
+    EditorState &editableState() { return m_state; }
 
     // The size the editor takes from the file's width and height bytes.
     int width() const;
@@ -39,4 +44,5 @@ public:
 private:
     EditorState m_state;
     QByteArray m_bytes;
+    qint64 m_fileSize = 0;
 };

@@ -8,6 +8,7 @@
 #include "cli/RunLength.h"
 #include "cli/SourceFormats.h"
 #include "cli/SymbolNames.h"
+#include "cli/TmjFormat.h"
 #include "cli/TmxFormat.h"
 
 #include <QDir>
@@ -32,12 +33,11 @@ QString withSuffix(const QString &path, const QString &suffix)
 QString numbered(const QString &output, std::size_t index)
 {
     const QFileInfo info(output);
-    return info.dir().filePath(info.completeBaseName() + QLatin1Char('_') +
-                               QString::number(index) + QLatin1Char('.') + info.suffix());
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('_') + QString::number(index) +
+                               QLatin1Char('.') + info.suffix());
 }
 
-QString summary(const MapCells &cells, const MapLayout::Blocks &laid,
-                const ExportOptions &options)
+QString summary(const MapCells &cells, const MapLayout::Blocks &laid, const ExportOptions &options)
 {
     QStringList parts;
     parts.append(QStringLiteral("%1 x %2 tiles").arg(cells.width).arg(cells.height));
@@ -49,7 +49,7 @@ QString summary(const MapCells &cells, const MapLayout::Blocks &laid,
                             .arg(options.region->height());
     parts.append(QStringLiteral("one byte a tile"));
     parts.append(options.order == ExportOptions::Order::Columns ? QStringLiteral("column by column")
-                                                                 : QStringLiteral("row by row"));
+                                                                : QStringLiteral("row by row"));
     if (options.screens)
         parts.append(QStringLiteral("in %1 screens of %2 x %3 (%4 across, %5 down)")
                          .arg(laid.blocks.size())
@@ -79,8 +79,8 @@ SourceFormats::Data sourceData(const MapCells &cells, const MapLayout::Blocks &l
     SourceFormats::Data data;
     data.mapName = mapName;
     data.summary = summary(cells, laid, options);
-    data.symbol = (options.symbol.isEmpty() ? SymbolNames::fromFileName(mapName) : options.symbol)
-                      .toUtf8();
+    data.symbol =
+        (options.symbol.isEmpty() ? SymbolNames::fromFileName(mapName) : options.symbol).toUtf8();
     const MapCells &first = laid.blocks.front();
     const bool turned = options.order == ExportOptions::Order::Columns;
     data.blockCells = turned ? QSize(first.height, first.width) : QSize(first.width, first.height);
@@ -101,51 +101,53 @@ QString sheetPathFor(const QString &output)
     return target.dir().filePath(target.completeBaseName() + SheetSuffix);
 }
 
-bool build(const MapCells &cells, const QString &format, const ExportOptions &options,
-           const QString &mapName, const QString &output, Files *files, Problem *problem)
+Outcome<Files> build(const MapCells &cells, const QString &format, const ExportOptions &options,
+                     const QString &mapName, const QString &output)
 {
-    MapLayout::Blocks laid;
-    if (!MapLayout::lay(cells, options, &laid, problem))
-        return false;
-    files->files.clear();
-    files->warning.clear();
+    const Outcome<MapLayout::Blocks> layout = MapLayout::lay(cells, options);
+    if (!layout.succeeded())
+        return layout.failure();
+    const MapLayout::Blocks &laid = layout.value();
+    Files files;
     if (laid.padded != laid.cut)
-        files->warning = QStringLiteral("%1 x %2 cells do not divide into screens of %3 x %4: "
-                                        "padded with tile 0 to %5 x %6")
-                             .arg(laid.cut.width())
-                             .arg(laid.cut.height())
-                             .arg(options.screens->width())
-                             .arg(options.screens->height())
-                             .arg(laid.padded.width())
-                             .arg(laid.padded.height());
+        files.warning = QStringLiteral("%1 x %2 cells do not divide into screens of %3 x %4: "
+                                       "padded with tile 0 to %5 x %6")
+                            .arg(laid.cut.width())
+                            .arg(laid.cut.height())
+                            .arg(options.screens->width())
+                            .arg(options.screens->height())
+                            .arg(laid.padded.width())
+                            .arg(laid.padded.height());
 
-    if (format == Formats::Csv || format == Formats::Tmx) {
+    if (format == Formats::Csv || format == Formats::Tmx || format == Formats::Tmj) {
         const bool several = options.screens.has_value();
         const QString sheetName = QFileInfo(sheetPathFor(output)).fileName();
         for (std::size_t i = 0; i < laid.blocks.size(); ++i) {
             const QString path = several ? numbered(output, i) : output;
             const QString name = several ? QStringLiteral("%1_%2").arg(mapName).arg(i) : mapName;
-            files->files.push_back({path, format == Formats::Csv
-                                              ? CsvFormat::write(laid.blocks[i])
-                                              : TmxFormat::write(laid.blocks[i], name, sheetName)});
+            const MapCells &block = laid.blocks[i];
+            files.files.push_back({path, format == Formats::Csv ? CsvFormat::write(block)
+                                         : format == Formats::Tmx
+                                             ? TmxFormat::write(block, name, sheetName)
+                                             : TmjFormat::write(block, name, sheetName)});
         }
-        return true;
+        return files;
     }
     const SourceFormats::Data data = sourceData(cells, laid, options, mapName);
     if (format == Formats::Bin) {
         QByteArray all;
         for (const QByteArray &block : data.blocks)
             all += block;
-        files->files.push_back({output, all});
+        files.files.push_back({output, all});
     } else if (format == Formats::Asm) {
-        files->files.push_back({output, AssemblerDialects::write(data, options.dialect)});
+        files.files.push_back({output, AssemblerDialects::write(data, options.dialect)});
     } else {
         SourceFormats::CSource source = SourceFormats::writeC(data);
-        files->files.push_back({output, std::move(source.source)});
+        files.files.push_back({output, std::move(source.source)});
         if (output != CommandLine::StandardOutput)
-            files->files.push_back({withSuffix(output, HeaderSuffix), std::move(source.header)});
+            files.files.push_back({withSuffix(output, HeaderSuffix), std::move(source.header)});
     }
-    return true;
+    return files;
 }
 
 } // namespace MapExport

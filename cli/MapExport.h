@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/ExportOptions.h"
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
-#include "cli/Problem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,14 +27,14 @@ struct Files
     QString warning;
 };
 
-// The TMX files' tile sheet picture, beside the first of them.
+// The Tiled maps' tile sheet picture, beside the first of them.
 QString sheetPathFor(const QString &output);
 
 // Lays out cells (of the map file mapName) as options ask and writes them in
-// format to output: one file, or for csv and tmx with screens one per screen
-// (output's name with _0, _1, ... before its extension), and for c the .h
-// beside the .c unless output is standard output.
-bool build(const MapCells &cells, const QString &format, const ExportOptions &options,
-           const QString &mapName, const QString &output, Files *files, Problem *problem);
+// format to output: one file, or for csv, tmx and tmj with screens one per
+// screen (output's name with _0, _1, ... before its extension), and for c the
+// .h beside the .c unless output is standard output. A failure names no file.
+Outcome<Files> build(const MapCells &cells, const QString &format, const ExportOptions &options,
+                     const QString &mapName, const QString &output);
 
 } // namespace MapExport

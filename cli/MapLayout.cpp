@@ -33,62 +33,59 @@ MapCells turned(const MapCells &block)
     return columns;
 }
 
-bool shift(MapCells &block, const ExportOptions &options, Problem *problem)
+Outcome<> shift(MapCells &block, const ExportOptions &options)
 {
     if (options.offset == 0)
-        return true;
+        return {};
     for (std::uint8_t &cell : block.cells) {
         const int sum = cell + options.offset;
         if (!options.wrap && (sum < 0 || sum >= Tiles::TileCount)) {
-            problem->what = QStringLiteral("tile %1 with --offset %2 gives %3, outside 0..255 "
-                                           "(--wrap takes it modulo 256)")
-                                .arg(cell)
-                                .arg(options.offset)
-                                .arg(sum);
-            return false;
+            return Failure::saying(QStringLiteral("tile %1 with --offset %2 gives %3, outside "
+                                                  "0..255 (--wrap takes it modulo 256)")
+                                       .arg(cell)
+                                       .arg(options.offset)
+                                       .arg(sum));
         }
         cell = static_cast<std::uint8_t>(sum & (Tiles::TileCount - 1));
     }
-    return true;
+    return {};
 }
 
 } // namespace
 
-bool lay(const MapCells &map, const ExportOptions &options, Blocks *blocks, Problem *problem)
+Outcome<Blocks> lay(const MapCells &map, const ExportOptions &options)
 {
     const QRect whole(0, 0, map.width, map.height);
     const QRect area = options.region.value_or(whole);
     if (!whole.contains(area)) {
-        problem->what = QStringLiteral("--region %1,%2,%3,%4 reaches outside the map's %5 x %6 "
-                                       "cells")
-                            .arg(area.x())
-                            .arg(area.y())
-                            .arg(area.width())
-                            .arg(area.height())
-                            .arg(map.width)
-                            .arg(map.height);
-        return false;
+        return Failure::saying(QStringLiteral("--region %1,%2,%3,%4 reaches outside the map's "
+                                              "%5 x %6 cells")
+                                   .arg(area.x())
+                                   .arg(area.y())
+                                   .arg(area.width())
+                                   .arg(area.height())
+                                   .arg(map.width)
+                                   .arg(map.height));
     }
     const MapCells cut = area == whole ? map : cutOut(map, area);
     const QSize screen = options.screens.value_or(area.size());
     const int across = (area.width() + screen.width() - 1) / screen.width();
     const int down = (area.height() + screen.height() - 1) / screen.height();
-    blocks->blocks.clear();
-    blocks->screens = QSize(across, down);
-    blocks->cut = area.size();
-    blocks->padded = QSize(across * screen.width(), down * screen.height());
+    Blocks blocks;
+    blocks.screens = QSize(across, down);
+    blocks.cut = area.size();
+    blocks.padded = QSize(across * screen.width(), down * screen.height());
     for (int y = 0; y < down; ++y)
         for (int x = 0; x < across; ++x) {
             const QRect part(x * screen.width(), y * screen.height(), screen.width(),
                              screen.height());
             MapCells block = part == QRect(QPoint(0, 0), area.size()) ? cut : cutOut(cut, part);
-            if (!shift(block, options, problem))
-                return false;
-            blocks->blocks.push_back(options.order == ExportOptions::Order::Columns
-                                         ? turned(block)
-                                         : std::move(block));
+            if (const Outcome<> shifted = shift(block, options); !shifted.succeeded())
+                return shifted.failure();
+            blocks.blocks.push_back(
+                options.order == ExportOptions::Order::Columns ? turned(block) : std::move(block));
         }
-    return true;
+    return blocks;
 }
 
 } // namespace MapLayout

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/ExportOptions.h"
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
-#include "cli/Problem.h"
 
 #include <QSize>
 
@@ -26,6 +26,7 @@ struct Blocks
     QSize padded;
 };
 
-bool lay(const MapCells &map, const ExportOptions &options, Blocks *blocks, Problem *problem);
+// A failure names no file.
+Outcome<Blocks> lay(const MapCells &map, const ExportOptions &options);
 
 } // namespace MapLayout

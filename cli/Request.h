@@ -13,6 +13,7 @@ inline const QString Bmp = QStringLiteral("bmp");
 inline const QString Png = QStringLiteral("png");
 inline const QString Csv = QStringLiteral("csv");
 inline const QString Tmx = QStringLiteral("tmx");
+inline const QString Tmj = QStringLiteral("tmj");
 inline const QString Asm = QStringLiteral("asm");
 inline const QString C = QStringLiteral("c");
 inline const QString Bin = QStringLiteral("bin");
@@ -30,11 +31,17 @@ struct Request
     QStringList inputs;
     // Where each input's result goes, in the order of inputs (none for info).
     QStringList outputs;
-    // The format to write: bmp or png for render, csv, tmx, asm, c or bin
-    // for export, the format to read (csv or tmx) for import.
+    // The format to write: bmp or png for render, csv, tmx, tmj, asm, c or
+    // bin for export; for import the format to read (csv, tmx or tmj), or
+    // empty to tell each input's by its name.
     QString format;
     QString tiles;
+    // import: the tile layer to read, by name or number; empty for the only
+    // one.
+    QString layer;
     float zoom = 100.0f;
+    // Read maps of any size as the editor does, instead of refusing them.
+    bool lenient = false;
     int jobs = 1;
     ExportOptions exportOptions;
 };

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Commands.h"
+
 #include <QList>
 
 #include <functional>
-
-namespace Commands {
-struct Report;
-}
 
 // Runs one piece of work per input on a pool of threads and hands back the
 // reports in the order of the inputs, so what is printed does not depend on

@@ -11,27 +11,23 @@ QImage builtIn()
     return builtInPicture(TileSetFile::BuiltInSheetResource);
 }
 
-bool read(const QString &path, QImage *sheet, QString *error)
+Outcome<QImage> read(const QString &path)
 {
     TileSetFile::Result result = TileSetFile::read(path);
-    if (!result.file.succeeded()) {
-        *error = result.file.reason();
-        return false;
-    }
+    if (!result.file.succeeded())
+        return Failure::of(path, result.file.reason());
     switch (result.status) {
     case TileSetFile::Result::Status::Loaded:
-        *sheet = std::move(result.picture);
-        return true;
+        break;
     case TileSetFile::Result::Status::NotAPicture:
-        *error = TileSetFile::NotATileSetMessage;
-        break;
+        return Failure::of(path, TileSetFile::NotATileSetMessage);
     case TileSetFile::Result::Status::TooLarge:
-        *error = QStringLiteral("the picture is %1 x %2 pixels, more than a tile set may have")
-                     .arg(result.size.width())
-                     .arg(result.size.height());
-        break;
+        return Failure::of(path, QStringLiteral("the picture is %1 x %2 pixels, more than a tile "
+                                                "set may have")
+                                     .arg(result.size.width())
+                                     .arg(result.size.height()));
     }
-    return false;
+    return std::move(result.picture);
 }
 
 } // namespace TileSheet

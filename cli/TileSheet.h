@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
+
 #include <QImage>
 #include <QString>
 
@@ -12,8 +14,8 @@ namespace TileSheet {
 QImage builtIn();
 
 // Reads a tile set picture the way Load Tiles does: any picture format Qt
-// reads, any size (the top-left 512 x 128 pixels are used). On failure error
-// says why ("This is not a TileSet file" for a file that holds no picture).
-bool read(const QString &path, QImage *sheet, QString *error);
+// reads, any size (the top-left 512 x 128 pixels are used). A failure says
+// why ("This is not a TileSet file" for a file that holds no picture).
+Outcome<QImage> read(const QString &path);
 
 } // namespace TileSheet

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "cli/TmxFormat.h"
 
-#include "cli/Inflate.h"
 #include "cli/TileNumbers.h"
+#include "cli/TiledData.h"
+#include "cli/TiledMap.h"
 #include "core/render/TileGeometry.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-#include <QtEndian>
 
 #include <optional>
 
@@ -16,9 +16,6 @@ namespace TmxFormat {
 namespace {
 
 const QString TmxVersion = QStringLiteral("1.8");
-// The largest id: the last of the 256 tiles, counted from 1.
-constexpr quint32 LargestId = Tiles::TileCount;
-constexpr int BytesPerId = 4;
 
 QString number(int value)
 {
@@ -41,17 +38,17 @@ QString layerCsv(const MapCells &map)
     return text;
 }
 
-// Reads the one tile layer of a TMX file; every check on the way reports the
-// place of the element at fault.
+// Reads the tilesets and tile layers of a TMX file; every check on the way
+// reports the place of the element at fault.
 class Reader
 {
 public:
     explicit Reader(const QByteArray &text) : m_xml(text) {}
 
-    bool read(MapCells *map, Problem *problem);
+    Outcome<TiledMap> read();
 
 private:
-    // What the layer's <data> element holds, and where its text starts.
+    // What a layer's <data> element holds, and where its text starts.
     struct Data
     {
         QString encoding;
@@ -66,17 +63,17 @@ private:
     std::optional<int> size(const QString &element, const QString &attribute, int largest);
     bool checkTileSize(const QString &element);
     bool readMapElement();
+    void readTileset();
     bool readLayer();
     bool readData();
-    bool decodeCsv(std::vector<std::uint8_t> *cells);
-    bool decodeBase64(std::vector<std::uint8_t> *cells);
+    bool decodeCsv(const Data &data, std::vector<quint32> *gids);
+    bool decodeBase64(const Data &data, std::vector<quint32> *gids);
 
     QXmlStreamReader m_xml;
-    Problem m_problem;
-    int m_width = 0;
-    int m_height = 0;
-    int m_layers = 0;
-    std::optional<Data> m_data;
+    Failure m_failure;
+    TiledMap m_map;
+    // Whether the last layer read has its <data> yet.
+    bool m_layerHasData = true;
 };
 
 bool Reader::fail(const QString &what)
@@ -87,7 +84,7 @@ bool Reader::fail(const QString &what)
 
 bool Reader::failAt(int line, int column, const QString &what)
 {
-    m_problem = {line, column, what};
+    m_failure = Failure::at(line, column, what);
     return false;
 }
 
@@ -152,29 +149,49 @@ bool Reader::readMapElement()
     const std::optional<int> height = size(map, QStringLiteral("height"), TileNumbers::MaxRows);
     if (!height)
         return false;
-    m_width = *width;
-    m_height = *height;
+    m_map.width = *width;
+    m_map.height = *height;
     return true;
+}
+
+void Reader::readTileset()
+{
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    TiledMap::Tileset tileset;
+    tileset.firstGid = attributes.value(QStringLiteral("firstgid")).toUInt();
+    tileset.name = attributes.value(QStringLiteral("name")).toString();
+    if (tileset.name.isEmpty())
+        tileset.name = attributes.value(QStringLiteral("source")).toString();
+    tileset.tileWidth = attributes.value(QStringLiteral("tilewidth")).toInt();
+    tileset.tileHeight = attributes.value(QStringLiteral("tileheight")).toInt();
+    tileset.tileCount = attributes.value(QStringLiteral("tilecount")).toInt();
+    m_map.tilesets.push_back(tileset);
 }
 
 bool Reader::readLayer()
 {
-    if (++m_layers > 1)
-        return fail(QStringLiteral("a second tile layer <layer>; the map must have exactly one"));
+    if (!m_layerHasData)
+        return fail(QStringLiteral("layer \"%1\" has no <data>").arg(m_map.layers.back().name));
     const QXmlStreamAttributes attributes = m_xml.attributes();
-    for (const auto &[attribute, expected] : {std::pair{QStringLiteral("width"), m_width},
-                                              std::pair{QStringLiteral("height"), m_height}}) {
+    for (const auto &[attribute, expected] : {std::pair{QStringLiteral("width"), m_map.width},
+                                              std::pair{QStringLiteral("height"), m_map.height}}) {
         const QString value = attributes.value(attribute).toString();
         if (!value.isEmpty() && value != number(expected))
             return fail(QStringLiteral("<layer> attribute %1=\"%2\": differs from the map's %3")
                             .arg(attribute, value)
                             .arg(expected));
     }
+    TiledMap::Layer layer;
+    layer.name = attributes.value(QStringLiteral("name")).toString();
+    m_map.layers.push_back(std::move(layer));
+    m_layerHasData = false;
     return true;
 }
 
 bool Reader::readData()
 {
+    if (m_map.layers.empty() || m_layerHasData)
+        return fail(QStringLiteral("<data> outside a tile layer <layer>"));
     Data data;
     const QXmlStreamAttributes attributes = m_xml.attributes();
     data.encoding = attributes.value(QStringLiteral("encoding")).toString();
@@ -213,19 +230,18 @@ bool Reader::readData()
             break;
         }
     }
-    m_data = std::move(data);
-    return true;
+    TiledMap::Layer &layer = m_map.layers.back();
+    layer.line = data.line;
+    layer.column = data.column;
+    m_layerHasData = true;
+    return data.encoding == QStringLiteral("csv") ? decodeCsv(data, &layer.gids)
+                                                  : decodeBase64(data, &layer.gids);
 }
 
-bool Reader::read(MapCells *map, Problem *problem)
+Outcome<TiledMap> Reader::read()
 {
-    const auto done = [&](bool ok) {
-        if (!ok)
-            *problem = m_problem;
-        return ok;
-    };
     if (!readMapElement())
-        return done(false);
+        return m_failure;
     // Every element below the map, layers inside groups included.
     while (!m_xml.atEnd()) {
         if (m_xml.readNext() != QXmlStreamReader::StartElement)
@@ -233,39 +249,33 @@ bool Reader::read(MapCells *map, Problem *problem)
         const QStringView name = m_xml.name();
         bool ok = true;
         if (name == QStringLiteral("tileset"))
-            ok = checkTileSize(QStringLiteral("tileset"));
+            readTileset();
         else if (name == QStringLiteral("layer"))
             ok = readLayer();
         else if (name == QStringLiteral("data"))
             ok = readData();
         if (!ok)
-            return done(false);
+            return m_failure;
     }
-    if (m_xml.hasError())
-        return done(fail(QStringLiteral("not well-formed XML: %1").arg(m_xml.errorString())));
-    if (!m_data)
-        return done(fail(m_layers == 0 ? QStringLiteral("the map has no tile layer <layer>")
-                                       : QStringLiteral("<layer> has no <data>")));
-
-    MapCells result;
-    result.width = m_width;
-    result.height = m_height;
-    const bool decoded = m_data->encoding == QStringLiteral("csv") ? decodeCsv(&result.cells)
-                                                                   : decodeBase64(&result.cells);
-    if (!decoded)
-        return done(false);
-    *map = std::move(result);
-    return true;
+    if (m_xml.hasError()) {
+        fail(QStringLiteral("not well-formed XML: %1").arg(m_xml.errorString()));
+        return m_failure;
+    }
+    if (!m_layerHasData) {
+        fail(QStringLiteral("layer \"%1\" has no <data>").arg(m_map.layers.back().name));
+        return m_failure;
+    }
+    return std::move(m_map);
 }
 
-bool Reader::decodeCsv(std::vector<std::uint8_t> *cells)
+bool Reader::decodeCsv(const Data &data, std::vector<quint32> *gids)
 {
-    const qsizetype wanted = qsizetype(m_width) * m_height;
-    const QByteArray text = m_data->text.toUtf8();
-    int line = m_data->line;
-    int column = m_data->column;
+    const qsizetype wanted = qsizetype(m_map.width) * m_map.height;
+    const QByteArray text = data.text.toUtf8();
+    int line = data.line;
+    int column = data.column;
     qsizetype i = 0;
-    cells->reserve(wanted);
+    gids->reserve(wanted);
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (i < text.size()) {
         const char c = text[i];
@@ -288,77 +298,34 @@ bool Reader::decodeCsv(std::vector<std::uint8_t> *cells)
             return failAt(
                 line, column,
                 QStringLiteral("<data>: %1 is not a tile id").arg(TileNumbers::quoted(value)));
-        if (*id > LargestId)
-            return failAt(line, column,
-                          QStringLiteral("<data>: tile id %1 is out of range; ids are 0..%2 "
-                                         "(flipped or rotated tiles are not supported)")
-                              .arg(*id)
-                              .arg(LargestId));
-        if (qsizetype(cells->size()) == wanted)
+        if (qsizetype(gids->size()) == wanted)
             return failAt(line, column,
                           QStringLiteral("<data>: more than the %1 x %2 = %3 tile ids the map "
                                          "needs")
-                              .arg(m_width)
-                              .arg(m_height)
+                              .arg(m_map.width)
+                              .arg(m_map.height)
                               .arg(wanted));
-        cells->push_back(static_cast<std::uint8_t>(*id == 0 ? 0 : *id - 1));
+        gids->push_back(*id);
         column += static_cast<int>(end - i);
         i = end;
     }
-    if (qsizetype(cells->size()) != wanted)
-        return failAt(m_data->line, m_data->column,
+    if (qsizetype(gids->size()) != wanted)
+        return failAt(data.line, data.column,
                       QStringLiteral("<data>: %1 tile ids where the %2 x %3 map needs %4")
-                          .arg(cells->size())
-                          .arg(m_width)
-                          .arg(m_height)
+                          .arg(gids->size())
+                          .arg(m_map.width)
+                          .arg(m_map.height)
                           .arg(wanted));
     return true;
 }
 
-bool Reader::decodeBase64(std::vector<std::uint8_t> *cells)
+bool Reader::decodeBase64(const Data &data, std::vector<quint32> *gids)
 {
-    const qsizetype wanted = qsizetype(m_width) * m_height;
-    QByteArray text = m_data->text.toLatin1();
-    text.removeIf([](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-    const auto decoded =
-        QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
-    if (decoded.decodingStatus != QByteArray::Base64DecodingStatus::Ok)
-        return failAt(m_data->line, m_data->column,
-                      QStringLiteral("<data> encoding=\"base64\": the text is not valid base64"));
-
-    QByteArray bytes = decoded.decoded;
-    if (!m_data->compression.isEmpty()) {
-        QString reason;
-        const Inflate::Wrapper wrapper = m_data->compression == QStringLiteral("gzip")
-                                             ? Inflate::Wrapper::Gzip
-                                             : Inflate::Wrapper::Zlib;
-        if (!Inflate::unpack(bytes, wrapper, wanted * BytesPerId, &bytes, &reason))
-            return failAt(m_data->line, m_data->column,
-                          QStringLiteral("<data> compression=\"%1\": not valid %1 data: %2")
-                              .arg(m_data->compression, reason));
-    } else if (bytes.size() != wanted * BytesPerId) {
-        return failAt(m_data->line, m_data->column,
-                      QStringLiteral("<data>: %1 bytes where the %2 x %3 map needs %4")
-                          .arg(bytes.size())
-                          .arg(m_width)
-                          .arg(m_height)
-                          .arg(wanted * BytesPerId));
-    }
-
-    cells->reserve(wanted);
-    for (qsizetype cell = 0; cell < wanted; ++cell) {
-        const quint32 id = qFromLittleEndian<quint32>(bytes.constData() + cell * BytesPerId);
-        if (id > LargestId)
-            return failAt(m_data->line, m_data->column,
-                          QStringLiteral("<data>: tile id %1 at column %2, row %3 is out of "
-                                         "range; ids are 0..%4 (flipped or rotated tiles are not "
-                                         "supported)")
-                              .arg(id)
-                              .arg(cell % m_width)
-                              .arg(cell / m_width)
-                              .arg(LargestId));
-        cells->push_back(static_cast<std::uint8_t>(id == 0 ? 0 : id - 1));
-    }
+    const Outcome<std::vector<quint32>> decoded =
+        TiledData::fromBase64(data.text.toLatin1(), data.compression, m_map.width, m_map.height);
+    if (!decoded.succeeded())
+        return failAt(data.line, data.column, decoded.failure().message);
+    *gids = decoded.value();
     return true;
 }
 
@@ -413,9 +380,12 @@ QByteArray write(const MapCells &map, const QString &name, const QString &sheetI
     return out;
 }
 
-bool read(const QByteArray &text, MapCells *map, Problem *problem)
+Outcome<MapCells> read(const QByteArray &text, const QString &layer)
 {
-    return Reader(text).read(map, problem);
+    const Outcome<TiledMap> map = Reader(text).read();
+    if (!map.succeeded())
+        return map.failure();
+    return TiledLayers::cells(map.value(), layer);
 }
 
 } // namespace TmxFormat

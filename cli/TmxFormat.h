@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/Failure.h"
 #include "cli/MapCells.h"
-#include "cli/Problem.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-// Maps as Tiled map files (TMX): an orthogonal map of 16 x 16 tiles with one
-// tile layer. TMX counts tiles from 1 and keeps 0 for an empty cell, so tile
-// n of the map is id n + 1 there.
+// Maps as Tiled map files (TMX): an orthogonal map of 16 x 16 tiles. TMX
+// counts tiles from a tileset's first id and keeps 0 for an empty cell; the
+// files written here have one tileset from id 1, so tile n of the map is id
+// n + 1 there.
 namespace TmxFormat {
 
 inline constexpr int TileSize = 16;
@@ -19,10 +20,10 @@ inline constexpr int TileSize = 16;
 // cut from the picture sheetImage (a path relative to the map file).
 QByteArray write(const MapCells &map, const QString &name, const QString &sheetImage);
 
-// Reads a finite orthogonal map of 16 x 16 tiles, at most 256 x 128, with
-// exactly one tile layer whose data is CSV or base64, the latter plain or
-// zlib or gzip compressed. Ids run 0..256; 0, an empty cell, becomes tile 0.
+// Reads a finite orthogonal map of 16 x 16 tiles, at most 256 x 128, and
+// takes one of its tile layers by the rules of TiledLayers::cells(). Layer
+// data is CSV or base64, the latter plain or zlib or gzip compressed.
 // Anything else is refused with the element, attribute and place at fault.
-bool read(const QByteArray &text, MapCells *map, Problem *problem);
+Outcome<MapCells> read(const QByteArray &text, const QString &layer = QString());
 
 } // namespace TmxFormat

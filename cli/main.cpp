@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/LoadedMap.h"
 #include "cli/Runner.h"
+#include "cli/TileCommands.h"
 
 #include <QCoreApplication>
 
@@ -19,26 +20,37 @@ void print(std::FILE *stream, const QByteArray &text)
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stream);
 }
 
+int fail(const Failure &failure)
+{
+    print(stderr, CommandLine::errorText(failure).toUtf8());
+    return CommandLine::exitCodeOf(failure);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const CommandLine::Parsed parsed = CommandLine::parse(QCoreApplication::arguments());
-    if (!parsed.request) {
-        print(stdout, parsed.out.toUtf8());
-        print(stderr, parsed.err.toUtf8());
-        return parsed.exitCode;
+    if (const std::optional<Outcome<QByteArray>> done =
+            TileCommands::run(QCoreApplication::arguments())) {
+        if (!done->succeeded())
+            return fail(done->failure());
+        print(stdout, done->value());
+        return CommandLine::Success;
     }
-    const Request &request = *parsed.request;
+    const Outcome<CommandLine::Parsed> parsed = CommandLine::parse(QCoreApplication::arguments());
+    if (!parsed.succeeded())
+        return fail(parsed.failure());
+    if (!parsed.value().request) {
+        print(stdout, parsed.value().answer.toUtf8());
+        return CommandLine::Success;
+    }
+    const Request &request = *parsed.value().request;
 
-    QImage sheet;
-    const Commands::Report prepared = Commands::prepare(request, &sheet);
-    if (!prepared.ok) {
-        print(stderr, prepared.err);
-        return CommandLine::BadInput;
-    }
-    const Commands::Shared shared{request, sheet};
+    const Outcome<QImage> sheet = Commands::prepare(request);
+    if (!sheet.succeeded())
+        return fail(sheet.failure());
+    const Commands::Shared shared{request, sheet.value()};
     const int count = static_cast<int>(request.inputs.size());
     // One map per worker, reused for each input it takes.
     std::vector<std::unique_ptr<LoadedMap>> maps;
@@ -49,11 +61,16 @@ int main(int argc, char *argv[])
             return Commands::run(shared, index, *maps[worker]);
         });
 
-    bool allOk = true;
+    int exitCode = CommandLine::Success;
     for (const Commands::Report &report : reports) {
-        print(stdout, report.out);
-        print(stderr, report.err);
-        allOk = allOk && report.ok;
+        if (!report.succeeded()) {
+            exitCode = fail(report.failure());
+            continue;
+        }
+        print(stdout, report.value().out);
+        for (const QString &warning : report.value().warnings)
+            print(stderr,
+                  (ProgramName + QStringLiteral(": ") + warning + QLatin1Char('\n')).toUtf8());
     }
-    return allOk ? CommandLine::Success : CommandLine::BadInput;
+    return exitCode;
 }

@@ -4,13 +4,14 @@
 #include <QString>
 
 // Modal message boxes. Buttons: Ok shows one OK button; YesNo shows Yes and No
-// with Yes as the default (Enter answers Yes). The title is the program's
-// title unless one is given.
+// with Yes as the default (Enter answers Yes); SaveDiscardCancel shows Save,
+// Discard and Cancel with Save as the default and Esc answering Cancel. The
+// title is the program's title unless one is given.
 class MessageBox
 {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     virtual ~MessageBox() = default;
 

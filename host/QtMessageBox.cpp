@@ -3,6 +3,16 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The letters let a keyboard user answer with one key.
+const QString SaveCaption = QStringLiteral("&Save");
+const QString DiscardCaption = QStringLiteral("&Discard");
+const QString CancelCaption = QStringLiteral("Cancel");
+
+} // namespace
 
 MessageBox::Answer QtMessageBox::ask(const QString &prompt, Buttons buttons, const QString &title)
 {
@@ -17,6 +27,23 @@ MessageBox::Answer QtMessageBox::ask(const QString &prompt, Buttons buttons, con
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    if (buttons == Buttons::SaveDiscardCancel) {
+        // With a Cancel button, Esc and the close box answer Cancel.
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.button(QMessageBox::Save)->setText(SaveCaption);
+        box.button(QMessageBox::Discard)->setText(DiscardCaption);
+        box.button(QMessageBox::Cancel)->setText(CancelCaption);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        default:
+            return Answer::Cancel;
+        }
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

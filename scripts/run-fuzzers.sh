@@ -13,12 +13,12 @@ seconds="${TESSELWICK_FUZZ_SECONDS:-60}"
 configure=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON -DTESSELWICK_BUILD_TESTS=OFF)
 command -v ccache >/dev/null && configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" "${configure[@]}"
-cmake --build "$build" --target fuzz_mapfile fuzz_tileset
+cmake --build "$build" --target fuzz_mapfile fuzz_tileset fuzz_csvcells
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
-for target in mapfile tileset; do
+for target in mapfile tileset csvcells; do
     corpus="$root/fuzz/corpus/$target"
     mkdir -p "$work/$target/new" "$work/$target/findings"
     status=0

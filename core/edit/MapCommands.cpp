@@ -66,17 +66,17 @@ void performResize(EditorState &state, MapSize size)
     drawUncoveredCells(state, before);
 }
 
-void performFill(EditorState &state, std::uint8_t tile, const QImage &brush)
+void performFill(EditorState &state, std::uint8_t tile)
 {
     Surface &canvas = state.mapCanvas;
     canvas.clear();
-    // The same picture as a brush blit into every one of the 32,768 cells:
-    // cells beyond the canvas would be clipped away whole, and each row of
-    // cells is a copy of the first, so whole bands are copied at memory speed.
+    // The tile blitted into every one of the 32,768 cells: cells beyond the
+    // canvas would be clipped away whole, and each row of cells is a copy of
+    // the first, so whole bands are copied at memory speed.
     const int columns = cellsReaching(canvas.width(), Tiles::GridColumns);
     const int rows = cellsReaching(canvas.height(), Tiles::GridRows);
     for (int column = 0; column < columns; ++column)
-        canvas.drawImage(column * TileSize, 0, brush);
+        blitTile(state, tile, column, 0);
     for (int row = 1; row < rows; ++row)
         canvas.blit(0, row * TileSize, canvas.width(), TileSize, canvas, 0, 0);
     state.tileMap.fill(tile);
@@ -96,6 +96,7 @@ void resetToStartUp(EditorState &state)
     resetMap(state);
     selectTile(state, 0, 0);
     state.selectedTile = 0;
+    state.dropStamp();
     copySelectionToPreview(state);
 }
 
@@ -118,12 +119,10 @@ void applyResize(EditorState &state, MapSize size)
 
 void fillMap(EditorState &state)
 {
+    // The tile as it is now: a later pick must not change what redo paints.
     const auto tile = static_cast<std::uint8_t>(state.selectedTile);
-    // The brush as it is now: a later pick must not change what redo paints.
-    const QImage brush =
-        state.history.blocks().intern(state.brushPreview.image(), QRect(0, 0, TileSize, TileSize));
     WholeMapStep::perform(state, StepNames::FillMap, {.grid = true},
-                          [tile, brush](EditorState &s) { performFill(s, tile, brush); });
+                          [tile](EditorState &s) { performFill(s, tile); });
 }
 
 } // namespace MapCommands

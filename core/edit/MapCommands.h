@@ -9,20 +9,26 @@ class EditorState;
 
 // The edit functions: every change to the grid, the map size, the header
 // bytes or the tile sheet goes through one of these, and windows only call
-// them. They draw into the canvas and leave the repaint to its views. Each
-// change is recorded as a step of the undo history (core/EditHistory.h),
+// them. They draw into the canvas and leave the repaint to its views; the
+// canvas always shows what the grid's cells and the sheet in use draw. Each
+// change is recorded as a step of the undo history (core/history/EditHistory.h),
 // apart from the start-up state, which begins the history afresh.
 //   MapCommands::resetToStartUp   start-up map, size, bytes and selection
 //   MapCommands::applyNewMap      New Map: blank grid at a new size
 //   MapCommands::applyResize      Resize Map: new size, grid kept
 //   MapCommands::fillMap          Fill Map: every cell the selected tile
 //   MapCommands::clearMap         Clear Map: every cell tile 0
-//   Painting::paintTick           one cell painted with the brush
+//   Painting::paintTick/paintLine the brush (a tile or a stamp) along a stroke
 //   TilePicking::pickTile         the tile to paint with (selection, brush)
 //   TileSetFile::useTileSheet     a new tile sheet, map redrawn with it
 //   TileSetFile::useBuiltInSheet  the built-in sheet, before the first drawing
+//   CellEdits (CellEdits.h)       bucket and rectangle fill, paste, cut, delete
+//   ReplaceTile::replaceAll       every cell of one tile becomes another
 //   MapFile::applyLoadedMap       a map read from a file (MapLoading.h)
 //   MapFile::load                 Load Map: read, decode and apply a file
+//   TileBudget::importPicture     a picture cut into a map and its sheet
+//   TileBudget::replaceTile       every map cell of one tile becomes another
+//   TileBudget::compactTiles      used tiles to the front of the sheet
 namespace MapCommands {
 
 inline const QString NewMapCreated = QStringLiteral("New map created.");
@@ -31,7 +37,7 @@ inline const QString MapResized = QStringLiteral("Map Resized");
 using SizeFieldCheck::MapSize;
 
 // Puts the editor in its start-up state: the 255 x 127 map of the FE 4F
-// header, blank, with tile 0 selected and in the brush.
+// header, blank, with tile 0 selected and in the brush, and no stamp.
 void resetToStartUp(EditorState &state);
 
 // Clear Map: a blank map of tile 0 at the current size.
@@ -48,8 +54,8 @@ void applyNewMap(EditorState &state, MapSize size);
 // uncovers from the grid, so it always shows what the grid holds.
 void applyResize(EditorState &state, MapSize size);
 
-// Copies the brush into every cell of the canvas and stores selectedTile in
-// all 32,768 cells of the grid, inside and outside the map.
+// Stores selectedTile in all 32,768 cells of the grid, inside and outside
+// the map, and draws it from the sheet in use into every cell of the canvas.
 void fillMap(EditorState &state);
 
 } // namespace MapCommands

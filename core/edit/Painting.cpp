@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/edit/Painting.h"
 
+#include "core/edit/PaintStroke.h"
+#include "core/edit/StrokeLine.h"
+#include "core/state/CellRect.h"
 #include "core/state/EditorState.h"
 #include "core/state/MapRoutines.h"
-#include "core/edit/PaintStroke.h"
 #include "core/state/StatusTexts.h"
 
 #include <algorithm>
@@ -29,14 +31,38 @@ Cell hover(EditorState &state, QPointF canvasPosition)
     return cell;
 }
 
+Cell paintPosition(const EditorState &state)
+{
+    return {state.selectedTileX / Tiles::TileSize, state.selectedTileY / Tiles::TileSize};
+}
+
 bool paintTick(EditorState &state)
 {
-    const int column = state.selectedTileX / Tiles::TileSize;
-    const int row = state.selectedTileY / Tiles::TileSize;
-    if (column >= state.mapWidth || row >= state.mapHeight)
-        return false;
-    PaintStroke::paint(state, column, row);
-    return true;
+    const Cell cell = paintPosition(state);
+    return paintLine(state, cell, cell);
+}
+
+bool paintLine(EditorState &state, Cell from, Cell to)
+{
+    const Stamp brush = state.brush();
+    const QRect map = CellRect::mapArea(state);
+    std::vector<PaintStroke::Placement> placements;
+    bool painted = false;
+    for (const QPoint at :
+         StrokeLine::cells(QPoint(from.column, from.row), QPoint(to.column, to.row))) {
+        // The brush's top-left cell must lie on the map, as a one-tile brush
+        // paints only there.
+        if (!map.contains(at))
+            continue;
+        painted = true;
+        const QRect block = QRect(at, brush.size()).intersected(map);
+        for (int row = block.top(); row <= block.bottom(); ++row)
+            for (int column = block.left(); column <= block.right(); ++column)
+                placements.push_back(
+                    {row * Tiles::GridColumns + column, brush.at(column - at.x(), row - at.y())});
+    }
+    PaintStroke::paint(state, placements);
+    return painted;
 }
 
 } // namespace Painting

@@ -25,11 +25,23 @@ Cell cellAt(QPointF canvasPosition);
 // puts its outline.
 Cell hover(EditorState &state, QPointF canvasPosition);
 
-// One painting tick: copies the brush to the paint position (selectedTileX,
-// selectedTileY) and stores selectedTile there. A position outside the map
-// paints nothing, so the grid never changes in cells the canvas does not
-// show. Returns whether a cell was painted. A change is recorded as a step
-// of the undo history, merged into the stroke the history has open.
+// The cell of the paint position (selectedTileX, selectedTileY).
+Cell paintPosition(const EditorState &state);
+
+// One painting tick: puts the brush (EditorState::brush(): the selected
+// tile, or a stamp with its top-left tile there) at the paint position and
+// draws the cells from the sheet in use. A position outside the map paints
+// nothing, and a stamp is clipped at the map's edges, so the grid never
+// changes in cells the canvas does not show. Returns whether a cell of the
+// map was painted. A change is recorded as a step of the undo history,
+// merged into the stroke the history has open.
 bool paintTick(EditorState &state);
+
+// A tick of a stroke that moved: the brush at every cell of the line from
+// `from` (the cell of the stroke's last tick) to `to` (the paint position
+// now), both included (StrokeLine::cells), so a fast drag leaves no gaps.
+// Recorded as paintTick records. Returns whether a cell of the map was
+// painted.
+bool paintLine(EditorState &state, Cell from, Cell to);
 
 } // namespace Painting

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 
 class EditorState;
 
@@ -26,7 +27,18 @@ bool onSheet(SheetCell cell);
 
 // Makes the tile in a sheet cell the one to paint with: its number becomes
 // selectedTile, its pixel position selectedTileX/Y, and the tile is copied
-// into the brush preview.
+// into the brush preview. A stamp in use is dropped.
 void pickTile(EditorState &state, SheetCell cell);
+
+// A Shift+drag over the sheet: the tiles of the rectangle between two sheet
+// cells (clipped to the sheet) become a stamp to paint with, and its
+// top-left tile is picked as pickTile picks it. One cell picks that tile.
+void pickStamp(EditorState &state, SheetCell from, SheetCell to);
+
+// Pick Tile on the map: one cell picks the tile it holds as a press on the
+// sheet would; a rectangle of several cells (clipped to the map) becomes a
+// stamp of their tiles, its top-left tile picked. Cells outside the map
+// pick nothing.
+void pickFromMap(EditorState &state, const QRect &cells);
 
 } // namespace TilePicking

@@ -52,10 +52,17 @@ struct Result
 Result read(const QString &path);
 Result read(QIODevice &device);
 
+// Reads the whole picture, for a caller that needs all of it: one wider or
+// taller than limit is refused as TooLarge before it is decoded. The same
+// checks for damage as read().
+Result readWhole(const QString &path, QSize limit);
+Result readWhole(QIODevice &device, QSize limit);
+
 // Makes picture the tile sheet, at its top-left corner: a larger picture is
 // cut, a smaller one leaves the rest of the sheet in its background colour.
 // Then redraws the whole canvas from the new sheet and names the file in the
-// picker's caption. The brush keeps the tile it was given from the old sheet.
+// picker's caption. The brush becomes the selected tile of the new sheet and
+// the preview shows it, so what painting draws is what the map holds.
 // Recorded as a "Load Tiles" step of the undo history.
 void useTileSheet(EditorState &state, const QImage &picture, const QString &fileTitle);
 

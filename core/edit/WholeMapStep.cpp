@@ -19,7 +19,6 @@ WholeMapStep::WholeMapStep(EditorState &state, const QString &name, Replaces rep
       m_mapWidthByte(state.mapWidthByte), m_mapHeightByte(state.mapHeightByte),
       m_mapWidth(state.mapWidth), m_mapHeight(state.mapHeight),
       m_canvasSize(state.mapCanvas.size()),
-      m_canvas(CanvasPatch::capture(state, state.history.blocks())),
       m_mapPanel(state.statusText(EditorState::MapPanel)),
       m_sizePanel(state.statusText(EditorState::SizePanel))
 {
@@ -45,12 +44,12 @@ void WholeMapStep::undo()
         PackedState::unpackGrid(m_grid, state.tileMap);
     if (m_replaces.sheet) {
         state.tileSheet.setPicture(SheetStore::unpack(m_sheet));
+        drawBrushFromSheet(state);
         state.setPickerCaption(m_pickerCaption);
     }
     // The redraw covers every pixel of the canvas.
     state.mapCanvas.resizeForRedraw(m_canvasSize);
     redrawMap(state);
-    m_canvas.apply(state);
     state.setStatusText(EditorState::MapPanel, m_mapPanel);
     state.setStatusText(EditorState::SizePanel, m_sizePanel);
     if (m_replaces.homesView)

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/edit/CanvasPatch.h"
-
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QUndoCommand>
 
@@ -14,10 +13,9 @@ class EditorState;
 
 // A step that changes the whole map at once (Fill Map, Clear Map, New Map,
 // Resize Map, Load Map, Load Tiles). It keeps what it replaces: the four
-// file bytes, the sizes, the canvas size and its difference from a redraw,
-// status panels 1 and 2, and, where the step changes them, the grid (packed)
+// file bytes, the sizes, the canvas size, status panels 1 and 2, and, where the step changes them, the grid (packed)
 // and the tile sheet with the picker's caption. Undo puts these back with one
-// redraw; redo runs the command again with the same arguments, which on the
+// redraw, as the canvas is what the cells and the sheet draw; redo runs the command again with the same arguments, which on the
 // same state gives the same result.
 class WholeMapStep : public QUndoCommand
 {
@@ -52,7 +50,6 @@ private:
     std::int16_t m_mapWidth = 0;
     std::int16_t m_mapHeight = 0;
     QSize m_canvasSize;
-    CanvasPatch m_canvas;
     QString m_mapPanel;
     QString m_sizePanel;
     QByteArray m_grid;

@@ -7,6 +7,8 @@ EditHistory::EditHistory(QObject *parent) : QObject(parent)
 {
     m_stack.setUndoLimit(StepLimit);
     connect(&m_stack, &QUndoStack::indexChanged, this, &EditHistory::onIndexChanged);
+    connect(&m_stack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { Q_EMIT unsavedChangesChanged(!clean); });
 }
 
 void EditHistory::push(QUndoCommand *step)

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/history/PackedState.h"
-#include "core/history/PixelBlocks.h"
 
 #include <QObject>
 #include <QString>
@@ -19,6 +18,12 @@ inline const QString NewMap = QStringLiteral("New Map");
 inline const QString ResizeMap = QStringLiteral("Resize Map");
 inline const QString LoadMap = QStringLiteral("Load Map");
 inline const QString LoadTiles = QStringLiteral("Load Tiles");
+inline const QString BucketFill = QStringLiteral("Bucket Fill");
+inline const QString ReplaceTile = QStringLiteral("Replace Tile");
+inline const QString RectangleFill = QStringLiteral("Rectangle Fill");
+inline const QString Paste = QStringLiteral("Paste");
+inline const QString Cut = QStringLiteral("Cut");
+inline const QString Delete = QStringLiteral("Delete");
 } // namespace StepNames
 
 // The undo history of the map and the tile sheet. Every edit function
@@ -60,11 +65,17 @@ public:
     void endStroke();
     bool strokeTakes(const QUndoCommand *step) const;
 
+    // Whether the map differs from what was last saved or loaded: the
+    // history stands away from the step it stood at then, so undoing back to
+    // it makes the map unchanged again. A fresh start counts as saved.
+    bool hasUnsavedChanges() const { return !m_stack.isClean(); }
+    // The map as it stands is what its file now holds.
+    void markSaved() { m_stack.setClean(); }
+
     // Whether a step is being undone or redone rather than done the first
     // time.
     bool replaying() const { return !m_pushing; }
 
-    BlockPool &blocks() { return m_blocks; }
     SheetStore &sheets() { return m_sheets; }
 
 Q_SIGNALS:
@@ -74,12 +85,13 @@ Q_SIGNALS:
     // An undo or redo gave the map another size; the view goes back to the
     // map's top-left corner as the command itself takes it there.
     void viewHomeRequested();
+    // hasUnsavedChanges() turned.
+    void unsavedChangesChanged(bool changed);
 
 private:
     void onIndexChanged();
 
     QUndoStack m_stack;
-    BlockPool m_blocks;
     SheetStore m_sheets;
     bool m_recording = true;
     bool m_pushing = false;

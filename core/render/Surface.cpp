@@ -308,6 +308,7 @@ QRegion Surface::takeDirty()
 
 void Surface::markDirty(const QRect &rect)
 {
+    Q_EMIT drawn(rect);
     const bool wasClean = m_dirty.isEmpty();
     m_dirty = m_dirty.united(rect);
     if (wasClean)

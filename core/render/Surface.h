@@ -87,6 +87,9 @@ Q_SIGNALS:
     // the changed region with takeDirty().
     void dirtied();
     void resized(QSize size);
+    // Each block drawn, as it is drawn, for an observer that follows what
+    // changed (views take the region with takeDirty() instead).
+    void drawn(const QRect &rect);
 
 private:
     // A grid whose bands of tile rows are drawn when first needed.

@@ -19,6 +19,16 @@ EditorState::EditorState(QObject *parent)
 {
 }
 
+Stamp EditorState::brush() const
+{
+    return hasStamp() ? m_stamp : Stamp::single(static_cast<std::uint8_t>(selectedTile));
+}
+
+void EditorState::setStamp(Stamp stamp)
+{
+    m_stamp = stamp.isEmpty() || stamp.isSingle() ? Stamp() : std::move(stamp);
+}
+
 QString EditorState::statusText(int panel) const
 {
     return m_statusTexts.at(panel - 1);

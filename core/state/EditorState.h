@@ -4,6 +4,7 @@
 #include "core/history/EditHistory.h"
 #include "core/render/Surface.h"
 #include "core/render/TileGeometry.h"
+#include "core/state/Stamp.h"
 
 #include <QObject>
 #include <QString>
@@ -66,6 +67,16 @@ public:
         return tileMap[row * Tiles::GridColumns + column];
     }
 
+    // What painting puts down: the stamp in use, or else the selected tile
+    // as a 1 x 1 stamp.
+    Stamp brush() const;
+    bool hasStamp() const { return !m_stamp.isEmpty(); }
+    // A stamp of more than one cell becomes the brush; a 1 x 1 or empty
+    // stamp leaves the selected tile as the brush. The caller keeps
+    // selectedTile and the preview (TilePicking::pickStamp does both).
+    void setStamp(Stamp stamp);
+    void dropStamp() { m_stamp = Stamp(); }
+
     QString statusText(int panel) const;
     void setStatusText(int panel, const QString &text);
 
@@ -77,6 +88,7 @@ Q_SIGNALS:
     void pickerCaptionChanged(const QString &caption);
 
 private:
+    Stamp m_stamp;
     std::array<QString, 3> m_statusTexts;
     QString m_pickerCaption;
 };

@@ -46,11 +46,6 @@ void blitTile(EditorState &state, int tile, int column, int row)
     state.mapCanvas.blit(to.x(), to.y(), TileSize, TileSize, state.tileSheet, from.x(), from.y());
 }
 
-void blitBrush(EditorState &state, int x, int y)
-{
-    state.mapCanvas.blit(x, y, TileSize, TileSize, state.brushPreview, 0, 0);
-}
-
 void redrawMap(EditorState &state)
 {
     // The grid covers the canvas except below row 127 on the tallest canvas
@@ -71,4 +66,10 @@ void copySelectionToPreview(EditorState &state)
 {
     state.brushPreview.blit(0, 0, TileSize, TileSize, state.tileSheet, state.selectedTileX,
                             state.selectedTileY);
+}
+
+void drawBrushFromSheet(EditorState &state)
+{
+    const QPoint from = Tiles::sheetOrigin(state.selectedTile);
+    state.brushPreview.blit(0, 0, TileSize, TileSize, state.tileSheet, from.x(), from.y());
 }

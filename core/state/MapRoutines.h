@@ -19,10 +19,6 @@ void selectTile(EditorState &state, std::int16_t column, std::int16_t row);
 // Copies tile n of the tile sheet into cell (column, row) of the canvas.
 void blitTile(EditorState &state, int tile, int column, int row);
 
-// Copies the brush, the top-left 16 x 16 block of the selected-tile preview,
-// to canvas pixel (x, y).
-void blitBrush(EditorState &state, int x, int y);
-
 // Clears the canvas and draws every cell of the grid from the tile sheet,
 // columns in the outer loop; cells beyond the canvas are clipped.
 void redrawMap(EditorState &state);
@@ -32,3 +28,7 @@ void sizeCanvasToMap(EditorState &state);
 
 // Copies tile (selectedTileX, selectedTileY) of the sheet into the preview.
 void copySelectionToPreview(EditorState &state);
+
+// Copies the selected tile (selectedTile) of the sheet in use into the
+// preview, so the brush shows what painting stores after the sheet changed.
+void drawBrushFromSheet(EditorState &state);

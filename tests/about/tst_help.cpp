@@ -263,7 +263,7 @@ void TestHelp::visitOpensTheWebSite()
 {
     EditorFixture editor;
     QCOMPARE(editor.find<QAction>("webSiteAction")->text(),
-             QStringLiteral("Visit ") + QLatin1String(AppInfo::WebSiteName));
+             QStringLiteral("&Visit ") + QLatin1String(AppInfo::WebSiteName));
 
     editor.trigger("webSiteAction");
 

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // Map files to feed the program, and running it.
 namespace CliSupport {
@@ -58,13 +59,20 @@ struct Run
     QByteArray err;
 };
 
+// Runs program; standardInput, when given, is all it reads on standard
+// input.
 inline Run run(const QString &program, const QStringList &arguments,
-               const QString &workingFolder = QString())
+               const QString &workingFolder = QString(),
+               const std::optional<QByteArray> &standardInput = std::nullopt)
 {
     QProcess process;
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
     process.start(program, arguments);
+    if (standardInput) {
+        process.write(*standardInput);
+        process.closeWriteChannel();
+    }
     process.waitForFinished(120000);
     Run result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -74,9 +82,10 @@ inline Run run(const QString &program, const QStringList &arguments,
 }
 
 #ifdef TESSELWICK_CLI
-inline Run cli(const QStringList &arguments, const QString &workingFolder = QString())
+inline Run cli(const QStringList &arguments, const QString &workingFolder = QString(),
+               const std::optional<QByteArray> &standardInput = std::nullopt)
 {
-    return run(QStringLiteral(TESSELWICK_CLI), arguments, workingFolder);
+    return run(QStringLiteral(TESSELWICK_CLI), arguments, workingFolder, standardInput);
 }
 #endif
 

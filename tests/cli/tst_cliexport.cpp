@@ -132,8 +132,8 @@ void TestCliExport::layouts_data()
     ExportOptions down;
     down.offset = -16;
     down.region = QRect(0, 1, 3, 1);
-    QTest::newRow("negative offset") << down << QSize(1, 1)
-                                     << QList<std::vector<std::uint8_t>>{bytes({0, 1, 2})};
+    QTest::newRow("negative offset")
+        << down << QSize(1, 1) << QList<std::vector<std::uint8_t>>{bytes({0, 1, 2})};
 }
 
 void TestCliExport::layouts()
@@ -141,10 +141,10 @@ void TestCliExport::layouts()
     QFETCH(ExportOptions, options);
     QFETCH(QSize, screens);
     QFETCH(QList<std::vector<std::uint8_t>>, blocks);
-    MapLayout::Blocks laid;
-    Problem problem;
-    QVERIFY2(MapLayout::lay(numberedMap(3, 2), options, &laid, &problem),
-             qPrintable(problem.what));
+    const Outcome<MapLayout::Blocks> layout = MapLayout::lay(numberedMap(3, 2), options);
+    if (!layout.succeeded())
+        QFAIL(qPrintable(layout.failure().message));
+    const MapLayout::Blocks &laid = layout.value();
     QCOMPARE(laid.screens, screens);
     QCOMPARE(laid.blocks.size(), static_cast<std::size_t>(blocks.size()));
     for (qsizetype i = 0; i < blocks.size(); ++i)
@@ -161,8 +161,8 @@ void TestCliExport::layoutRefuses_data()
         << outside << "--region 2,0,2,1 reaches outside the map's 3 x 2 cells";
     ExportOptions over;
     over.offset = 238;
-    QTest::newRow("sum over 255")
-        << over << "tile 18 with --offset 238 gives 256, outside 0..255 (--wrap";
+    QTest::newRow("sum over 255") << over
+                                  << "tile 18 with --offset 238 gives 256, outside 0..255 (--wrap";
     ExportOptions under;
     under.offset = -1;
     QTest::newRow("sum under 0") << under << "tile 0 with --offset -1 gives -1";
@@ -177,31 +177,34 @@ void TestCliExport::layoutRefuses()
 {
     QFETCH(ExportOptions, options);
     QFETCH(QString, says);
-    MapLayout::Blocks laid;
-    Problem problem;
-    QVERIFY(!MapLayout::lay(numberedMap(3, 2), options, &laid, &problem));
-    QVERIFY2(problem.what.startsWith(says), qPrintable(problem.what));
+    const Outcome<MapLayout::Blocks> layout = MapLayout::lay(numberedMap(3, 2), options);
+    QVERIFY(!layout.succeeded());
+    QVERIFY2(layout.failure().message.startsWith(says), qPrintable(layout.failure().message));
+    QVERIFY(layout.failure().file.isEmpty());
 }
 
 void TestCliExport::paddingIsReported()
 {
     ExportOptions options;
     options.screens = QSize(40, 25);
-    MapExport::Files files;
-    Problem problem;
-    QVERIFY(MapExport::build(numberedMap(39, 19), QStringLiteral("bin"), options,
-                             QStringLiteral("m"), QStringLiteral("m.bin"), &files, &problem));
-    QCOMPARE(files.warning, QStringLiteral("39 x 19 cells do not divide into screens of 40 x 25: "
-                                           "padded with tile 0 to 40 x 25"));
-    QCOMPARE(files.files.size(), 1u);
-    QCOMPARE(files.files[0].bytes.size(), 1000);
+    const Outcome<MapExport::Files> packed =
+        MapExport::build(numberedMap(39, 19), QStringLiteral("bin"), options, QStringLiteral("m"),
+                         QStringLiteral("m.bin"));
+    QVERIFY(packed.succeeded());
+    QCOMPARE(packed.value().warning,
+             QStringLiteral("39 x 19 cells do not divide into screens of 40 x 25: "
+                            "padded with tile 0 to 40 x 25"));
+    QCOMPARE(packed.value().files.size(), 1u);
+    QCOMPARE(packed.value().files[0].bytes.size(), 1000);
 
     options.screens = QSize(13, 19);
-    QVERIFY(MapExport::build(numberedMap(39, 19), QStringLiteral("csv"), options,
-                             QStringLiteral("m"), QStringLiteral("out/m.csv"), &files, &problem));
-    QVERIFY(files.warning.isEmpty());
-    QCOMPARE(files.files.size(), 3u);
-    QCOMPARE(files.files[2].path, QStringLiteral("out/m_2.csv"));
+    const Outcome<MapExport::Files> even =
+        MapExport::build(numberedMap(39, 19), QStringLiteral("csv"), options, QStringLiteral("m"),
+                         QStringLiteral("out/m.csv"));
+    QVERIFY(even.succeeded());
+    QVERIFY(even.value().warning.isEmpty());
+    QCOMPARE(even.value().files.size(), 3u);
+    QCOMPARE(even.value().files[2].path, QStringLiteral("out/m_2.csv"));
 }
 
 void TestCliExport::packing_data()
@@ -209,18 +212,26 @@ void TestCliExport::packing_data()
     QTest::addColumn<QByteArray>("raw");
     QTest::addColumn<QByteArray>("packed");
     QTest::newRow("one byte") << QByteArray("\x05", 1) << QByteArray("\x01\x05\x00", 3);
-    QTest::newRow("a pair alone is a run") << QByteArray("\x07\x07", 2)
-                                           << QByteArray("\x80\x07\x00", 3);
+    QTest::newRow("a pair alone is a run")
+        << QByteArray("\x07\x07", 2) << QByteArray("\x80\x07\x00", 3);
     QTest::newRow("a pair inside copied bytes stays copied")
         << QByteArray("\x01\x02\x02\x03", 4) << QByteArray("\x04\x01\x02\x02\x03\x00", 6);
-    QTest::newRow("the longest run") << repeated(129, 'z') << QByteArray("\xff" "z" "\x00", 3);
-    QTest::newRow("one more than the longest run")
-        << repeated(130, 'z') << QByteArray("\xff" "z" "\x01" "z" "\x00", 5);
-    QTest::newRow("the longest copy") << distinct(127)
-                                      << QByteArray("\x7f") + distinct(127) + QByteArray(1, '\0');
+    QTest::newRow("the longest run") << repeated(129, 'z')
+                                     << QByteArray("\xff"
+                                                   "z"
+                                                   "\x00",
+                                                   3);
+    QTest::newRow("one more than the longest run") << repeated(130, 'z')
+                                                   << QByteArray("\xff"
+                                                                 "z"
+                                                                 "\x01"
+                                                                 "z"
+                                                                 "\x00",
+                                                                 5);
+    QTest::newRow("the longest copy")
+        << distinct(127) << QByteArray("\x7f") + distinct(127) + QByteArray(1, '\0');
     QTest::newRow("one more than the longest copy")
-        << distinct(128)
-        << QByteArray("\x7f") + distinct(127) + QByteArray("\x01\x80\x00", 3);
+        << distinct(128) << QByteArray("\x7f") + distinct(127) + QByteArray("\x01\x80\x00", 3);
     QTest::newRow("zeros") << repeated(3, '\0') << QByteArray("\x81\x00\x00", 3);
     QTest::newRow("copy, run, copy")
         << QByteArray("\x01\x09\x09\x09\x02", 5) << QByteArray("\x01\x01\x81\x09\x01\x02\x00", 7);
@@ -265,8 +276,8 @@ void TestCliExport::packedRoundTrip()
         const QByteArray back = unpacked(both, raw.size(), &consumed);
         QVERIFY2(back == raw, qPrintable(QStringLiteral("map %1 of seed %2").arg(map).arg(seed)));
         QCOMPARE(consumed, first.size());
-        const QByteArray second = unpacked(both.sliced(consumed), raw.size() - raw.size() / 2,
-                                           &consumed);
+        const QByteArray second =
+            unpacked(both.sliced(consumed), raw.size() - raw.size() / 2, &consumed);
         QVERIFY(second == raw.sliced(raw.size() / 2));
     }
 }
@@ -295,15 +306,15 @@ void TestCliExport::goldenDialects()
     }
     MapCells map = numberedMap(5, 3);
     map.cells[6] = map.cells[7] = map.cells[8] = 200;
-    MapExport::Files files;
-    Problem problem;
-    QVERIFY(MapExport::build(map, QStringLiteral("asm"), options, QStringLiteral("cave: 1"),
-                             QStringLiteral("cave.asm"), &files, &problem));
-    const QString golden = QDir(DialectFolder)
-                               .filePath(QStringLiteral("cave%1.%2.asm")
-                                             .arg(screensPacked ? QStringLiteral("-screens-rle")
-                                                                : QString(),
-                                                  dialect));
+    const Outcome<MapExport::Files> built = MapExport::build(
+        map, QStringLiteral("asm"), options, QStringLiteral("cave: 1"), QStringLiteral("cave.asm"));
+    QVERIFY(built.succeeded());
+    const MapExport::Files &files = built.value();
+    const QString golden =
+        QDir(DialectFolder)
+            .filePath(
+                QStringLiteral("cave%1.%2.asm")
+                    .arg(screensPacked ? QStringLiteral("-screens-rle") : QString(), dialect));
     const QByteArray expected = TestFiles::readAll(golden);
     QVERIFY2(!expected.isEmpty(), qPrintable(golden));
     QCOMPARE(files.files.at(0).bytes, expected);

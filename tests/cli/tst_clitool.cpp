@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using CliSupport::cli;
 
 namespace {
@@ -52,6 +54,17 @@ private Q_SLOTS:
     void wrongUsage();
     void helpAndVersion();
     void manPageCoversTheOptions();
+
+    void strictMapReading_data();
+    void strictMapReading();
+    void missingFoldersAreMade_data();
+    void missingFoldersAreMade();
+    void linksAreNotWrittenOver_data();
+    void linksAreNotWrittenOver();
+    void standardInput_data();
+    void standardInput();
+    void wideImportWarns_data();
+    void wideImportWarns();
 
     void info();
     void severalMapsAsOneByOne();
@@ -234,7 +247,7 @@ void TestCliTool::badInput_data()
     QTest::newRow("folder") << exportCsv << "folder.map/" << QByteArray() << "out.csv"
                             << "folder.map";
     QTest::newRow("empty csv") << import << "empty.csv" << QByteArray("\n") << "out.map"
-                               << "empty.csv: the file holds no rows";
+                               << "empty.csv: the text holds no rows";
     QTest::newRow("ragged rows") << import << "ragged.csv" << QByteArray("1,2,3\n4,5\n")
                                  << "out.map"
                                  << "ragged.csv:2: 2 values where line 1 has 3";
@@ -246,7 +259,7 @@ void TestCliTool::badInput_data()
         << "negative.csv:1:3: \"-2\" is not a tile number";
     QTest::newRow("two layers") << import << "two.tmx" << tmx(plain, layer + "\n" + layer)
                                 << "out.map"
-                                << "two.tmx:4:";
+                                << "two.tmx: the map has 2 tile layers (\"l\", \"l\")";
     QTest::newRow("32 x 32 tiles")
         << import << "big-tiles.tmx"
         << tmx("width=\"2\" height=\"1\" tilewidth=\"32\" tileheight=\"32\"", layer) << "out.map"
@@ -270,23 +283,27 @@ void TestCliTool::badInput_data()
                       "encoding=\"base64\" compression=\"zlib\">AQAAAAIAAAA=</data></layer>")
         << "out.map"
         << "compression=\"zlib\": not valid zlib data";
-    QTest::newRow("an output folder that does not exist")
-        << render << "good.map" << good << "no-such-folder/out.bmp"
-        << "no-such-folder/out.bmp";
-    QTest::newRow("a PNG into a folder that does not exist")
-        << render << "good.map" << good << "no-such-folder/out.png"
-        << "no-such-folder/out.png";
-    QTest::newRow("several maps into a folder that does not exist")
-        << QStringList{QStringLiteral("render"), QStringLiteral("IN"), QStringLiteral("IN"),
-                       QStringLiteral("-o"), QStringLiteral("OUT")}
-        << "good.map" << good << "no-such-folder"
-        << "the output folder does not exist";
     QTest::newRow("an unwritable output")
         << exportCsv << "good.map" << good << "/proc/tesselwick-out.csv"
         << "/proc/tesselwick-out.csv: cannot write";
     QTest::newRow("an output below a file")
         << import << "good.csv" << QByteArray("1,2\n") << "good.csv/out.map"
         << "good.csv/out.map: cannot write";
+    QTest::newRow("an output two folders below a file")
+        << render << "good.map" << good << "good.map/new/out.png"
+        << "good.map/new/out.png: cannot write: the folder";
+    QTest::newRow("a short map") << exportCsv << "short.map" << good.left(100) << "out.csv"
+                                 << "short.map: 100 bytes, where a map file has exactly 32772 "
+                                    "(--lenient reads it as the editor does)";
+    QTest::newRow("a long map") << render << "long.map" << good + good << "out.bmp"
+                                << "long.map: 65544 bytes, where a map file has exactly 32772";
+    QTest::newRow("a picture named as a map")
+        << render << "picture.map" << QByteArray("\x89PNG\r\n\x1a\n", 8) << "out.png"
+        << "picture.map: 8 bytes, where a map file has exactly 32772; it looks like a PNG "
+           "picture";
+    QTest::newRow("a Tiled map named as a map")
+        << exportCsv << "level.map" << QByteArray("<?xml version=\"1.0\"?>\n<map/>\n") << "out.csv"
+        << "it looks like an XML file, perhaps a Tiled map";
     QTest::newRow("an unreadable tile set")
         << QStringList{QStringLiteral("render"), QStringLiteral("IN"),      QStringLiteral("-o"),
                        QStringLiteral("OUT"),    QStringLiteral("--tiles"), QStringLiteral("IN")}
@@ -438,6 +455,29 @@ void TestCliTool::wrongUsage_data()
                        QStringLiteral("csv"),     QStringLiteral("-o"),
                        QStringLiteral(".")}
         << "two inputs would both be written to";
+    QTest::newRow("several maps into a file")
+        << QStringList{QStringLiteral("render"), QStringLiteral("a.map"), QStringLiteral("b.map"),
+                       QStringLiteral("-o"), QStringLiteral("out.png")}
+        << "several inputs need -o to name a folder, and 'out.png' is a file";
+    QTest::newRow("standard input twice")
+        << QStringList{QStringLiteral("info"), QStringLiteral("-"), QStringLiteral("-")}
+        << "- (standard input) must be the only input";
+    QTest::newRow("standard input and a map")
+        << QStringList{QStringLiteral("export"), QStringLiteral("-"),   map,
+                       QStringLiteral("-f"),     QStringLiteral("csv"), QStringLiteral("-o"),
+                       QStringLiteral("out")}
+        << "- (standard input) must be the only input";
+    QTest::newRow("standard input exported without -o")
+        << QStringList{QStringLiteral("export"), QStringLiteral("-"), QStringLiteral("-f"),
+                       QStringLiteral("csv")}
+        << "reading standard input needs -o OUT";
+    QTest::newRow("standard input imported without --format")
+        << QStringList{QStringLiteral("import"), QStringLiteral("-"), QStringLiteral("-o"), map}
+        << "cannot tell the format of '-'";
+    QTest::newRow("lenient import")
+        << QStringList{QStringLiteral("import"), QStringLiteral("a.csv"), QStringLiteral("-o"), map,
+                       QStringLiteral("--lenient")}
+        << "--lenient belongs to info, render and export";
     QTest::newRow("over its own input")
         << QStringList{QStringLiteral("import"), QStringLiteral("m.csv"), QStringLiteral("-o"),
                        QStringLiteral("m.csv"),  QStringLiteral("-f"),    QStringLiteral("csv")}
@@ -487,35 +527,235 @@ void TestCliTool::manPageCoversTheOptions()
     QVERIFY(options >= 7);
 }
 
+void TestCliTool::wideImportWarns_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("254 columns") << 254 << 3 << QString();
+    QTest::newRow("255 columns")
+        << 255 << 3
+        << "tesselwick-cli: wide.csv: warning: 255 x 3 tiles read; a map file keeps a map 255 "
+           "columns wide only as the whole 256 x 128 grid, so the map is 256 x 128 tiles, the "
+           "cells not read being tile 0\n";
+    QTest::newRow("256 columns") << 256 << 3 << "warning: 256 x 3 tiles read";
+    QTest::newRow("the whole grid") << 256 << 128 << QString();
+}
+
+void TestCliTool::wideImportWarns()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, warning);
+    const QByteArray row = "1" + QByteArray(",1").repeated(width - 1) + "\n";
+    TestFiles::write(path(QStringLiteral("wide.csv")), row.repeated(height));
+    const CliSupport::Run run = cli({QStringLiteral("import"), QStringLiteral("wide.csv"),
+                                     QStringLiteral("-o"), QStringLiteral("wide.map")},
+                                    m_dir->path());
+    QCOMPARE(run.exitCode, Success);
+    if (warning.isEmpty())
+        QCOMPARE(run.err, QByteArray());
+    else
+        QVERIFY2(run.err.startsWith("tesselwick-cli: wide.csv: ") &&
+                     run.err.contains(warning.toUtf8()) && run.err.count('\n') == 1,
+                 run.err.constData());
+    const QByteArray map = TestFiles::readAll(path(QStringLiteral("wide.map")));
+    QCOMPARE(map.size(), 32772);
+    QCOMPARE(static_cast<std::uint8_t>(map[2]), std::uint8_t(width >= 255 ? 255 : width));
+}
+
 void TestCliTool::info()
 {
-    const QString sample = writeMap(QStringLiteral("sample.map"),
+    // A "%" in a name is printed as it is.
+    const QString sample = writeMap(QStringLiteral("sample %2.map"),
                                     CliSupport::mapFile(0x12, 0x34, 3, 2, 3, 2, [](int c, int r) {
                                         return c == 2 && r == 1 ? 200 : 7;
                                     }));
     const QString full =
         writeMap(QStringLiteral("full.map"),
                  CliSupport::mapFile(0xFE, 0x4F, 255, 40, 1, 1, [](int, int) { return 5; }));
+    const QString tall =
+        writeMap(QStringLiteral("tall.map"), CliSupport::mapFile(0xFE, 0x4F, 255, 128, 0, 0, {}));
     const QString clamped = writeMap(QStringLiteral("clamped.map"),
                                      CliSupport::mapFile(0xFE, 0x4F, 0, 200, 0, 0, nullptr));
     const QString shortFile = writeMap(QStringLiteral("short.map"), QByteArray("\xFE\x4F\x05", 3));
+    const QString longFile =
+        writeMap(QStringLiteral("long.map"), CliSupport::plainMap(2, 2, 1) + QByteArray("extra"));
 
-    const CliSupport::Run run = cli({QStringLiteral("info"), sample, full, clamped, shortFile});
-    QCOMPARE(run.exitCode, Success);
+    const CliSupport::Run run = cli({QStringLiteral("info"), QStringLiteral("--lenient"), sample,
+                                     full, tall, clamped, shortFile, longFile});
+    QVERIFY2(run.exitCode == Success, run.err.constData());
     const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[0], sample + QStringLiteral(": bytes 12 34 03 02; size 3 x 2 tiles; canvas "
-                                               "48 x 32 pixels; distinct tiles 2"));
+                                               "48 x 32 pixels; distinct tiles 2; file 32772 "
+                                               "bytes; loads in the editor unchanged"));
     QCOMPARE(lines[1], full + QStringLiteral(": bytes FE 4F FF 28; size 256 x 128 tiles (width "
                                              "byte 255: the whole grid); canvas 4096 x 656 "
-                                             "pixels; distinct tiles 2"));
-    QCOMPARE(lines[2], clamped + QStringLiteral(": bytes FE 4F 00 C8; size 1 x 128 tiles (width "
-                                                "byte 0 taken as 1, height byte 200 taken as "
-                                                "128); canvas 16 x 2048 pixels; distinct tiles 1"));
-    QCOMPARE(lines[3], shortFile + QStringLiteral(": bytes FE 4F 05 --; size 5 x 1 tiles (height "
-                                                  "byte 0 taken as 1); canvas 80 x 16 pixels; "
-                                                  "distinct tiles 1; short file: 3 of 32772 "
-                                                  "bytes, the rest read as 0"));
+                                             "pixels; distinct tiles 2; file 32772 bytes; loads "
+                                             "in the editor unchanged"));
+    QCOMPARE(lines[2], tall + QStringLiteral(": bytes FE 4F FF 80; size 256 x 128 tiles (width "
+                                             "byte 255: the whole grid); canvas 4096 x 2064 "
+                                             "pixels; distinct tiles 1; file 32772 bytes; the "
+                                             "editor loads it changed: height byte 128 gives a "
+                                             "canvas taller than the grid's 128 rows"));
+    QCOMPARE(lines[3], clamped + QStringLiteral(": bytes FE 4F 00 C8; size 1 x 128 tiles; canvas "
+                                                "16 x 2048 pixels; distinct tiles 1; file 32772 "
+                                                "bytes; the editor loads it changed: width byte 0 "
+                                                "taken as 1, height byte 200 taken as 128"));
+    QCOMPARE(lines[4], shortFile + QStringLiteral(": bytes FE 4F 05 --; size 5 x 1 tiles; canvas "
+                                                  "80 x 16 pixels; distinct tiles 1; file 3 bytes; "
+                                                  "the editor loads it changed: short file read "
+                                                  "as if padded with zeros to 32772 bytes, height "
+                                                  "byte 0 taken as 1"));
+    QCOMPARE(lines[5], longFile + QStringLiteral(": bytes FE 4F 02 02; size 2 x 2 tiles; canvas "
+                                                 "32 x 32 pixels; distinct tiles 4; file 32777 "
+                                                 "bytes; the editor loads it changed: long file "
+                                                 "read only to its first 32772 bytes"));
+}
+
+void TestCliTool::strictMapReading_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("says");
+    const QStringList commands[] = {
+        {QStringLiteral("info")},
+        {QStringLiteral("render"), QStringLiteral("-o"), QStringLiteral("out.bmp")},
+        {QStringLiteral("export"), QStringLiteral("-f"), QStringLiteral("c")},
+    };
+    for (const QStringList &command : commands) {
+        QTest::addRow("%s of an empty file", qPrintable(command.first()))
+            << command << QByteArray() << "0 bytes, where a map file has exactly 32772";
+        QTest::addRow("%s of a map one byte short", qPrintable(command.first()))
+            << command << CliSupport::plainMap(5, 5, 1).chopped(1)
+            << "32771 bytes, where a map file has exactly 32772";
+    }
+}
+
+void TestCliTool::strictMapReading()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, says);
+    writeMap(QStringLiteral("odd.map"), content);
+    arguments.insert(1, QStringLiteral("odd.map"));
+    const CliSupport::Run refused = cli(arguments, m_dir->path());
+    QCOMPARE(refused.exitCode, BadInput);
+    QVERIFY(refused.out.isEmpty());
+    QVERIFY2(refused.err.startsWith("tesselwick-cli: odd.map: " + says.toUtf8()),
+             refused.err.constData());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("odd.map")});
+
+    // The editor's own reading takes it.
+    const CliSupport::Run lenient =
+        cli(arguments + QStringList{QStringLiteral("--lenient")}, m_dir->path());
+    QVERIFY2(lenient.exitCode == Success, lenient.err.constData());
+}
+
+void TestCliTool::missingFoldersAreMade_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("written");
+    const QString a = QStringLiteral("a.map");
+    const QString b = QStringLiteral("b.map");
+    QTest::newRow("a picture") << QStringList{QStringLiteral("render"), a, QStringLiteral("-o"),
+                                              QStringLiteral("new/deep/a.png")}
+                               << QStringList{QStringLiteral("new/deep/a.png")};
+    QTest::newRow("several pictures")
+        << QStringList{QStringLiteral("render"), a, b, QStringLiteral("-o"), QStringLiteral("new")}
+        << QStringList{QStringLiteral("new/a.bmp"), QStringLiteral("new/b.bmp")};
+    QTest::newRow("a Tiled map and its sheet")
+        << QStringList{QStringLiteral("export"), a,
+                       QStringLiteral("-f"),     QStringLiteral("tmx"),
+                       QStringLiteral("-o"),     QStringLiteral("new/a.tmx")}
+        << QStringList{QStringLiteral("new/a.tmx"), QStringLiteral("new/a.tiles.png")};
+    QTest::newRow("an imported map")
+        << QStringList{QStringLiteral("import"), QStringLiteral("a.csv"), QStringLiteral("-o"),
+                       QStringLiteral("new/a.map")}
+        << QStringList{QStringLiteral("new/a.map")};
+}
+
+void TestCliTool::missingFoldersAreMade()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, written);
+    writeMap(QStringLiteral("a.map"), CliSupport::plainMap(4, 3, 1));
+    writeMap(QStringLiteral("b.map"), CliSupport::plainMap(3, 4, 2));
+    TestFiles::write(path(QStringLiteral("a.csv")), "1,2\n3,4\n");
+    const CliSupport::Run run = cli(arguments, m_dir->path());
+    QVERIFY2(run.exitCode == Success, run.err.constData());
+    for (const QString &file : written)
+        QVERIFY2(QFileInfo(path(file)).isFile(), qPrintable(file));
+}
+
+void TestCliTool::linksAreNotWrittenOver_data()
+{
+    QTest::addColumn<bool>("symbolic");
+    QTest::newRow("symbolic link") << true;
+    QTest::newRow("hard link") << false;
+}
+
+void TestCliTool::linksAreNotWrittenOver()
+{
+    QFETCH(bool, symbolic);
+    const QByteArray map = CliSupport::plainMap(4, 3, 1);
+    const QString original = writeMap(QStringLiteral("level.map"), map);
+    const QString link = path(QStringLiteral("link.map"));
+    if (symbolic)
+        QVERIFY(QFile::link(original, link));
+    else
+        QCOMPARE(
+            ::link(QFile::encodeName(original).constData(), QFile::encodeName(link).constData()),
+            0);
+    // Import of the map read as CSV would replace it; so would an export
+    // named like it.
+    const CliSupport::Run import = cli({QStringLiteral("import"), link, QStringLiteral("-f"),
+                                        QStringLiteral("csv"), QStringLiteral("-o"), original});
+    QCOMPARE(import.exitCode, WrongUsage);
+    QVERIFY2(import.err.contains("would be written over itself"), import.err.constData());
+    const CliSupport::Run exported = cli({QStringLiteral("export"), original, QStringLiteral("-f"),
+                                          QStringLiteral("csv"), QStringLiteral("-o"), link});
+    QCOMPARE(exported.exitCode, WrongUsage);
+    QCOMPARE(TestFiles::readAll(original), map);
+}
+
+void TestCliTool::standardInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("fileContent");
+    const QByteArray map =
+        CliSupport::mapFile(0xFE, 0x4F, 2, 1, 2, 1, [](int c, int) { return c + 7; });
+    QTest::newRow("export to standard output")
+        << QStringList{QStringLiteral("export"), QStringLiteral("-"),  QStringLiteral("-f"),
+                       QStringLiteral("csv"),    QStringLiteral("-o"), QStringLiteral("-")}
+        << map << QByteArray("7,8\n") << QString() << QByteArray();
+    QTest::newRow("import of semicolon CSV")
+        << QStringList{QStringLiteral("import"), QStringLiteral("-"),  QStringLiteral("-f"),
+                       QStringLiteral("csv"),    QStringLiteral("-o"), QStringLiteral("m.map")}
+        << QByteArray("7;8\n") << QByteArray() << "m.map" << map;
+    QTest::newRow("info") << QStringList{QStringLiteral("info"), QStringLiteral("-")} << map
+                          << QByteArray("standard input: bytes FE 4F 02 01; size 2 x 1 tiles; "
+                                        "canvas 32 x 16 pixels; distinct tiles 2; file 32772 "
+                                        "bytes; loads in the editor unchanged\n")
+                          << QString() << QByteArray();
+}
+
+void TestCliTool::standardInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, out);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, fileContent);
+    const CliSupport::Run run = cli(arguments, m_dir->path(), input);
+    QVERIFY2(run.exitCode == Success, run.err.constData());
+    QCOMPARE(run.out, out);
+    if (!file.isEmpty())
+        QCOMPARE(TestFiles::readAll(path(file)), fileContent);
 }
 
 void TestCliTool::severalMapsAsOneByOne()

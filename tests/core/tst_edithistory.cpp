@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "core/edit/CellEdits.h"
+#include "core/edit/ReplaceTile.h"
+#include "core/state/CellRect.h"
 #include "core/state/EditorState.h"
 #include "core/edit/MapCommands.h"
 #include "core/state/MapRoutines.h"
@@ -59,6 +62,20 @@ void compareSnapshots(const Snapshot &actual, const Snapshot &expected)
     QCOMPARE(actual.sizePanel, expected.sizePanel);
 }
 
+// Whether the canvas is exactly what the grid's cells and the sheet in use
+// draw, and the brush preview the selected tile of that sheet.
+bool canvasShowsCells(const EditorState &state)
+{
+    EditorState redrawn;
+    redrawn.tileSheet.setPicture(state.tileSheet.image());
+    redrawn.tileMap = state.tileMap;
+    redrawn.mapCanvas.resizeForRedraw(state.mapCanvas.size());
+    redrawMap(redrawn);
+    const QRect tile(Tiles::sheetOrigin(state.selectedTile), QSize(16, 16));
+    return redrawn.mapCanvas.image() == state.mapCanvas.image() &&
+           state.brushPreview.image().copy(0, 0, 16, 16) == state.tileSheet.image().copy(tile);
+}
+
 // A second sheet whose every tile differs from the numbered one's.
 QImage otherSheet()
 {
@@ -94,9 +111,7 @@ MapFile::Contents contents(std::uint8_t widthByte, std::uint8_t heightByte, int 
     return map;
 }
 
-// A 40 x 25 map on the numbered sheet whose canvas holds pictures a redraw
-// would not give: cells painted with a brush taken from the sheet before the
-// current one.
+// A 40 x 25 map on the numbered sheet, painted before and after a Load Tiles.
 void variedState(EditorState &state)
 {
     TileSetFile::useBuiltInSheet(state, NumberedSheet::sheet());
@@ -137,7 +152,7 @@ void TestEditHistory::stepUndoesAndRedoes_data()
     QTest::addColumn<bool>("homesView");
 
     const Edit nothing = [](EditorState &) {};
-    const Edit staleBrush = [](EditorState &state) {
+    const Edit loadTiles = [](EditorState &state) {
         TileSetFile::useTileSheet(state, NumberedSheet::sheet(), QStringLiteral("again.bmp"));
     };
     const QString paint = QStringLiteral("Paint");
@@ -145,21 +160,52 @@ void TestEditHistory::stepUndoesAndRedoes_data()
     QTest::newRow("paint stroke, a cell twice") << nothing << Edit([](EditorState &s) {
         stroke(s, {{8, 8}, {9, 8}, {8, 8}, {1, 1}});
     }) << paint << false;
-    QTest::newRow("paint stroke over stale cells") << nothing << Edit([](EditorState &s) {
-        stroke(s, {{5, 5}, {6, 5}, {2, 1}, {3, 2}});
-    }) << paint << false;
-    QTest::newRow("paint stroke with a stale brush") << staleBrush << Edit([](EditorState &s) {
+    QTest::newRow("paint stroke over cells painted on two sheets")
+        << nothing << Edit([](EditorState &s) { stroke(s, {{5, 5}, {6, 5}, {2, 1}, {3, 2}}); })
+        << paint << false;
+    QTest::newRow("paint stroke after Load Tiles") << loadTiles << Edit([](EditorState &s) {
         stroke(s, {{7, 7}, {10, 3}, {5, 5}});
     }) << paint << false;
-    QTest::newRow("paint stroke, same tile, stale picture")
-        << Edit([](EditorState &s) { pick(s, 70); }) << Edit([](EditorState &s) {
-               stroke(s, {{5, 5}, {2, 1}});
+    QTest::newRow("stamp stroke along lines, a cell twice")
+        << Edit([](EditorState &s) { TilePicking::pickStamp(s, {3, 1}, {5, 2}); })
+        << Edit([](EditorState &s) {
+               s.history.beginStroke();
+               Painting::paintTick(s);
+               Painting::paintLine(s, {0, 0}, {12, 4});
+               Painting::paintLine(s, {12, 4}, {38, 23});
+               Painting::paintLine(s, {38, 23}, {2, 2});
+               s.history.endStroke();
            })
         << paint << false;
     QTest::newRow("fill map") << nothing << Edit(MapCommands::fillMap) << QStringLiteral("Fill Map")
                               << false;
-    QTest::newRow("fill map with a stale brush")
-        << staleBrush << Edit(MapCommands::fillMap) << QStringLiteral("Fill Map") << false;
+    QTest::newRow("fill map after Load Tiles")
+        << loadTiles << Edit(MapCommands::fillMap) << QStringLiteral("Fill Map") << false;
+    QTest::newRow("bucket fill with a stamp") << nothing << Edit([](EditorState &s) {
+        CellEdits::bucketFill(s, {20, 20}, Stamp(2, 2, {1, 2, 3, 4}));
+    }) << QStringLiteral("Bucket Fill") << false;
+    QTest::newRow("bucket fill of the whole grid")
+        << Edit([](EditorState &s) {
+               MapFile::applyLoadedMap(s, contents(255, 127, 0));
+               MapCommands::clearMap(s);
+           })
+        << Edit([](EditorState &s) { CellEdits::bucketFill(s, {100, 100}, Stamp::single(5)); })
+        << QStringLiteral("Bucket Fill") << false;
+    QTest::newRow("replace tile") << nothing << Edit([](EditorState &s) {
+        ReplaceTile::replaceAll(s, 0, 17, QRect(3, 3, 30, 10));
+    }) << QStringLiteral("Replace Tile") << false;
+    QTest::newRow("rectangle fill past the map") << nothing << Edit([](EditorState &s) {
+        CellEdits::fillRectangle(s, QRect(30, 20, 40, 40), Stamp::single(6));
+    }) << QStringLiteral("Rectangle Fill") << false;
+    QTest::newRow("paste past the map") << nothing << Edit([](EditorState &s) {
+        CellEdits::pasteStamp(s, {-2, 20}, CellEdits::copyCells(s, QRect(0, 0, 10, 10)));
+    }) << QStringLiteral("Paste") << false;
+    QTest::newRow("cut") << nothing << Edit([](EditorState &s) {
+        CellEdits::cutCells(s, QRect(0, 0, 8, 8));
+    }) << QStringLiteral("Cut") << false;
+    QTest::newRow("delete") << nothing << Edit([](EditorState &s) {
+        CellEdits::deleteCells(s, QRect(36, 20, 8, 8));
+    }) << QStringLiteral("Delete") << false;
     QTest::newRow("clear map") << nothing << Edit(MapCommands::clearMap)
                                << QStringLiteral("Clear Map") << false;
     QTest::newRow("clear map of a full-width file")
@@ -224,10 +270,14 @@ void TestEditHistory::stepUndoesAndRedoes()
               after.sheet == before.sheet && after.sizePanel == before.sizePanel &&
               after.mapPanel == before.mapPanel));
 
+    QVERIFY(canvasShowsCells(state));
+
     state.history.undo();
     compareSnapshots(Snapshot(state), before);
+    QVERIFY(canvasShowsCells(state));
     state.history.redo();
     compareSnapshots(Snapshot(state), after);
+    QVERIFY(canvasShowsCells(state));
     QCOMPARE(viewHomed.count(), homesView ? 2 : 0);
 }
 
@@ -334,7 +384,7 @@ void TestEditHistory::randomEditsUndoAndRedoWhole()
         return QPoint(random.bounded(columns), random.bounded(rows));
     };
     while (state.history.stack().count() < EditHistory::StepLimit) {
-        const int kind = random.bounded(20);
+        const int kind = random.bounded(24);
         if (kind < 9) {
             QList<QPoint> cells;
             for (int i = random.bounded(1, 12); i > 0; --i)
@@ -356,6 +406,18 @@ void TestEditHistory::randomEditsUndoAndRedoWhole()
             MapFile::applyLoadedMap(state, contents(widthByte,
                                                     static_cast<std::uint8_t>(random.bounded(256)),
                                                     random.bounded(100)));
+        } else if (kind == 20) {
+            CellEdits::bucketFill(state, randomCell(), state.brush());
+        } else if (kind == 21) {
+            CellEdits::fillRectangle(state, CellRect::between(randomCell(), randomCell()),
+                                     state.brush());
+        } else if (kind == 22) {
+            CellEdits::pasteStamp(
+                state, randomCell(),
+                CellEdits::cutCells(state, CellRect::between(randomCell(), randomCell())));
+        } else if (kind == 23) {
+            TilePicking::pickStamp(state, {random.bounded(32), random.bounded(8)},
+                                   {random.bounded(32), random.bounded(8)});
         } else {
             const int sheet = random.bounded(int(sheets.size()));
             TileSetFile::useTileSheet(state, sheets.at(sheet),
@@ -363,10 +425,12 @@ void TestEditHistory::randomEditsUndoAndRedoWhole()
         }
     }
     const Snapshot end(state);
+    QVERIFY(canvasShowsCells(state));
 
     while (state.history.stack().canUndo())
         state.history.undo();
     compareSnapshots(Snapshot(state), start);
+    QVERIFY(canvasShowsCells(state));
     while (state.history.stack().canRedo())
         state.history.redo();
     compareSnapshots(Snapshot(state), end);

@@ -21,7 +21,7 @@ private Q_SLOTS:
     void newMapBlanksWholeGrid();
     void shrinkKeepsGridAndPicture();
     void growShowsCellsBeyondTheSmallSizeAgain();
-    void growLeavesHeldCellsAlone();
+    void fillThenGrowShowsTheFilledTile();
     void fillStoresSelectedTileEverywhere_data();
     void fillStoresSelectedTileEverywhere();
 };
@@ -60,12 +60,6 @@ void paintEveryCell(EditorState &state)
         for (int row = 0; row < Tiles::GridRows; ++row)
             state.cell(column, row) = static_cast<std::uint8_t>((column + row * 3) % 256);
     redrawMap(state);
-}
-
-void useRedBrush(EditorState &state)
-{
-    Surface red(QSize(TileSize, TileSize), Qt::red);
-    state.brushPreview.blit(0, 0, TileSize, TileSize, red, 0, 0);
 }
 
 } // namespace
@@ -137,25 +131,23 @@ void TestMapCommands::growShowsCellsBeyondTheSmallSizeAgain()
     QCOMPARE(state.statusText(EditorState::SizePanel), QStringLiteral("Size: 255x127"));
 }
 
-void TestMapCommands::growLeavesHeldCellsAlone()
+void TestMapCommands::fillThenGrowShowsTheFilledTile()
 {
-    // Only the uncovered cells are drawn: what the canvas already showed,
-    // such as a fill with a brush from an earlier sheet, stays until the next
-    // full redraw.
+    // The cells the small canvas held and those the larger size uncovers
+    // both show what the grid holds.
     EditorState state;
     paintEveryCell(state);
     MapCommands::applyResize(state, MapSize{10, 10});
-    useRedBrush(state);
     state.selectedTile = 34;
     MapCommands::fillMap(state);
 
     MapCommands::applyResize(state, MapSize{20, 12});
 
-    const QImage red = state.brushPreview.image().copy(0, 0, TileSize, TileSize);
-    QCOMPARE(cellPicture(state, 9, 9), red);
+    QCOMPARE(cellPicture(state, 9, 9), tilePicture(state, 34));
     QCOMPARE(cellPicture(state, 10, 0), tilePicture(state, 34));
     QCOMPARE(cellPicture(state, 0, 10), tilePicture(state, 34));
     QCOMPARE(cellPicture(state, 19, 11), tilePicture(state, 34));
+    QVERIFY(canvasShowsGrid(state));
 }
 
 void TestMapCommands::fillStoresSelectedTileEverywhere_data()
@@ -174,7 +166,9 @@ void TestMapCommands::fillStoresSelectedTileEverywhere()
     EditorState state;
     paintEveryCell(state);
     state.mapCanvas.resize(canvas);
-    useRedBrush(state);
+    // A preview that differs from the sheet's tile does not change what
+    // the fill draws.
+    state.brushPreview.fillBackground(QRect(0, 0, TileSize, TileSize));
     state.selectedTile = 34;
 
     MapCommands::fillMap(state);
@@ -182,18 +176,18 @@ void TestMapCommands::fillStoresSelectedTileEverywhere()
     QVERIFY(std::all_of(state.tileMap.begin(), state.tileMap.end(),
                         [](std::uint8_t tile) { return tile == 34; }));
 
-    // The picture equals a brush blit into every one of the 32,768 cells
-    // after clearing the canvas.
+    // The picture equals a blit of the tile into every one of the 32,768
+    // cells after clearing the canvas.
     EditorState reference;
+    reference.tileSheet.setPicture(NumberedSheet::sheet());
     reference.mapCanvas.resize(canvas);
-    useRedBrush(reference);
     reference.mapCanvas.clear();
     for (int column = 0; column < Tiles::GridColumns; ++column)
         for (int row = 0; row < Tiles::GridRows; ++row)
-            blitBrush(reference, column * TileSize, row * TileSize);
+            blitTile(reference, 34, column, row);
     QCOMPARE(state.mapCanvas.image(), reference.mapCanvas.image());
     QCOMPARE(state.mapCanvas.image().pixel(canvas.width() - 1, std::min(canvas.height(), 2048) - 1),
-             qRgb(255, 0, 0));
+             NumberedSheet::tileColour(34));
 }
 
 QTEST_APPLESS_MAIN(TestMapCommands)

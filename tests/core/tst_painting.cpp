@@ -2,6 +2,7 @@
 #include "core/state/EditorState.h"
 #include "core/state/MapRoutines.h"
 #include "core/edit/Painting.h"
+#include "tests/support/NumberedSheet.h"
 
 #include <QTest>
 
@@ -14,9 +15,13 @@ private Q_SLOTS:
     void cellAt();
     void hover_data();
     void hover();
-    void tickStoresSelectedTileAndDrawsBrush();
+    void tickStoresSelectedTileAndDrawsItFromTheSheet();
     void tickOutsideMapPaintsNothing_data();
     void tickOutsideMapPaintsNothing();
+    void stampTickIsClippedToTheMap_data();
+    void stampTickIsClippedToTheMap();
+    void lineTickPaintsEveryCellBetween_data();
+    void lineTickPaintsEveryCellBetween();
 };
 
 void TestPainting::cellAt_data()
@@ -75,13 +80,14 @@ void TestPainting::hover()
     QCOMPARE(state.tileMap, grid);
 }
 
-void TestPainting::tickStoresSelectedTileAndDrawsBrush()
+void TestPainting::tickStoresSelectedTileAndDrawsItFromTheSheet()
 {
     EditorState state;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
     state.mapWidth = 10;
     state.mapHeight = 10;
     sizeCanvasToMap(state);
-    state.brushPreview.fillBackground(QRect(0, 0, 16, 16));
+    // The preview only shows the brush; what is drawn is the sheet's tile.
     Surface red(QSize(16, 16), Qt::red);
     state.brushPreview.blit(0, 0, 16, 16, red, 0, 0);
     state.selectedTile = 34;
@@ -90,8 +96,8 @@ void TestPainting::tickStoresSelectedTileAndDrawsBrush()
     QVERIFY(Painting::paintTick(state));
 
     QCOMPARE(state.cell(2, 1), 34);
-    QCOMPARE(state.mapCanvas.image().pixel(32, 16), qRgb(255, 0, 0));
-    QCOMPARE(state.mapCanvas.image().pixel(47, 31), qRgb(255, 0, 0));
+    QCOMPARE(state.mapCanvas.image().pixel(32, 16), NumberedSheet::tileColour(34));
+    QCOMPARE(state.mapCanvas.image().pixel(47, 31), NumberedSheet::tileColour(34));
     QCOMPARE(state.mapCanvas.image().pixel(48, 16), qRgb(0, 0, 0));
 }
 
@@ -124,6 +130,118 @@ void TestPainting::tickOutsideMapPaintsNothing()
 
     QVERIFY(std::all_of(state.tileMap.begin(), state.tileMap.end(), [](auto c) { return c == 0; }));
     QCOMPARE(state.mapCanvas.image(), before);
+}
+
+namespace {
+
+// A 10 x 5 map on the numbered sheet, every cell of the grid tile 200.
+void smallMap(EditorState &state)
+{
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    state.mapWidth = 10;
+    state.mapHeight = 5;
+    sizeCanvasToMap(state);
+    state.tileMap.fill(200);
+    redrawMap(state);
+}
+
+// The cells of the grid that hold tile, as points.
+QList<QPoint> cellsHolding(const EditorState &state, int tile)
+{
+    QList<QPoint> cells;
+    for (int row = 0; row < Tiles::GridRows; ++row)
+        for (int column = 0; column < Tiles::GridColumns; ++column)
+            if (state.cell(column, row) == tile)
+                cells.append(QPoint(column, row));
+    return cells;
+}
+
+bool canvasShowsGrid(const EditorState &state)
+{
+    for (int row = 0; row < state.mapHeight; ++row)
+        for (int column = 0; column < state.mapWidth; ++column)
+            if (state.mapCanvas.image().pixel(column * 16 + 8, row * 16 + 8) !=
+                NumberedSheet::tileColour(state.cell(column, row)))
+                return false;
+    return true;
+}
+
+} // namespace
+
+void TestPainting::stampTickIsClippedToTheMap_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QList<QPoint>>("painted");
+    // The stamp is 2 x 2: tiles 1, 2 over 3, 4.
+    QTest::newRow("inside") << QPoint(3, 1)
+                            << QList<QPoint>{{3, 1}, {4, 1}, {3, 2}, {4, 2}};
+    QTest::newRow("at the right edge") << QPoint(9, 1) << QList<QPoint>{{9, 1}, {9, 2}};
+    QTest::newRow("at the bottom edge") << QPoint(3, 4) << QList<QPoint>{{3, 4}, {4, 4}};
+    QTest::newRow("at the bottom-right corner") << QPoint(9, 4) << QList<QPoint>{{9, 4}};
+    QTest::newRow("top-left cell beyond the map") << QPoint(10, 2) << QList<QPoint>{};
+}
+
+void TestPainting::stampTickIsClippedToTheMap()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QList<QPoint>, painted);
+    EditorState state;
+    smallMap(state);
+    state.setStamp(Stamp(2, 2, {1, 2, 3, 4}));
+    selectTile(state, static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y()));
+
+    QCOMPARE(Painting::paintTick(state), !painted.isEmpty());
+
+    QList<QPoint> changed;
+    for (int tile = 1; tile <= 4; ++tile)
+        changed += cellsHolding(state, tile);
+    std::sort(changed.begin(), changed.end(),
+              [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    QCOMPARE(changed, painted);
+    for (const QPoint cell : painted)
+        QCOMPARE(state.cell(cell.x(), cell.y()), 1 + (cell.x() - at.x()) + 2 * (cell.y() - at.y()));
+    QVERIFY(canvasShowsGrid(state));
+}
+
+void TestPainting::lineTickPaintsEveryCellBetween_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QList<QPoint>>("painted");
+    QTest::newRow("same cell") << QPoint(4, 2) << QPoint(4, 2) << QList<QPoint>{{4, 2}};
+    QTest::newRow("along a row")
+        << QPoint(1, 3) << QPoint(5, 3) << QList<QPoint>{{1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}};
+    QTest::newRow("up a column") << QPoint(6, 4) << QPoint(6, 1)
+                                 << QList<QPoint>{{6, 1}, {6, 2}, {6, 3}, {6, 4}};
+    QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(3, 3)
+                              << QList<QPoint>{{0, 0}, {1, 1}, {2, 2}, {3, 3}};
+    QTest::newRow("shallow slope")
+        << QPoint(0, 0) << QPoint(6, 2)
+        << QList<QPoint>{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}, {6, 2}};
+    // The part of the line beyond the map paints nothing.
+    QTest::newRow("out past the right edge")
+        << QPoint(7, 0) << QPoint(13, 0) << QList<QPoint>{{7, 0}, {8, 0}, {9, 0}};
+}
+
+void TestPainting::lineTickPaintsEveryCellBetween()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QList<QPoint>, painted);
+    EditorState state;
+    smallMap(state);
+    state.selectedTile = 9;
+
+    state.history.beginStroke();
+    QVERIFY(Painting::paintLine(state, {from.x(), from.y()}, {to.x(), to.y()}));
+    state.history.endStroke();
+
+    QCOMPARE(cellsHolding(state, 9), painted);
+    QVERIFY(canvasShowsGrid(state));
+    QCOMPARE(state.history.stack().count(), 1);
+    state.history.undo();
+    QVERIFY(cellsHolding(state, 9).isEmpty());
+    QVERIFY(canvasShowsGrid(state));
 }
 
 QTEST_GUILESS_MAIN(TestPainting)

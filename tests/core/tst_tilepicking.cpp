@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "core/state/EditorState.h"
+#include "core/edit/MapCommands.h"
 #include "core/edit/TilePicking.h"
+#include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
 #include "tests/support/NumberedSheet.h"
 
 #include <QTest>
@@ -16,6 +18,11 @@ private Q_SLOTS:
     void cellAt();
     void pickTile_data();
     void pickTile();
+    void pickStamp_data();
+    void pickStamp();
+    void pickFromMap_data();
+    void pickFromMap();
+    void pickingATileOrStartingUpDropsTheStamp();
 };
 
 void TestTilePicking::cellAt_data()
@@ -70,6 +77,89 @@ void TestTilePicking::pickTile()
     QCOMPARE(brush.pixel(0, 0), NumberedSheet::tileColour(tile));
     QCOMPARE(brush.pixel(15, 15), NumberedSheet::tileColour(tile));
     QCOMPARE(state.tileMap, grid);
+}
+
+Q_DECLARE_METATYPE(Stamp)
+
+void TestTilePicking::pickStamp_data()
+{
+    QTest::addColumn<SheetCell>("from");
+    QTest::addColumn<SheetCell>("to");
+    QTest::addColumn<Stamp>("brush");
+    QTest::addColumn<bool>("hasStamp");
+    QTest::newRow("one cell picks its tile")
+        << SheetCell{3, 1} << SheetCell{3, 1} << Stamp::single(35) << false;
+    QTest::newRow("down and right")
+        << SheetCell{1, 0} << SheetCell{2, 1} << Stamp(2, 2, {1, 2, 33, 34}) << true;
+    QTest::newRow("up and left") << SheetCell{2, 1} << SheetCell{1, 0}
+                                 << Stamp(2, 2, {1, 2, 33, 34}) << true;
+    QTest::newRow("released beyond the sheet")
+        << SheetCell{30, 6} << SheetCell{40, 12} << Stamp(2, 2, {222, 223, 254, 255}) << true;
+}
+
+void TestTilePicking::pickStamp()
+{
+    QFETCH(SheetCell, from);
+    QFETCH(SheetCell, to);
+    QFETCH(Stamp, brush);
+    EditorState state;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+
+    TilePicking::pickStamp(state, from, to);
+
+    QCOMPARE(state.brush(), brush);
+    QTEST(state.hasStamp(), "hasStamp");
+    // The top-left tile is the selected one, and the preview shows it.
+    QCOMPARE(int(state.selectedTile), int(brush.at(0, 0)));
+    QCOMPARE(state.brushPreview.image().pixel(8, 8), NumberedSheet::tileColour(brush.at(0, 0)));
+}
+
+void TestTilePicking::pickFromMap_data()
+{
+    QTest::addColumn<QRect>("cells");
+    QTest::addColumn<Stamp>("brush");
+    QTest::addColumn<bool>("hasStamp");
+    // Cell (c, r) of the 4 x 3 map holds tile 10 * r + c + 40.
+    QTest::newRow("one cell") << QRect(2, 1, 1, 1) << Stamp::single(52) << false;
+    QTest::newRow("a block") << QRect(1, 1, 2, 2) << Stamp(2, 2, {51, 52, 61, 62}) << true;
+    QTest::newRow("past the map's corner") << QRect(3, 2, 5, 5) << Stamp::single(63) << false;
+    QTest::newRow("beyond the map keeps tile 7") << QRect(4, 0, 2, 2) << Stamp::single(7) << false;
+}
+
+void TestTilePicking::pickFromMap()
+{
+    QFETCH(QRect, cells);
+    QFETCH(Stamp, brush);
+    EditorState state;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    state.mapWidth = 4;
+    state.mapHeight = 3;
+    state.tileMap.fill(99);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column)
+            state.cell(column, row) = static_cast<std::uint8_t>(10 * row + column + 40);
+    TilePicking::pickTile(state, {7, 0});
+
+    TilePicking::pickFromMap(state, cells);
+
+    QCOMPARE(state.brush(), brush);
+    QTEST(state.hasStamp(), "hasStamp");
+    QCOMPARE(state.brushPreview.image().pixel(8, 8), NumberedSheet::tileColour(brush.at(0, 0)));
+}
+
+void TestTilePicking::pickingATileOrStartingUpDropsTheStamp()
+{
+    EditorState state;
+    state.tileSheet.setPicture(NumberedSheet::sheet());
+    TilePicking::pickStamp(state, {0, 0}, {3, 3});
+    QVERIFY(state.hasStamp());
+    TilePicking::pickTile(state, {5, 0});
+    QCOMPARE(state.brush(), Stamp::single(5));
+    QVERIFY(!state.hasStamp());
+
+    TilePicking::pickStamp(state, {0, 0}, {3, 3});
+    MapCommands::resetToStartUp(state);
+    QCOMPARE(state.brush(), Stamp::single(0));
 }
 
 QTEST_GUILESS_MAIN(TestTilePicking)

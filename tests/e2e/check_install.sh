@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what lands where: the
 # program alone in bin/, the help in share/tesselwick/help/, the desktop entry,
-# the icon at every theme size and the metainfo, each valid for its checker.
+# the map files' MIME type, the icon at every theme size and the metainfo,
+# each valid for its checker.
 # Usage: check_install.sh <cmake> <build folder> <source folder>
 set -euo pipefail
 cmake=$1 build=$2 source=$3
@@ -31,6 +32,7 @@ diff <(cd "$source/cli/decoders" && find . -type f | sort) \
 
 expected=(
     "share/applications/$app_id.desktop"
+    "share/mime/packages/$app_id.xml"
     "share/metainfo/$app_id.metainfo.xml"
 )
 for size in 16 32 48 64 128 256; do
@@ -44,15 +46,19 @@ for path in "${expected[@]}"; do
 done
 
 # Nothing outside the folders the layout names.
-unexpected=$(find . -type f | grep -Ev '^\./(bin/[^/]+|share/(applications|metainfo|icons/hicolor|tesselwick/(help|decoders)|man)/.+)$' || true)
+unexpected=$(find . -type f | grep -Ev '^\./(bin/[^/]+|share/(applications|metainfo|mime/packages|icons/hicolor|tesselwick/(help|decoders)|man)/.+)$' || true)
 [[ -z "$unexpected" ]] || fail "unexpected files: $unexpected"
 
 desktop=share/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-[[ "$(sed -n 's/^Exec=//p' "$desktop")" == tesselwick ]] ||
-    fail "the desktop entry must start the program without a file argument"
-! grep -q '^MimeType=' "$desktop" || fail "the desktop entry declares a MIME type"
+[[ "$(sed -n 's/^Exec=//p' "$desktop")" == 'tesselwick %f' ]] ||
+    fail "the desktop entry must start the program with the file opened"
+[[ "$(sed -n 's/^MimeType=//p' "$desktop")" == 'application/x-tesselwick-map;' ]] ||
+    fail "the desktop entry does not offer the editor for its map files"
 [[ "$(sed -n 's/^Icon=//p' "$desktop")" == "$app_id" ]] || fail "the desktop entry names another icon"
+
+# The map files' MIME type, as a file manager resolves it.
+"$(dirname "$0")/check_mime.sh" share || fail "the map files' MIME type does not resolve"
 
 metainfo=share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"

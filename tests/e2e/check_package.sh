@@ -25,6 +25,7 @@ fail() { echo "$*" >&2; failed=1; }
 dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./||' | sort >"$work/files"
 expected=(usr/bin/tesselwick
     "usr/share/applications/$app_id.desktop"
+    "usr/share/mime/packages/$app_id.xml"
     "usr/share/metainfo/$app_id.metainfo.xml")
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -38,8 +39,12 @@ done
 for path in "${expected[@]}"; do
     grep -qx "$path" "$work/files" || fail "the package lacks $path"
 done
-unexpected=$(grep -Ev '^usr/(bin/[^/]+|share/(applications|metainfo|icons/hicolor|tesselwick/(help|decoders)|man)/.+)$' "$work/files" || true)
+unexpected=$(grep -Ev '^usr/(bin/[^/]+|share/(applications|metainfo|mime/packages|icons/hicolor|tesselwick/(help|decoders)|man)/.+)$' "$work/files" || true)
 [[ -z "$unexpected" ]] || fail "the package holds unexpected files: $unexpected"
+
+# The map files' MIME type as the package installs it.
+dpkg-deb -x "$package" "$work/root"
+"$(dirname "$0")/check_mime.sh" "$work/root/usr/share" || fail "the map files' MIME type does not resolve"
 
 # Dependencies: one line, comma separated, each with its version constraint.
 depends=$(dpkg-deb -f "$package" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end check of the real editor on a private X server: it starts with
 # its title, a tile picked in the tile picker and a stroke with a held button
-# reach the screen, and Ctrl+Q ends it at once with the tile picker open.
+# reach the screen, and Ctrl+Q asks about the changed map: Discard ends it at
+# once with the tile picker open.
 # Usage: run_editor.sh <path/to/tesselwick>
 set -euo pipefail
 editor=$1
@@ -30,16 +31,17 @@ picker_x=$X picker_y=$Y
 # square <x> <y>: the pixels of the screen's 16 x 16 square at x, y, less
 # its border, where the red outline of the cell under the pointer is drawn.
 square() { /usr/bin/import -window root -crop "14x14+$(($1 + 1))+$(($2 + 1))" +repage -depth 8 rgb:- | md5sum; }
-brush() { square $((picker_x + 536)) $((picker_y + 72)); }
+preview() { square $((picker_x + 536)) $((picker_y + 72)); }
 cell() { square $((main_x + canvas_x + $1 * 16)) $((main_y + canvas_y + $2 * 16)); }
-# shows_brush <column> <row>: the cell shows what the picker's preview shows.
-shows_brush() { [[ "$(cell "$1" "$2")" == "$(brush)" ]]; }
 
 # The preview shows the picked tile once the click is handled.
 blank=$(cell 4 5)
-brush_is_picked() { [[ "$(brush)" != "$blank" ]]; }
-wait_for 20 brush_is_picked ||
+preview_is_picked() { [[ "$(preview)" != "$blank" ]]; }
+wait_for 60 preview_is_picked ||
     { echo "the picked tile looks like tile 0"; exit 1; }
+brush=$(preview)
+# shows_brush <column> <row>: the cell shows what the picker's preview shows.
+shows_brush() { [[ "$(cell "$1" "$2")" == "$brush" ]]; }
 
 # Painting happens on the timer's ticks while the button is held, not on the
 # press: the pointer stays on each cell until the screen shows it painted.
@@ -47,7 +49,7 @@ xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) mousedown 1
 for column in 2 3 4 5 6 7; do
     xdotool mousemove --window "$window" $((canvas_x + column * 16 + 8)) $((canvas_y + 24))
-    wait_for 20 shows_brush "$column" 1 || { echo "cell $column, 1 does not show the brush"; exit 1; }
+    wait_for 60 shows_brush "$column" 1 || { echo "cell $column, 1 does not show the brush"; exit 1; }
 done
 xdotool mouseup 1
 
@@ -56,4 +58,4 @@ for column in 2 3 4 5 6 7; do
     [[ "$(cell "$column" 2)" == "$blank" ]] || { echo "cell $column, 2 was painted"; exit 1; }
 done
 
-quit_editor "$window"
+quit_discarding "$window"

@@ -14,21 +14,23 @@ xsession_cleanup() {
 }
 trap xsession_cleanup EXIT
 
-# Starts Xvfb on a free display and points DISPLAY at it once it accepts clients.
+# start_x_server [WIDTHxHEIGHT]: starts Xvfb on a free display, 1280 x 1024
+# unless told, and points DISPLAY at it once it accepts clients.
 start_x_server() {
-    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 9 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 9>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
     [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$(cat "$work/display")"
 }
 
-# start_editor <program>: runs it at 96 dots per inch without a desktop
-# theme, so windows have their designed pixel sizes; its output goes to
-# $work/editor.log.
+# start_editor <program> [arguments...]: runs it at 96 dots per inch without
+# a desktop theme, so windows have their designed pixel sizes, with settings
+# and recovery copies in $work; its output goes to $work/editor.log.
 start_editor() {
     env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 \
-        "$1" >"$work/editor.log" 2>&1 &
+        XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+        "$@" >>"$work/editor.log" 2>&1 &
     editor_pid=$!
 }
 
@@ -61,6 +63,20 @@ window() {
 quit_editor() {
     xdotool windowfocus --sync "$1" key ctrl+q
     wait_for 5 bash -c "! kill -0 $editor_pid" || { echo "Ctrl+Q did not end the editor" >&2; exit 1; }
+    local status=0
+    wait "$editor_pid" || status=$?
+    editor_pid=
+    return "$status"
+}
+
+# quit_discarding <main window id>: Ctrl+Q on a changed map, Discard in the
+# question that follows, then the editor's exit status.
+quit_discarding() {
+    xdotool windowfocus --sync "$1" key ctrl+q
+    local box
+    box=$(window 'Tesselwick')
+    xdotool windowfocus --sync "$box" key d
+    wait_for 10 bash -c "! kill -0 $editor_pid" || { echo "Discard did not end the editor" >&2; exit 1; }
     local status=0
     wait "$editor_pid" || status=$?
     editor_pid=

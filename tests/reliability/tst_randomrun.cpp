@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // A long seeded run of random editor operations through the functions the
 // windows call: pointer moves, presses, releases and painting ticks on the
-// canvas, picks in the tile picker, Fill, Clear, New and Resize Map, Load
-// and Save Map, Load Tiles (bad files too), preview zoom passes, and undo and
-// redo of the steps these made. After
-// every operation the run checks what it changed, and the whole canvas after
+// canvas, picks of tiles and stamps in the tile picker, Fill, Clear, New and
+// Resize Map, Load and Save Map, Load Tiles (bad files too), bucket and
+// rectangle fills, cut and paste (each undone and redone at once), preview
+// zoom passes, and undo and redo of the steps these made. After every
+// operation the run checks what it changed, and the whole canvas after
 // every whole-map operation and at intervals:
-//  - the canvas shows what a model of it says: at every cell the tile the
-//    grid holds from the sheet in use, or the brush where the brush was
-//    painted or filled since the map was last drawn;
+//  - the canvas shows at every cell the tile the grid holds, drawn from the
+//    sheet in use, and the brush preview the selected tile of that sheet;
+//  - cells outside the map keep their bytes through the tools' edits;
 //  - the map's size stays within the grid and the canvas matches it;
 //  - every save reads back byte for byte, loads back as the same map, and
 //    leaves no other file in the folder;
@@ -17,7 +18,9 @@
 //    before.
 // It prints its seed; TESSELWICK_SEED repeats a run and
 // TESSELWICK_OPERATIONS sets its length.
+#include "core/edit/CellEdits.h"
 #include "core/history/EditHistory.h"
+#include "core/state/CellRect.h"
 #include "core/state/EditorState.h"
 #include "core/edit/MapCommands.h"
 #include "core/state/MapRoutines.h"
@@ -45,6 +48,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 namespace {
@@ -70,6 +74,10 @@ enum class Operation {
     PreviewPass,
     Undo,
     Redo,
+    BucketFill,
+    RectangleFill,
+    Cut,
+    Paste,
 };
 
 struct Kind
@@ -89,7 +97,9 @@ constexpr Kind Kinds[] = {
     {Operation::Resize, 5, "resize"},       {Operation::SaveMap, 1, "save map"},
     {Operation::LoadMap, 2, "load map"},    {Operation::LoadTiles, 3, "load tiles"},
     {Operation::PreviewPass, 4, "preview"}, {Operation::Undo, 2, "undo"},
-    {Operation::Redo, 1, "redo"},
+    {Operation::Redo, 1, "redo"},           {Operation::BucketFill, 4, "bucket fill"},
+    {Operation::RectangleFill, 4, "rectangle fill"}, {Operation::Cut, 3, "cut"},
+    {Operation::Paste, 4, "paste"},
 };
 
 // What a user types into the size fields and the zoom box: good values,
@@ -215,6 +225,11 @@ private:
             return travel(Operation::Undo);
         case Operation::Redo:
             return travel(Operation::Redo);
+        case Operation::BucketFill:
+        case Operation::RectangleFill:
+        case Operation::Cut:
+        case Operation::Paste:
+            return toolEdit(operation);
         }
         return {};
     }
@@ -240,10 +255,121 @@ private:
         go(back);
         if (stateHash() != after)
             return QStringLiteral("going the same way twice gave two different states");
-        m_expected = m_state.mapCanvas.image().copy();
-        m_wholeMapChanged = true;
-        return {};
+        m_brush = brushNow();
+        return wholeMapRedrawn();
     }
+
+    // A cell of the grid, mostly on the map, sometimes beyond it or off the
+    // grid, as a drag past the map's edge gives.
+    QPoint anyCell()
+    {
+        return {m_random.bounded(-4, m_state.mapWidth + 4),
+                m_random.bounded(-4, m_state.mapHeight + 4)};
+    }
+
+    QRect anyCells() { return CellRect::between(anyCell(), anyCell()); }
+
+    // A tool's edit, checked cell by cell against what its rule says, then
+    // undone and redone: each must give back the grid it left.
+    QString toolEdit(Operation operation)
+    {
+        // Like the window, which ends a stroke before another tool acts.
+        m_state.history.endStroke();
+        m_held = false;
+        const auto before = m_state.tileMap;
+        // The newest step, by which a new one shows even when the oldest
+        // falls off the history's end.
+        const auto newest = [this] {
+            const QUndoStack &stack = m_state.history.stack();
+            return stack.index() > 0 ? stack.command(stack.index() - 1) : nullptr;
+        };
+        const QUndoCommand *newestBefore = newest();
+        const QRect map = CellRect::mapArea(m_state);
+        const Stamp brush = m_state.brush();
+        // What each cell of the map should hold afterwards; cells outside the
+        // map keep their bytes.
+        std::function<std::uint8_t(QPoint)> expected;
+        bool changed = false;
+        if (operation == Operation::BucketFill) {
+            const QPoint cell = anyCell();
+            const QRect selection = m_random.bounded(3) == 0 ? anyCells() : QRect();
+            const QRect area = CellRect::editArea(m_state, selection);
+            changed = CellEdits::bucketFill(m_state, cell, brush, selection);
+            // Every changed cell lies in the area, held the clicked cell's
+            // tile, and now holds the stamp's tile; the region is checked by
+            // the rule's own tests.
+            const std::uint8_t target = area.contains(cell) ? before[index(cell)] : 0;
+            expected = [&, cell, target, area](QPoint at) {
+                const std::uint8_t now = m_state.cell(at.x(), at.y());
+                const bool mayChange = area.contains(cell) && area.contains(at) &&
+                                       before[index(at)] == target &&
+                                       now == brush.repeatedAt(at, cell);
+                return mayChange ? now : before[index(at)];
+            };
+        } else if (operation == Operation::RectangleFill) {
+            const QRect cells = anyCells();
+            changed = CellEdits::fillRectangle(m_state, cells, brush);
+            expected = [&, cells](QPoint at) {
+                return cells.contains(at) ? brush.repeatedAt(at, cells.topLeft()) : before[index(at)];
+            };
+        } else if (operation == Operation::Cut) {
+            const QRect cells = anyCells();
+            const QRect inside = cells.intersected(map);
+            m_clipboard = CellEdits::cutCells(m_state, cells);
+            changed = newest() != newestBefore;
+            if (m_clipboard.size() != inside.size())
+                return QStringLiteral("the cut of %1 cells copied %2")
+                    .arg(inside.width() * inside.height())
+                    .arg(m_clipboard.width() * m_clipboard.height());
+            for (int row = 0; row < inside.height(); ++row)
+                for (int column = 0; column < inside.width(); ++column)
+                    if (m_clipboard.at(column, row) !=
+                        before[index(inside.topLeft() + QPoint(column, row))])
+                        return QStringLiteral("the cut did not copy cell %1, %2")
+                            .arg(column)
+                            .arg(row);
+            expected = [&, cells](QPoint at) {
+                return cells.contains(at) ? std::uint8_t(0) : before[index(at)];
+            };
+        } else {
+            const QPoint topLeft = anyCell();
+            const Stamp pasted = m_clipboard.isEmpty() ? brush : m_clipboard;
+            changed = CellEdits::pasteStamp(m_state, topLeft, pasted);
+            const QRect cells(topLeft, pasted.size());
+            expected = [&, cells, pasted](QPoint at) {
+                return cells.contains(at) ? pasted.repeatedAt(at, cells.topLeft())
+                                          : before[index(at)];
+            };
+        }
+        for (int row = 0; row < Tiles::GridRows; ++row)
+            for (int column = 0; column < Tiles::GridColumns; ++column) {
+                const QPoint at(column, row);
+                const std::uint8_t want = map.contains(at) ? expected(at) : before[index(at)];
+                if (m_state.cell(column, row) != want)
+                    return QStringLiteral("cell %1, %2 holds %3, not %4")
+                        .arg(column)
+                        .arg(row)
+                        .arg(m_state.cell(column, row))
+                        .arg(want);
+            }
+        if (changed != (m_state.tileMap != before))
+            return QStringLiteral("the edit reported a change it did not make, or hid one");
+        if ((newest() != newestBefore) != changed)
+            return changed ? QStringLiteral("the edit recorded no step")
+                           : QStringLiteral("an edit that changed nothing recorded a step");
+        if (changed) {
+            const auto after = m_state.tileMap;
+            m_state.history.undo();
+            if (m_state.tileMap != before)
+                return QStringLiteral("undo did not give the grid back");
+            m_state.history.redo();
+            if (m_state.tileMap != after)
+                return QStringLiteral("redo did not give the edit back");
+        }
+        return wholeMapRedrawn();
+    }
+
+    static int index(QPoint cell) { return cell.y() * Tiles::GridColumns + cell.x(); }
 
     // Everything a step may change: the grid, the sizes and file bytes, the
     // canvas and the sheet.
@@ -286,6 +412,9 @@ private:
         paintExpected(QPoint(x, y), m_brush);
         if (m_state.mapCanvas.image().copy(cellRect(x, y)) != m_expected.copy(cellRect(x, y)))
             return QStringLiteral("cell %1, %2 does not show the brush").arg(column).arg(row);
+        // The rest of a stamp, as the grid now holds it.
+        if (m_state.hasStamp())
+            drawCellsExpected(QRect(), QRect(QPoint(column, row), m_state.brush().size()));
         return {};
     }
 
@@ -297,7 +426,13 @@ private:
         const TilePicking::SheetCell cell = TilePicking::cellAt(position);
         if (!TilePicking::onSheet(cell))
             return {};
-        TilePicking::pickTile(m_state, cell);
+        // A Shift+drag to another cell picks a stamp of the tiles between.
+        if (m_random.bounded(4) == 0)
+            TilePicking::pickStamp(m_state, cell,
+                                   {m_random.bounded(Tiles::SheetColumns),
+                                    m_random.bounded(Tiles::SheetRows)});
+        else
+            TilePicking::pickTile(m_state, cell);
         m_brush = brushNow();
         const QImage tile = m_state.tileSheet.image().copy(QRect(
             Tiles::sheetOrigin(m_state.selectedTile), QSize(Tiles::TileSize, Tiles::TileSize)));
@@ -382,6 +517,13 @@ private:
         if (read.status != TileSetFile::Result::Status::Loaded)
             return QStringLiteral("the tile set %1 was refused").arg(path);
         TileSetFile::useTileSheet(m_state, read.picture, QFileInfo(path).fileName());
+        // The brush is the selected tile of the sheet now in use.
+        m_brush = brushNow();
+        const QImage tile = m_state.tileSheet.image().copy(QRect(
+            Tiles::sheetOrigin(m_state.selectedTile), QSize(Tiles::TileSize, Tiles::TileSize)));
+        if (m_brush != tile)
+            return QStringLiteral("after Load Tiles the brush is not tile %1 of the new sheet")
+                .arg(m_state.selectedTile);
         return wholeMapRedrawn();
     }
 
@@ -466,15 +608,17 @@ private:
         drawCellsExpected(QRect());
     }
 
-    // Draws from the grid every cell of the model that lies outside kept.
-    void drawCellsExpected(const QRect &kept)
+    // Draws from the grid every cell of the model that lies outside kept
+    // and, when only is given, inside it (in cells).
+    void drawCellsExpected(const QRect &kept, const QRect &only = {})
     {
         QPainter painter(&m_expected);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         const QImage &sheet = m_state.tileSheet.image();
         for (int y = 0; y < m_expected.height(); y += Tiles::TileSize)
             for (int x = 0; x < m_expected.width(); x += Tiles::TileSize)
-                if (!kept.contains(QPoint(x, y)))
+                if (!kept.contains(QPoint(x, y)) &&
+                    (only.isNull() || only.contains(x / Tiles::TileSize, y / Tiles::TileSize)))
                     painter.drawImage(QPoint(x, y), sheet,
                                       QRect(Tiles::sheetOrigin(m_state.cell(x / Tiles::TileSize,
                                                                             y / Tiles::TileSize)),
@@ -552,6 +696,7 @@ private:
     QDir m_folder;
     QImage m_expected;
     QImage m_brush;
+    Stamp m_clipboard;
     bool m_held = false;
     float m_zoom = ZoomText::OpeningZoom;
     bool m_wholeMapChanged = false;

@@ -5,8 +5,9 @@
 
 #include <QList>
 
-// A message box that records what it was asked and answers from a script
-// (Yes when the script is empty).
+// A message box that records what it was asked and answers from a script.
+// With the script empty it lets the command go on: Yes, or Discard when it
+// asks about unsaved changes.
 class ScriptedMessageBox : public MessageBox
 {
 public:
@@ -26,6 +27,8 @@ protected:
         asked.append({prompt, buttons, title});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
-        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+        if (answers.isEmpty())
+            return buttons == Buttons::SaveDiscardCancel ? Answer::Discard : Answer::Yes;
+        return answers.takeFirst();
     }
 };

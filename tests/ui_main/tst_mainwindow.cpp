@@ -2,6 +2,7 @@
 // The main window at start-up: its state, texts, layout and menu bar.
 #include "core/state/EditorState.h"
 #include "core/edit/MapCommands.h"
+#include "core/state/WindowPlacement.h"
 #include "tests/support/EditorFixture.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowConstants.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 class TestMainWindow : public QObject
 {
@@ -31,11 +33,14 @@ private Q_SLOTS:
     void windowTitles();
     void previewHoldsTileZero();
     void pickerExistsHiddenAndOnTop();
-    void pickerOpensBelowWhereTheEditorStarted();
+    void pickerOpensBelowTheMainWindow();
     void controlsStandWhereDesigned_data();
     void controlsStandWhereDesigned();
     void menuBarHoldsEveryCommand();
+    void menuItemsHaveUniqueLetters();
     void ctrlCClearsTheMapAfterAsking();
+    void itemsWithSecondKeys_data();
+    void itemsWithSecondKeys();
     void exitClosesEveryWindow();
 
 private:
@@ -104,8 +109,10 @@ void TestMainWindow::windowTitles_data()
 void TestMainWindow::windowTitles()
 {
     QFETCH(bool, picker);
-    const QWidget *window = picker ? static_cast<QWidget *>(&m_window->picker()) : m_window;
-    QTEST(window->windowTitle(), "title");
+    QWidget *window = picker ? static_cast<QWidget *>(&m_window->picker()) : m_window;
+    // As the window manager shows it: the main window's modified mark is out.
+    window->winId();
+    QTEST(window->windowHandle()->title(), "title");
 }
 
 void TestMainWindow::previewHoldsTileZero()
@@ -124,22 +131,21 @@ void TestMainWindow::pickerExistsHiddenAndOnTop()
     QVERIFY(picker.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-void TestMainWindow::pickerOpensBelowWhereTheEditorStarted()
+void TestMainWindow::pickerOpensBelowTheMainWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     QVERIFY(screen);
     const QRect available = screen->availableGeometry();
-    const QRect start = m_window->frameGeometry();
-    // The picker is built when first shown; a main window moved before then
-    // does not take it along.
-    m_window->move(start.topLeft() + QPoint(40, 30));
+    // Where the main window stands when the picker is built, not where it
+    // started.
+    m_window->move(m_window->frameGeometry().topLeft() + QPoint(40, 30));
+    const QRect frame = m_window->frameGeometry();
 
     const QRect picker = m_window->picker().frameGeometry();
-    QCOMPARE(picker.left(), start.left());
-    // Below the main window, or over its bottom edge where the screen ends.
-    QVERIFY(picker.top() <= start.bottom() + 1);
-    QVERIFY(picker.top() >= available.top());
-    QVERIFY(picker.bottom() <= available.bottom());
+    QCOMPARE(picker.topLeft(),
+             WindowPlacement::pickerBelow(frame, picker.size(), available).pickerTopLeft);
+    QVERIFY(picker.top() > frame.bottom() || picker.bottom() == available.bottom());
+    QVERIFY(available.contains(picker));
 }
 
 void TestMainWindow::controlsStandWhereDesigned_data()
@@ -187,30 +193,55 @@ void TestMainWindow::menuBarHoldsEveryCommand()
     };
     const QList<QList<Entry>> expected = {
         {{"fileMenu", "&File", ""},
-         {"newMapAction", "New Map", "Ctrl+N"},
-         {"clearMapAction", "Clear Map", "Ctrl+C"},
-         {"resizeMapAction", "Resize Map", "Ctrl+R"},
+         {"newMapAction", "&New Map", "Ctrl+N"},
+         {"clearMapAction", "&Clear Map", "Ctrl+C"},
+         {"resizeMapAction", "&Resize Map", "Ctrl+R"},
          {"fileLoadSeparator", "", ""},
-         {"loadMapAction", "Load Map", "Ctrl+M"},
-         {"saveMapAction", "Save Map", "Ctrl+S"},
+         {"loadMapAction", "&Load Map", "Ctrl+M"},
+         {"importPictureAction", "&Import Picture", "Ctrl+Shift+I"},
+         {"saveMapAction", "&Save Map", "Ctrl+S"},
+         {"saveTilesAction", "Save &Tiles...", ""},
+         {"recentMapsMenu", "Recent &Maps", ""},
          {"fileExitSeparator", "", ""},
-         {"exitAction", "Exit", "Ctrl+Q"}},
+         {"exitAction", "E&xit", "Ctrl+Q"}},
         {{"editMenu", "&Edit", ""},
          {"undoAction", "&Undo", "Ctrl+Z"},
-         {"redoAction", "&Redo", "Ctrl+Y"}},
+         {"redoAction", "&Redo", "Ctrl+Y"},
+         {"editClipboardSeparator", "", ""},
+         {"cutAction", "Cu&t", "Ctrl+X"},
+         {"copyAction", "&Copy", "Ctrl+Shift+C"},
+         {"pasteAction", "&Paste", "Ctrl+V"},
+         {"deleteAction", "&Delete", "Del"},
+         {"editSelectSeparator", "", ""},
+         {"selectAllAction", "Select &All", "Ctrl+A"},
+         {"selectNoneAction", "Select &None", "Ctrl+Shift+A"}},
+        {{"viewMenu", "&View", ""},
+         {"zoomInAction", "Zoom &In", "Ctrl+="},
+         {"zoomOutAction", "Zoom &Out", "Ctrl+-"},
+         {"actualSizeAction", "&Actual Size", "Ctrl+0"},
+         {"zoomMenu", "&Zoom", ""},
+         {"viewGridSeparator", "", ""},
+         {"showGridAction", "Show &Grid", "Ctrl+G"}},
+        {{"drawMenu", "&Draw", ""},
+         {"brushAction", "&Brush", "B"},
+         {"bucketFillAction", "Bucket &Fill", "F"},
+         {"rectangleFillAction", "&Rectangle Fill", "P"},
+         {"selectAction", "&Select", "R"},
+         {"pickTileAction", "&Pick Tile", "I"}},
         {{"toolsMenu", "&Tools", ""},
-         {"loadTilesAction", "Load Tiles", "Ctrl+L"},
-         {"showTilesAction", "Show Tiles", "Ctrl+T"},
+         {"loadTilesAction", "&Load Tiles", "Ctrl+L"},
+         {"showTilesAction", "&Show Tiles", "Ctrl+T"},
+         {"tileUsageAction", "Tile &Usage", "Ctrl+U"},
          {"toolsFillSeparator", "", ""},
-         {"fillMapAction", "Fill Map", "Ctrl+F"},
+         {"fillMapAction", "&Fill Map", "Ctrl+F"},
          {"toolsPreviewSeparator", "", ""},
-         {"previewAction", "Map Preview", "Ctrl+P"},
+         {"previewAction", "Map &Preview", "Ctrl+P"},
          {"toolsImageSeparator", "", ""},
-         {"createImageAction", "Create Bitmap Image", "Ctrl+B"}},
+         {"createImageAction", "Create &Bitmap Image", "Ctrl+B"}},
         {{"aboutMenu", "&About", ""},
-         {"helpAction", "Help", "F1"},
-         {"webSiteAction", "Visit Quorvane.example", ""},
-         {"creditsAction", "Credits", ""}},
+         {"helpAction", "&Help", "F1"},
+         {"webSiteAction", "&Visit Quorvane.example", ""},
+         {"creditsAction", "&Credits", ""}},
     };
 
     const QList<QAction *> menus = m_window->menuBar()->actions();
@@ -232,6 +263,27 @@ void TestMainWindow::menuBarHoldsEveryCommand()
     }
 }
 
+// Alt and a menu's letter open the menu; then the item's letter chooses it.
+void TestMainWindow::menuItemsHaveUniqueLetters()
+{
+    for (const QAction *menu : m_window->menuBar()->actions()) {
+        QSet<QChar> letters;
+        for (const QAction *item : menu->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QString text = item->text();
+            const QString withoutDoubles = QString(text).remove(QStringLiteral("&&"));
+            QCOMPARE(withoutDoubles.count(QLatin1Char('&')), 1);
+            const qsizetype at = withoutDoubles.indexOf(QLatin1Char('&'));
+            QVERIFY2(at + 1 < withoutDoubles.size() && withoutDoubles.at(at + 1).isLetterOrNumber(),
+                     qPrintable(text));
+            const QChar letter = withoutDoubles.at(at + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(menu->text() + QLatin1String(": ") + text));
+            letters.insert(letter);
+        }
+    }
+}
+
 // Ctrl+C is Clear Map's shortcut, not a copy command.
 void TestMainWindow::ctrlCClearsTheMapAfterAsking()
 {
@@ -244,6 +296,32 @@ void TestMainWindow::ctrlCClearsTheMapAfterAsking()
     QCOMPARE(m_editor->host.messageBox.asked.size(), 1);
     QCOMPARE(m_editor->host.messageBox.asked.constFirst().prompt, MainWindowTexts::ClearMapPrompt);
     QCOMPARE(m_state->cell(3, 4), 0);
+}
+
+void TestMainWindow::itemsWithSecondKeys_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("Copy") << QStringLiteral("copyAction")
+                          << QStringList({QStringLiteral("Ctrl+Shift+C"),
+                                          QStringLiteral("Ctrl+Ins")});
+    QTest::newRow("Paste") << QStringLiteral("pasteAction")
+                           << QStringList({QStringLiteral("Ctrl+V"),
+                                           QStringLiteral("Shift+Ins")});
+    QTest::newRow("Zoom In") << QStringLiteral("zoomInAction")
+                             << QStringList({QStringLiteral("Ctrl+="), QStringLiteral("Ctrl++")});
+    QTest::newRow("Esc, in no menu") << QStringLiteral("dropAction")
+                                     << QStringList({QStringLiteral("Esc")});
+}
+
+void TestMainWindow::itemsWithSecondKeys()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, keys);
+    QStringList shortcuts;
+    for (const QKeySequence &keySequence : m_window->findChild<QAction *>(item)->shortcuts())
+        shortcuts.append(keySequence.toString());
+    QCOMPARE(shortcuts, keys);
 }
 
 void TestMainWindow::exitClosesEveryWindow()

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void dragBeyondSheetMovesOutlineOnly();
     void pressAfterDragBeyondSheetSelectsPressedTile();
     void closeBoxOnlyHides();
+    void shiftDragMakesAStamp_data();
+    void shiftDragMakesAStamp();
 
 private:
     QWidget *sheet() const
@@ -165,6 +167,67 @@ void TestTilePicker::closeBoxOnlyHides()
     QVERIFY(m_window->picker().isVisible());
     QCOMPARE(m_state->selectedTile, 34);
     QCOMPARE(outline()->pos(), QPoint(32, 16));
+}
+
+void TestTilePicker::shiftDragMakesAStamp_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::KeyboardModifiers>("atRelease");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QSize>("stamp");
+    QTest::newRow("left, down and right")
+        << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(5, 3)
+        << QSize(4, 3);
+    QTest::newRow("right button, up and left")
+        << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(0, 0)
+        << QSize(3, 2);
+    QTest::newRow("past the sheet's edge: clipped")
+        << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(40, 12)
+        << QSize(30, 7);
+    QTest::newRow("Shift let go before the release: a plain pick")
+        << Qt::LeftButton << Qt::KeyboardModifiers(Qt::NoModifier) << QPoint(5, 3) << QSize();
+    QTest::newRow("released over the pressed tile: a plain pick")
+        << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(2, 1) << QSize();
+}
+
+// A Shift press picks its tile as a plain press does; the release over
+// another tile with Shift held makes the rectangle between them a stamp,
+// framed by the outline, with its top-left tile in the preview.
+void TestTilePicker::shiftDragMakesAStamp()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::KeyboardModifiers, atRelease);
+    QFETCH(QPoint, to);
+    QFETCH(QSize, stamp);
+    const QPointF from(2 * 16 + 3, 1 * 16 + 3);
+    const QPointF end = QPointF(to * 16) + QPointF(3, 3);
+    MouseEvents::move(sheet(), from);
+    MouseEvents::press(sheet(), from, button, Qt::ShiftModifier);
+    QCOMPARE(m_state->selectedTile, 34);
+    MouseEvents::move(sheet(), end, button, Qt::ShiftModifier);
+    MouseEvents::release(sheet(), end, button, atRelease);
+
+    if (stamp.isEmpty()) {
+        QVERIFY(!m_state->hasStamp());
+        QCOMPARE(m_state->selectedTile, 34);
+        return;
+    }
+    QVERIFY(m_state->hasStamp());
+    QCOMPARE(m_state->brush().size(), stamp);
+    const QPoint topLeft(std::min(2, to.x()), std::min(1, to.y()));
+    QCOMPARE(m_state->brush().at(0, 0), Tiles::tileAt(topLeft.x(), topLeft.y()));
+    QCOMPARE(m_state->selectedTile, Tiles::tileAt(topLeft.x(), topLeft.y()));
+    QCOMPARE(outline()->geometry(), QRect(topLeft * 16, stamp * 16));
+    QCOMPARE(m_state->brushPreview.image().copy(0, 0, 16, 16),
+             m_state->tileSheet.image().copy(QRect(topLeft * 16, QSize(16, 16))));
+    QCOMPARE(m_window->picker().findChild<QLabel *>(QStringLiteral("selectedNumber"))->text(),
+             QStringLiteral("No. %1").arg(Tiles::tileAt(topLeft.x(), topLeft.y())));
+
+    // A plain press afterwards picks one tile again.
+    MouseEvents::press(sheet(), from);
+    MouseEvents::release(sheet(), from);
+    QVERIFY(!m_state->hasStamp());
+    QCOMPARE(outline()->size(), QSize(16, 16));
 }
 
 QTEST_MAIN(TestTilePicker)

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "cli/LoadedMap.h"
+#include "cli/TileSheet.h"
+#include "core/edit/MapCommands.h"
+#include "core/edit/Painting.h"
+#include "core/edit/TilePicking.h"
+#include "core/edit/TileSetFile.h"
+#include "core/preview/MapPicture.h"
 #include "core/state/EditorState.h"
 #include "core/state/MapRoutines.h"
-#include "core/edit/Painting.h"
-#include "core/edit/TileSetFile.h"
+#include "mapfile/MapFileFormat.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "ui/main/MainWindow.h"
@@ -170,7 +176,8 @@ private Q_SLOTS:
     void specialFileIsRefusedUnopened_data();
     void specialFileIsRefusedUnopened();
     void cancelChangesNothing();
-    void brushKeepsOldTileUntilNextPick();
+    void brushIsTheSelectedTileOfTheNewSheet();
+    void exportAfterLoadTilesIsTheRenderOfTheCells();
 };
 
 void TestTileSetLoading::loadTilesUsesThePicture_data()
@@ -201,7 +208,6 @@ void TestTileSetLoading::loadTilesUsesThePicture()
     const QImage picture = pattern(size, 17);
     const QString path = savePicture(dir, name, picture, format.constData());
     Editor editor;
-    const QImage brush = editor.state.brushPreview.image();
 
     editor.loadTiles({path});
 
@@ -225,7 +231,9 @@ void TestTileSetLoading::loadTilesUsesThePicture()
                 QFAIL(qPrintable(QStringLiteral("cell %1, %2").arg(column).arg(row)));
         }
     QCOMPARE(editor.window.picker().windowTitle(), QStringLiteral("Using %1 TileSet").arg(name));
-    QCOMPARE(editor.state.brushPreview.image(), brush);
+    // The brush is the selected tile of the new sheet.
+    QCOMPARE(block(editor.state.brushPreview.image(), QPoint(0, 0)),
+             block(sheet, Tiles::sheetOrigin(editor.state.selectedTile)));
 }
 
 void TestTileSetLoading::readDecodesOnlyTheSheetCorner_data()
@@ -393,35 +401,85 @@ void TestTileSetLoading::cancelChangesNothing()
     compareUnchanged(editor, before);
 }
 
-// Painting keeps the brush taken from the old sheet after a load; the next
-// pick in the picker takes the tile from the new sheet.
-void TestTileSetLoading::brushKeepsOldTileUntilNextPick()
+// After a load the brush is the selected tile of the new sheet: the preview
+// shows it and painting draws it.
+void TestTileSetLoading::brushIsTheSelectedTileOfTheNewSheet()
 {
     QTemporaryDir dir;
     const QString path =
         savePicture(dir, QStringLiteral("new.bmp"), pattern(QSize(512, 128), 40), "BMP");
     Editor editor;
     EditorState &state = editor.state;
-    selectTile(state, 5, 1);
-    state.selectedTile = 37;
-    copySelectionToPreview(state);
-    const QImage oldTile = block(state.tileSheet.image(), Tiles::sheetOrigin(37));
-
-    editor.loadTiles({path});
-    selectTile(state, 3, 2);
-    QVERIFY(Painting::paintTick(state));
-
-    QCOMPARE(state.cell(3, 2), 37);
-    QCOMPARE(block(state.mapCanvas.image(), Tiles::cellOrigin(3, 2)), oldTile);
-
     QWidget *sheetView = editor.window.picker().findChild<QWidget *>(QStringLiteral("tileSheet"));
     const QPointF onTile37(5 * 16 + 4, 1 * 16 + 4);
     MouseEvents::move(sheetView, onTile37);
     MouseEvents::press(sheetView, onTile37);
+    MouseEvents::release(sheetView, onTile37);
+    QCOMPARE(state.selectedTile, 37);
+    const QImage oldTile = block(state.tileSheet.image(), Tiles::sheetOrigin(37));
+
+    editor.loadTiles({path});
 
     const QImage newTile = block(state.tileSheet.image(), Tiles::sheetOrigin(37));
     QVERIFY(newTile != oldTile);
     QCOMPARE(block(state.brushPreview.image(), QPoint(0, 0)), newTile);
+    selectTile(state, 3, 2);
+    QVERIFY(Painting::paintTick(state));
+    QCOMPARE(state.cell(3, 2), 37);
+    QCOMPARE(block(state.mapCanvas.image(), Tiles::cellOrigin(3, 2)), newTile);
+    // Undoing the load gives the old sheet's tile back to the brush.
+    state.history.undo();
+    state.history.undo();
+    QCOMPARE(block(state.brushPreview.image(), QPoint(0, 0)), oldTile);
+}
+
+// Create Bitmap Image after Load Tiles and painting writes the very file the
+// command-line renderer writes for the saved map and the same sheet.
+void TestTileSetLoading::exportAfterLoadTilesIsTheRenderOfTheCells()
+{
+    QTemporaryDir dir;
+    const QString sheetPath =
+        savePicture(dir, QStringLiteral("new.png"), pattern(QSize(512, 128), 90), "PNG");
+    Editor editor;
+    EditorState &state = editor.state;
+    // The start-up map's width byte 255 would load as the whole grid; a
+    // map of its own size loads back as it is.
+    MapCommands::applyNewMap(state, {40, 25});
+    TilePicking::pickTile(state, {6, 2});
+    MapCommands::fillMap(state);
+    TilePicking::pickTile(state, {9, 1});
+
+    editor.loadTiles({sheetPath});
+    state.history.beginStroke();
+    for (int column = 0; column < 6; ++column) {
+        selectTile(state, static_cast<std::int16_t>(column * 3), 4);
+        QVERIFY(Painting::paintTick(state));
+    }
+    state.history.endStroke();
+    MapCommands::fillMap(state);
+    TilePicking::pickTile(state, {1, 0});
+    state.history.undo();
+    state.history.beginStroke();
+    selectTile(state, 30, 20);
+    QVERIFY(Painting::paintTick(state));
+    state.history.endStroke();
+    const QString exported = dir.filePath(QStringLiteral("editor.bmp"));
+    QVERIFY(MapPicture::writeBitmap(state, exported).succeeded());
+
+    const QString mapPath = writeFile(dir, QStringLiteral("saved.map"), MapFile::encode(state));
+    const Outcome<QImage> sheet = TileSheet::read(sheetPath);
+    if (!sheet.succeeded())
+        QFAIL(qPrintable(sheet.failure().describe()));
+    LoadedMap rendered;
+    if (const Outcome<> loaded = rendered.load(mapPath, sheet.value(), false); !loaded.succeeded())
+        QFAIL(qPrintable(loaded.failure().describe()));
+    const QString renderedPath = dir.filePath(QStringLiteral("render.bmp"));
+    QVERIFY(MapPicture::writeBitmap(rendered.state(), renderedPath).succeeded());
+
+    QFile editorFile(exported);
+    QFile renderFile(renderedPath);
+    QVERIFY(editorFile.open(QIODevice::ReadOnly) && renderFile.open(QIODevice::ReadOnly));
+    QVERIFY(editorFile.readAll() == renderFile.readAll());
 }
 
 QTEST_MAIN(TestTileSetLoading)

@@ -6,27 +6,46 @@
 #include "core/edit/MapCommands.h"
 #include "core/preview/MapPicture.h"
 #include "core/edit/Painting.h"
+#include "core/render/TileGeometry.h"
 #include "core/state/Scrolling.h"
+#include "core/state/ViewZoom.h"
 #include "core/edit/TileSetFile.h"
+#include "core/files/OpenedFileKind.h"
+#include "core/state/WindowPlacement.h"
 #include "core/state/WindowTitle.h"
+#include "host/FileDialog.h"
 #include "host/Fonts.h"
 #include "host/HelpViewer.h"
 #include "host/MessageBox.h"
 #include "host/OutlineShape.h"
-#include "host/SurfaceView.h"
 #include "host/UrlOpener.h"
 #include "resources/BuiltInArt.h"
 #include "ui/about/CreditsWindow.h"
 #include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
+#include "ui/main/ActivationClick.h"
+#include "ui/main/DrawingTexts.h"
+#include "ui/main/EditActions.h"
+#include "ui/main/FileDrops.h"
 #include "ui/main/MainWindowConstants.h"
+#include "ui/main/MapCanvas.h"
 #include "ui/main/MapFileCommands.h"
+#include "ui/main/RecentMapsMenu.h"
+#include "ui/main/SharedShortcuts.h"
+#include "ui/main/UnsavedChanges.h"
+#include "ui/main/ViewMenu.h"
+#include "ui/main/tools/Tool.h"
+#include "ui/main/tools/ToolBox.h"
 #include "ui/preview/ImageExport.h"
 #include "ui/preview/PreviewWindow.h"
+#include "core/tiles/TileFinding.h"
+#include "ui/tiles/CellMarks.h"
+#include "ui/tiles/PictureImporting.h"
+#include "ui/tiles/TileBudgetConstants.h"
 #include "ui/tiles/TilePicker.h"
-#include "ui/tiles/TilePickerConstants.h"
 #include "ui/tiles/TileSetLoading.h"
+#include "ui/tiles/TileUsageWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -92,6 +111,7 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     buildScrollControls();
     buildStatusBar();
     buildMenus();
+    new FileDrops(*this, [this](const QString &path) { openFile(path); });
 
     m_paintTimer = new QTimer(this);
     m_paintTimer->setObjectName(QStringLiteral("paintTimer"));
@@ -108,18 +128,38 @@ MainWindow::MainWindow(EditorState &state, Host host, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         move(available.center() - rect().center());
-        placePickerBelow(available);
     }
 }
 
-void MainWindow::placePickerBelow(const QRect &available)
+void MainWindow::placePicker(bool raiseMainWindow)
 {
-    // Below the main window where the screen has room, else over its bottom
-    // edge; the picker floats above it either way. Worked out at start, so
-    // the picker opens there whenever it is first shown.
-    const int top = std::min(frameGeometry().bottom() + 1,
-                             available.bottom() - TilePickerLayout::ClientSize.height());
-    m_pickerPosition = QPoint(frameGeometry().left(), std::max(available.top(), top));
+    // From the frames as they stand, so after the window manager framed the
+    // main window; the picker, not yet framed, takes the same decorations.
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize decorations = frameGeometry().size() - size();
+    const WindowPlacement::PickerPlace place = WindowPlacement::pickerBelow(
+        frameGeometry(), m_picker->size() + decorations, screen->availableGeometry());
+    if (!raiseMainWindow) {
+        // Below the main window as it stands, without the rise.
+        m_picker->move(place.pickerTopLeft.x(),
+                       place.pickerTopLeft.y() + frameGeometry().top() - place.mainTopLeft.y());
+        return;
+    }
+    if (place.mainTopLeft != frameGeometry().topLeft())
+        move(place.mainTopLeft);
+    m_picker->move(place.pickerTopLeft);
+}
+
+void MainWindow::showPicker()
+{
+    // Placed before it is first on screen; then it stays where the user puts it.
+    TilePicker &shown = picker();
+    if (!m_pickerShown)
+        placePicker(true);
+    m_pickerShown = true;
+    shown.show();
 }
 
 TilePicker &MainWindow::picker() const
@@ -127,7 +167,13 @@ TilePicker &MainWindow::picker() const
     if (!m_picker) {
         m_picker = new TilePicker(m_state);
         makeOnTop(*m_picker);
-        m_picker->move(m_pickerPosition);
+        SharedShortcuts::shareWith(*menuBar(), *m_picker);
+        connect(m_picker, &TilePicker::picked, m_tools, &ToolBox::brushPickedElsewhere);
+        // Built on first use by this accessor; opening a file is no less a
+        // change of the window for that.
+        auto *window = const_cast<MainWindow *>(this);
+        new FileDrops(*m_picker, [window](const QString &path) { window->openFile(path); });
+        window->placePicker(false);
     }
     return *m_picker;
 }
@@ -161,18 +207,19 @@ void MainWindow::buildViewport()
     auto *clip = new QWidget(m_viewport);
     clip->setGeometry(m_viewport->contentsRect());
 
-    m_canvasView = new SurfaceView(m_state.mapCanvas, clip);
+    m_canvasView = new MapCanvas(m_state.mapCanvas, clip);
     m_canvasView->setObjectName(QStringLiteral("mapCanvas"));
-    connect(m_canvasView, &SurfaceView::mouseDown, this, [this] { onCanvasPressed(); });
-    connect(m_canvasView, &SurfaceView::mouseMove, this,
-            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF position) {
-                onCanvasMoved(buttons, position);
-            });
-    connect(m_canvasView, &SurfaceView::mouseUp, this, [this] { onCanvasReleased(); });
+    connect(m_canvasView, &MapCanvas::mouseDown, this, &MainWindow::onCanvasPressed);
+    connect(m_canvasView, &MapCanvas::mouseMove, this, &MainWindow::onCanvasMoved);
+    connect(m_canvasView, &MapCanvas::mouseUp, this, &MainWindow::onCanvasReleased);
+    m_tools = new ToolBox(m_state, *m_canvasView, this);
+    connect(m_tools, &ToolBox::pickedOffThePicker, this, [this] { picker().followPick(); });
+    new ActivationClick(*m_canvasView);
 
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
     m_cellOutline->setObjectName(QStringLiteral("cellOutline"));
+    m_cellMarks = new CellMarks(m_canvasView);
 }
 
 void MainWindow::buildScrollControls()
@@ -194,6 +241,9 @@ void MainWindow::buildScrollControls()
     connect(m_homeButton, &QPushButton::clicked, this, &MainWindow::onHomeButtonClicked);
     connect(m_topButton, &QPushButton::clicked, this, &MainWindow::onTopButtonClicked);
     connect(m_leftButton, &QPushButton::clicked, this, &MainWindow::onLeftButtonClicked);
+
+    m_viewMenu = new ViewMenu(*m_canvasView, *m_horizontalBar, *m_verticalBar, this);
+    connect(m_viewMenu, &ViewMenu::zoomChanged, this, &MainWindow::placeCellOutline);
 }
 
 void MainWindow::buildStatusBar()
@@ -265,17 +315,27 @@ void MainWindow::buildMenus()
          &MainWindow::onResizeMapChosen);
     separator(file, "fileLoadSeparator");
     item(file, "loadMapAction", Texts::LoadMap, Texts::LoadMapKeys, &MainWindow::onLoadMapChosen);
+    item(file, "importPictureAction", TileBudgetTexts::ImportPicture,
+         TileBudgetTexts::ImportPictureKeys, &MainWindow::onImportPictureChosen);
     item(file, "saveMapAction", Texts::SaveMap, Texts::SaveMapKeys, &MainWindow::onSaveMapChosen);
+    item(file, "saveTilesAction", TileBudgetTexts::SaveTiles, QString(),
+         &MainWindow::onSaveTilesChosen);
+    buildRecentMapsMenu(file);
     separator(file, "fileExitSeparator");
     item(file, "exitAction", Texts::Exit, Texts::ExitKeys, &MainWindow::onExitChosen);
 
     buildEditMenu();
+    m_viewMenu->fillMenuBar(*menuBar());
+    QMenu *draw = menu("drawMenu", DrawingTexts::DrawMenu);
+    m_tools->fillMenu(*draw);
 
     QMenu *tools = menu("toolsMenu", Texts::ToolsMenu);
     item(tools, "loadTilesAction", Texts::LoadTiles, Texts::LoadTilesKeys,
          &MainWindow::onLoadTilesChosen);
     item(tools, "showTilesAction", Texts::ShowTiles, Texts::ShowTilesKeys,
          &MainWindow::onShowTilesChosen);
+    item(tools, "tileUsageAction", TileBudgetTexts::TileUsageItem, TileBudgetTexts::TileUsageKeys,
+         &MainWindow::onTileUsageChosen);
     separator(tools, "toolsFillSeparator");
     item(tools, "fillMapAction", Texts::FillMap, Texts::FillMapKeys, &MainWindow::onFillMapChosen);
     separator(tools, "toolsPreviewSeparator");
@@ -308,15 +368,27 @@ void MainWindow::buildEditMenu()
     redo->setShortcuts({QKeySequence(Texts::RedoKeys), QKeySequence(Texts::RedoOtherKeys)});
     edit->addAction(undo);
     edit->addAction(redo);
+    auto *clipboard = new EditActions(m_state, *m_tools, m_host.messageBox, this);
+    clipboard->fillMenu(*edit, *this);
 
     // Undo or redo while a button is held ends the stroke first.
-    connect(&m_state.history, &EditHistory::strokeInterrupted, this, &MainWindow::onCanvasReleased);
+    connect(&m_state.history, &EditHistory::strokeInterrupted, this, &MainWindow::endGesture);
     connect(&m_state.history, &EditHistory::viewHomeRequested, this, &MainWindow::scrollHome);
+}
+
+void MainWindow::buildRecentMapsMenu(QMenu *file)
+{
+    QMenu *recent = file->addMenu(RecentMapsTexts::Menu);
+    recent->setObjectName(QStringLiteral("recentMapsMenu"));
+    recent->menuAction()->setObjectName(QStringLiteral("recentMapsMenu"));
+    m_recentMaps = new RecentMapsMenu(*recent, [this](const QString &path) { openFile(path); });
 }
 
 void MainWindow::startUp()
 {
-    setWindowTitle(mainWindowTitle());
+    setWindowTitle(mainWindowTitle() + UnsavedChanges::TitleMark);
+    connect(&m_state.history, &EditHistory::unsavedChangesChanged, this,
+            &MainWindow::setWindowModified);
     MapCommands::resetToStartUp(m_state);
     m_host.help.helpFile = HelpTopics::helpFilePath();
 }
@@ -335,9 +407,18 @@ void MainWindow::scrollHome()
     onHomeButtonClicked();
 }
 
+bool MainWindow::settleUnsavedChanges()
+{
+    return UnsavedChanges::settle(m_state, m_host.messageBox, [this] { return saveMap(); });
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Ending the editor closes every other window with it; nothing is asked.
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    // Ending the editor closes every other window with it.
     event->accept();
     m_paintTimer->stop();
     if (m_picker)
@@ -350,48 +431,69 @@ void MainWindow::changeEvent(QEvent *event)
     // A window that takes over while the button is held (a dialog opened by
     // its shortcut) gets the release, so painting ends here.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        onCanvasReleased();
+        endGesture();
     QMainWindow::changeEvent(event);
 }
 
-void MainWindow::onCanvasPressed()
+void MainWindow::onCanvasPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                 QPointF position)
 {
-    m_state.history.beginStroke();
     m_mouseHeld = true;
+    m_tools->active().press({Painting::cellAt(position), button, button, modifiers});
     m_paintTimer->start();
 }
 
-void MainWindow::onCanvasMoved(Qt::MouseButtons buttons, QPointF position)
+void MainWindow::onCanvasMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                               QPointF position)
 {
     // A release can also go to a menu opened while the button was held.
     if (m_mouseHeld && buttons == Qt::NoButton)
-        onCanvasReleased();
-    const Painting::Cell cell = Painting::hover(m_state, position);
-    m_cellOutline->move(Tiles::cellOrigin(cell.column, cell.row));
+        endGesture();
+    m_pointerCell = Painting::hover(m_state, position);
+    placeCellOutline();
+    m_tools->active().move({m_pointerCell, Qt::NoButton, buttons, modifiers});
 }
 
-void MainWindow::onCanvasReleased()
+void MainWindow::onCanvasReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                  QPointF position)
 {
-    m_state.history.endStroke();
+    if (m_mouseHeld)
+        m_tools->active().release({Painting::cellAt(position), button, Qt::NoButton, modifiers});
     m_mouseHeld = false;
     m_paintTimer->stop();
+}
+
+void MainWindow::endGesture()
+{
+    if (m_mouseHeld)
+        m_tools->active().interrupt();
+    m_mouseHeld = false;
+    m_paintTimer->stop();
+}
+
+void MainWindow::placeCellOutline()
+{
+    const QRect cell =
+        m_canvasView->viewRect(QRect(m_pointerCell.column, m_pointerCell.row, 1, 1));
+    m_cellOutline->setFixedSize(cell.size());
+    m_cellOutline->move(cell.topLeft());
 }
 
 void MainWindow::onPaintTick()
 {
     if (m_mouseHeld)
-        Painting::paintTick(m_state);
+        m_tools->active().tick();
     m_canvasView->refresh();
 }
 
 void MainWindow::onHorizontalBarChanged(int value)
 {
-    m_canvasView->move(Scrolling::canvasLeft(value), m_canvasView->y());
+    m_canvasView->move(ViewZoom::canvasLeft(value, m_canvasView->zoom()), m_canvasView->y());
 }
 
 void MainWindow::onVerticalBarChanged(int value)
 {
-    m_canvasView->move(m_canvasView->x(), Scrolling::canvasTop(value));
+    m_canvasView->move(m_canvasView->x(), ViewZoom::canvasTop(value, m_canvasView->zoom()));
 }
 
 void MainWindow::onHomeButtonClicked()
@@ -414,6 +516,8 @@ void MainWindow::onLeftButtonClicked()
 
 void MainWindow::onNewMapChosen()
 {
+    if (!settleUnsavedChanges())
+        return;
     NewMapDialog dialog(m_state, m_host.messageBox, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -439,18 +543,51 @@ void MainWindow::onResizeMapChosen()
 
 void MainWindow::onLoadMapChosen()
 {
-    if (loadMapFile(m_state, m_host))
-        scrollHome();
+    if (!settleUnsavedChanges() || !loadMapFile(m_state, m_host))
+        return;
+    m_recentMaps->add(m_host.fileDialog.fileName);
+    scrollHome();
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (OpenedFileKind::ofFile(path) == OpenedFileKind::Kind::Picture) {
+        loadTileSetAt(m_state, m_host, path);
+        return;
+    }
+    if (!settleUnsavedChanges() || !loadMapFileAt(m_state, m_host, path))
+        return;
+    m_recentMaps->add(path);
+    scrollHome();
 }
 
 void MainWindow::onSaveMapChosen()
 {
-    saveMapFile(m_state, m_host);
+    saveMap();
+}
+
+bool MainWindow::saveMap()
+{
+    if (!saveMapFile(m_state, m_host))
+        return false;
+    m_recentMaps->add(m_host.fileDialog.fileName);
+    return true;
 }
 
 void MainWindow::onExitChosen()
 {
     close();
+}
+
+void MainWindow::onImportPictureChosen()
+{
+    if (settleUnsavedChanges() && importPictureFile(m_state, m_host))
+        scrollHome();
+}
+
+void MainWindow::onSaveTilesChosen()
+{
+    saveTileSheet(m_state, m_host);
 }
 
 void MainWindow::onLoadTilesChosen()
@@ -460,14 +597,14 @@ void MainWindow::onLoadTilesChosen()
 
 void MainWindow::onShowTilesChosen()
 {
-    picker().show();
+    showPicker();
     picker().raise();
 }
 
 void MainWindow::onFillMapChosen()
 {
     if (!picker().isVisible())
-        picker().show();
+        showPicker();
     MapCommands::fillMap(m_state);
 }
 
@@ -483,6 +620,35 @@ void MainWindow::onCreateImageChosen()
     ImageExport::createImage(m_host, [this](const QString &fileName) {
         return MapPicture::writeBitmap(m_state, fileName);
     });
+}
+
+void MainWindow::onTileUsageChosen()
+{
+    if (!m_tileUsage) {
+        m_tileUsage = new TileUsageWindow(m_state, m_host.messageBox, this);
+        connect(m_tileUsage, &TileUsageWindow::findRequested, this, &MainWindow::onFindRequested);
+        // Below the main window as far as the screen allows, so the canvas
+        // where Find marks cells stays in view.
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect available = screen->availableGeometry();
+            const int top = std::min(frameGeometry().bottom() + 1,
+                                     available.bottom() - m_tileUsage->sizeHint().height());
+            m_tileUsage->move(available.left(), std::max(available.top(), top));
+        }
+    }
+    m_tileUsage->show();
+    m_tileUsage->raise();
+}
+
+void MainWindow::onFindRequested(int tile)
+{
+    const std::vector<QPoint> cells = TileFinding::cellsHolding(m_state, tile);
+    m_cellMarks->show(cells);
+    if (cells.empty())
+        return;
+    const QPoint values = TileFinding::scrollValuesShowing(cells.front());
+    m_horizontalBar->setValue(values.x());
+    m_verticalBar->setValue(values.y());
 }
 
 void MainWindow::onHelpChosen()

@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/edit/Painting.h"
 #include "host/Host.h"
 
 #include <QMainWindow>
 #include <QPointF>
 
+class CellMarks;
 class EditorState;
+class MapCanvas;
 class OutlineShape;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
+class RecentMapsMenu;
 class QScrollBar;
 class QTimer;
-class SurfaceView;
 class TilePicker;
+class ToolBox;
+class ViewMenu;
+class TileUsageWindow;
 
 // The editor's main window: the map canvas in its viewport with scroll
 // bars and jump buttons, the menu bar every command starts from, the status
@@ -37,6 +44,16 @@ public:
     // Returns the view to the map's top-left corner.
     void scrollHome();
 
+    // Asks whether to save a changed map before a command replaces it or the
+    // editor ends (Save, Discard, Cancel). Returns whether the command may go
+    // on; false after Cancel or a cancelled or failed save.
+    bool settleUnsavedChanges();
+
+    // Opens a file given by its name (the command line, a drop, Recent
+    // Maps): a map as Load Map loads it, after the unsaved-changes question,
+    // or a picture as Load Tiles loads it.
+    void openFile(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -48,14 +65,24 @@ private:
     void buildStatusBar();
     void buildMenus();
     void buildEditMenu();
+    void buildRecentMapsMenu(QMenu *file);
     void startUp();
-    void placePickerBelow(const QRect &available);
+    // Puts the picker below the main window's frame; at its first showing the
+    // main window may rise to make room (WindowPlacement::pickerBelow).
+    void placePicker(bool raiseMainWindow);
+    void showPicker();
 
-    // Painting (pointer tracking on the canvas and the timer tick).
-    void onCanvasPressed();
-    void onCanvasMoved(Qt::MouseButtons buttons, QPointF position);
-    void onCanvasReleased();
+    // Pointer tracking on the canvas, handed to the tool in use, and the
+    // timer tick.
+    void onCanvasPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         QPointF position);
+    void onCanvasMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                       QPointF position);
+    void onCanvasReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                          QPointF position);
+    void endGesture();
     void onPaintTick();
+    void placeCellOutline();
 
     // Scrolling and the jump buttons.
     void onHorizontalBarChanged(int value);
@@ -70,7 +97,10 @@ private:
     void onResizeMapChosen();
     void onLoadMapChosen();
     void onSaveMapChosen();
+    bool saveMap();
     void onExitChosen();
+    void onImportPictureChosen();
+    void onSaveTilesChosen();
 
     // Tools menu.
     void onLoadTilesChosen();
@@ -78,6 +108,8 @@ private:
     void onFillMapChosen();
     void onPreviewChosen();
     void onCreateImageChosen();
+    void onTileUsageChosen();
+    void onFindRequested(int tile);
 
     // About menu.
     void onHelpChosen();
@@ -87,11 +119,11 @@ private:
     EditorState &m_state;
     Host m_host;
     mutable TilePicker *m_picker = nullptr;
-    QPoint m_pickerPosition;
+    bool m_pickerShown = false;
 
     QLabel *m_banner = nullptr;
     QFrame *m_viewport = nullptr;
-    SurfaceView *m_canvasView = nullptr;
+    MapCanvas *m_canvasView = nullptr;
     OutlineShape *m_cellOutline = nullptr;
     QPushButton *m_topButton = nullptr;
     QScrollBar *m_verticalBar = nullptr;
@@ -99,6 +131,12 @@ private:
     QScrollBar *m_horizontalBar = nullptr;
     QPushButton *m_homeButton = nullptr;
     QTimer *m_paintTimer = nullptr;
+    ToolBox *m_tools = nullptr;
+    ViewMenu *m_viewMenu = nullptr;
+    RecentMapsMenu *m_recentMaps = nullptr;
+    TileUsageWindow *m_tileUsage = nullptr;
+    CellMarks *m_cellMarks = nullptr;
 
     bool m_mouseHeld = false;
+    Painting::Cell m_pointerCell;
 };

@@ -10,18 +10,20 @@
 namespace MainWindowTexts {
 
 // Menus and their items, with the shortcut keys shown beside the captions.
+// Each item's "&" marks the letter that chooses it while its menu is open,
+// one letter per item within a menu.
 inline const QString FileMenu = QStringLiteral("&File");
-inline const QString NewMap = QStringLiteral("New Map");
+inline const QString NewMap = QStringLiteral("&New Map");
 inline const QString NewMapKeys = QStringLiteral("Ctrl+N");
-inline const QString ClearMap = QStringLiteral("Clear Map");
+inline const QString ClearMap = QStringLiteral("&Clear Map");
 inline const QString ClearMapKeys = QStringLiteral("Ctrl+C");
-inline const QString ResizeMap = QStringLiteral("Resize Map");
+inline const QString ResizeMap = QStringLiteral("&Resize Map");
 inline const QString ResizeMapKeys = QStringLiteral("Ctrl+R");
-inline const QString LoadMap = QStringLiteral("Load Map");
+inline const QString LoadMap = QStringLiteral("&Load Map");
 inline const QString LoadMapKeys = QStringLiteral("Ctrl+M");
-inline const QString SaveMap = QStringLiteral("Save Map");
+inline const QString SaveMap = QStringLiteral("&Save Map");
 inline const QString SaveMapKeys = QStringLiteral("Ctrl+S");
-inline const QString Exit = QStringLiteral("Exit");
+inline const QString Exit = QStringLiteral("E&xit");
 inline const QString ExitKeys = QStringLiteral("Ctrl+Q");
 
 // The Edit menu's items name the step they act on: "Undo Fill Map".
@@ -33,23 +35,23 @@ inline const QString RedoKeys = QStringLiteral("Ctrl+Y");
 inline const QString RedoOtherKeys = QStringLiteral("Ctrl+Shift+Z");
 
 inline const QString ToolsMenu = QStringLiteral("&Tools");
-inline const QString LoadTiles = QStringLiteral("Load Tiles");
+inline const QString LoadTiles = QStringLiteral("&Load Tiles");
 inline const QString LoadTilesKeys = QStringLiteral("Ctrl+L");
-inline const QString ShowTiles = QStringLiteral("Show Tiles");
+inline const QString ShowTiles = QStringLiteral("&Show Tiles");
 inline const QString ShowTilesKeys = QStringLiteral("Ctrl+T");
-inline const QString FillMap = QStringLiteral("Fill Map");
+inline const QString FillMap = QStringLiteral("&Fill Map");
 inline const QString FillMapKeys = QStringLiteral("Ctrl+F");
-inline const QString MapPreview = QStringLiteral("Map Preview");
+inline const QString MapPreview = QStringLiteral("Map &Preview");
 inline const QString MapPreviewKeys = QStringLiteral("Ctrl+P");
-inline const QString CreateBitmapImage = QStringLiteral("Create Bitmap Image");
+inline const QString CreateBitmapImage = QStringLiteral("Create &Bitmap Image");
 inline const QString CreateBitmapImageKeys = QStringLiteral("Ctrl+B");
 
 inline const QString AboutMenu = QStringLiteral("&About");
-inline const QString Help = QStringLiteral("Help");
+inline const QString Help = QStringLiteral("&Help");
 inline const QString HelpKeys = QStringLiteral("F1");
 // Followed by the maker's web-site name.
-inline const QString VisitPrefix = QStringLiteral("Visit ");
-inline const QString Credits = QStringLiteral("Credits");
+inline const QString VisitPrefix = QStringLiteral("&Visit ");
+inline const QString Credits = QStringLiteral("&Credits");
 
 // The jump buttons beside the scroll bars.
 inline const QString JumpToTopCaption = QStringLiteral("^");

@@ -31,22 +31,33 @@ bool loadMapFile(EditorState &state, Host host)
     fileDialog.showOpen();
     if (fileDialog.fileName.isEmpty())
         return false;
-
-    const FileResult loaded = MapFile::load(state, fileDialog.fileName);
-    if (!loaded.succeeded())
-        host.messageBox.show(loaded.message(LoadMapFailed), MessageBox::Buttons::Ok);
-    return loaded.succeeded();
+    return loadMapFileAt(state, host, fileDialog.fileName);
 }
 
-void saveMapFile(const EditorState &state, Host host)
+bool loadMapFileAt(EditorState &state, Host host, const QString &path)
+{
+    const FileResult loaded = MapFile::load(state, path);
+    if (!loaded.succeeded()) {
+        host.messageBox.show(loaded.message(LoadMapFailed), MessageBox::Buttons::Ok);
+        return false;
+    }
+    state.history.markSaved();
+    return true;
+}
+
+bool saveMapFile(EditorState &state, Host host)
 {
     FileDialog &fileDialog = host.fileDialog;
     prepareDialog(fileDialog, SaveMapDialogTitle);
     fileDialog.showSave();
     if (fileDialog.fileName.isEmpty())
-        return;
+        return false;
 
     const FileResult saved = MapFile::save(fileDialog.fileName, MapFile::encode(state));
-    if (!saved.succeeded())
+    if (!saved.succeeded()) {
         host.messageBox.show(saved.message(SaveMapFailed), MessageBox::Buttons::Ok);
+        return false;
+    }
+    state.history.markSaved();
+    return true;
 }

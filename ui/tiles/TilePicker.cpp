@@ -10,6 +10,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace Layout = TilePickerLayout;
 
 namespace {
@@ -43,13 +45,14 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     m_sheetView = new SurfaceView(m_state.tileSheet, this);
     m_sheetView->setObjectName(QStringLiteral("tileSheet"));
     m_sheetView->move(Layout::TileSheet);
-    connect(m_sheetView, &SurfaceView::mouseMove, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
-                onSheetPointerMoved(position);
-            });
+    connect(m_sheetView, &SurfaceView::mouseMove, this, &TilePicker::onSheetPointerMoved);
     connect(m_sheetView, &SurfaceView::mouseDown, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) {
-                onSheetPressed(position);
+            [this](Qt::MouseButton, Qt::KeyboardModifiers modifiers, QPointF position) {
+                onSheetPressed(modifiers, position);
+            });
+    connect(m_sheetView, &SurfaceView::mouseUp, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers modifiers, QPointF position) {
+                onSheetReleased(modifiers, position);
             });
 
     m_tileOutline = new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_sheetView);
@@ -72,20 +75,71 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     showSelectedNumber();
 }
 
-void TilePicker::onSheetPointerMoved(QPointF position)
+void TilePicker::onSheetPointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                     QPointF position)
 {
     m_pointer = TilePicking::cellAt(position);
-    m_tileOutline->move(m_pointer.column * Tiles::TileSize, m_pointer.row * Tiles::TileSize);
+    if (m_shiftDrag && buttons != Qt::NoButton && (modifiers & Qt::ShiftModifier))
+        frame(m_dragStart, m_pointer);
+    else
+        frame(m_pointer, m_pointer);
     showPointerNumber();
 }
 
-void TilePicker::onSheetPressed(QPointF position)
+void TilePicker::onSheetPressed(Qt::KeyboardModifiers modifiers, QPointF position)
 {
     // A press is always over the sheet, but the position last tracked lies
     // beyond it after a drag outside; it names no tile, so the press counts.
     if (!TilePicking::onSheet(m_pointer))
-        onSheetPointerMoved(position);
+        onSheetPointerMoved(Qt::NoButton, Qt::NoModifier, position);
+    frame(m_pointer, m_pointer);
     TilePicking::pickTile(m_state, m_pointer);
+    m_brushView->refresh();
+    showSelectedNumber();
+    m_shiftDrag = modifiers & Qt::ShiftModifier;
+    m_dragStart = m_pointer;
+    Q_EMIT picked();
+}
+
+void TilePicker::onSheetReleased(Qt::KeyboardModifiers modifiers, QPointF position)
+{
+    const bool stamp = m_shiftDrag && (modifiers & Qt::ShiftModifier);
+    m_shiftDrag = false;
+    const TilePicking::SheetCell end = TilePicking::cellAt(position);
+    if (!stamp || end == m_dragStart)
+        return;
+    TilePicking::pickStamp(m_state, m_dragStart, end);
+    frame(m_dragStart, end);
+    m_brushView->refresh();
+    showSelectedNumber();
+    Q_EMIT picked();
+}
+
+void TilePicker::frame(TilePicking::SheetCell from, TilePicking::SheetCell to)
+{
+    // Kept to the sheet, as the stamp is.
+    const auto clampColumn = [](int column) {
+        return std::clamp(column, 0, Tiles::SheetColumns - 1);
+    };
+    const auto clampRow = [](int row) { return std::clamp(row, 0, Tiles::SheetRows - 1); };
+    if (from == to) {
+        m_tileOutline->setFixedSize(Tiles::TileSize, Tiles::TileSize);
+        m_tileOutline->move(from.column * Tiles::TileSize, from.row * Tiles::TileSize);
+        return;
+    }
+    const QRect cells(QPoint(clampColumn(std::min(from.column, to.column)),
+                             clampRow(std::min(from.row, to.row))),
+                      QPoint(clampColumn(std::max(from.column, to.column)),
+                             clampRow(std::max(from.row, to.row))));
+    m_tileOutline->setFixedSize(cells.size() * Tiles::TileSize);
+    m_tileOutline->move(cells.topLeft() * Tiles::TileSize);
+}
+
+void TilePicker::followPick()
+{
+    const TilePicking::SheetCell cell{m_state.selectedTile % Tiles::SheetColumns,
+                                      m_state.selectedTile / Tiles::SheetColumns};
+    frame(cell, cell);
     m_brushView->refresh();
     showSelectedNumber();
 }

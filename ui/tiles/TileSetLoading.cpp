@@ -8,6 +8,7 @@
 #include "ui/tiles/TilePickerConstants.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -18,28 +19,19 @@ constexpr int Attempts = 2;
 
 enum class Outcome { Done, TryAgain };
 
-Outcome attempt(EditorState &state, Host host)
+Outcome loadPicture(EditorState &state, Host host, const QString &fileName,
+                    const QString &fileTitle)
 {
-    FileDialog &fileDialog = host.fileDialog;
-    fileDialog.fileName.clear();
-    fileDialog.title = DialogTitle;
-    fileDialog.filter = Filter;
-    fileDialog.filterIndex = FilterIndex;
-    fileDialog.flags = FileDialog::FileMustExist;
-    fileDialog.showOpen();
-    if (fileDialog.fileName.isEmpty())
-        return Outcome::Done;
-
     using Status = TileSetFile::Result::Status;
-    const TileSetFile::Result read = TileSetFile::read(fileDialog.fileName);
+    const TileSetFile::Result read = TileSetFile::read(fileName);
     if (!read.file.succeeded()) {
         host.messageBox.show(read.file.message(CannotOpen), MessageBox::Buttons::Ok);
         return Outcome::TryAgain;
     }
-    const QString path = QDir::toNativeSeparators(fileDialog.fileName);
+    const QString path = QDir::toNativeSeparators(fileName);
     switch (read.status) {
     case Status::Loaded:
-        TileSetFile::useTileSheet(state, read.picture, fileDialog.fileTitle);
+        TileSetFile::useTileSheet(state, read.picture, fileTitle);
         return Outcome::Done;
     case Status::NotAPicture:
         host.messageBox.show(TileSetFile::NotATileSetMessage, MessageBox::Buttons::Ok);
@@ -56,7 +48,27 @@ Outcome attempt(EditorState &state, Host host)
     return Outcome::Done;
 }
 
+Outcome attempt(EditorState &state, Host host)
+{
+    FileDialog &fileDialog = host.fileDialog;
+    fileDialog.fileName.clear();
+    fileDialog.title = DialogTitle;
+    fileDialog.filter = Filter;
+    fileDialog.filterIndex = FilterIndex;
+    fileDialog.flags = FileDialog::FileMustExist;
+    fileDialog.showOpen();
+    if (fileDialog.fileName.isEmpty())
+        return Outcome::Done;
+
+    return loadPicture(state, host, fileDialog.fileName, fileDialog.fileTitle);
+}
+
 } // namespace
+
+void loadTileSetAt(EditorState &state, Host host, const QString &path)
+{
+    loadPicture(state, host, path, QFileInfo(path).fileName());
+}
 
 void loadTileSet(EditorState &state, Host host)
 {
