@@ -38,6 +38,8 @@ for size in 1280x1024 1920x1080; do
     wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK || { echo "openbox did not start" >&2; exit 1; }
 
     start_editor "$editor"
+    # A window manager on a busy machine may take a while to map it.
+    wait_for 60 visible_window 'Tesselwick \(v1\.0\) - Quorvane Labs' || true
     main=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
     wait_for 10 framed "$main" || { echo "the main window has no frame" >&2; exit 1; }
     for _ in 1 2 3; do

@@ -21,13 +21,13 @@ trap 'cleanup_other; xsession_cleanup' EXIT
 main_window_of() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-        xdotool getwindowname "$id" | grep -qx "$2" && { echo "$id"; return 0; }
+        xdotool getwindowname "$id" | grep -Eqx "$2" && { echo "$id"; return 0; }
     done
     return 1
 }
 
 wait_main_window() {
-    wait_for 20 main_window_of "$1" "$2" || { echo "no main window of $1" >&2; cat "$work/editor.log" >&2; exit 1; }
+    wait_for 60 main_window_of "$1" "$2" || { echo "no main window of $1" >&2; cat "$work/editor.log" >&2; exit 1; }
     main_window_of "$1" "$2"
 }
 
@@ -112,14 +112,16 @@ is_stroke "$work/one.map" || { echo "the recovered map is not what was painted";
 [[ $(count_copies) -eq 0 ]] || { echo "copies left after a recovery and a clean end"; exit 1; }
 
 # Two editors at once: a painted cell in the first, Fill Map in the second.
+# The first paints before the second opens over it, so the pointer reaches
+# the first's map.
 start_editor "$editor"
 first_pid=$editor_pid
 first=$(wait_main_window "$first_pid" "$main_title")
+picker=$(pick_tile_128 "$first" "$first_pid")
+paint_cell_2_1 "$first" "$picker"
 start_editor "$editor"
 other_pid=$editor_pid
 second=$(wait_main_window "$other_pid" "$main_title")
-picker=$(pick_tile_128 "$first" "$first_pid")
-paint_cell_2_1 "$first" "$picker"
 pick_tile_128 "$second" "$other_pid" >/dev/null
 xdotool windowfocus --sync "$second" key ctrl+f
 wait_for 120 has_copies 2 || { echo "the two editors did not keep two copies" >&2; exit 1; }
