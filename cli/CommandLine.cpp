@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include "AppInfo.h"
+#include "cli/ExportArguments.h"
 #include "cli/InputFile.h"
 #include "cli/OutputPaths.h"
 #include "core/preview/MapPicture.h"
@@ -31,12 +32,25 @@ Commands:
       scales (0 < PERCENT <= 200), written as BMP or PNG by OUT's extension.
       With several maps OUT is a folder and each picture is named after its
       map.
-  export MAP... --format csv|tmx|tmj|asm|c [-o OUT]
+  export MAP... --format csv|tmx|tmj|asm|c|bin [-o OUT] [layout options]
       The map's cells as CSV, as a Tiled map (TMX or JSON) with its tile
-      sheet as a PNG picture beside it, as assembler .byte lines or as a C
-      array.
-      Without -o each file goes beside its map; -o - writes CSV, assembler
-      or C to standard output.
+      sheet as a PNG picture beside it, as assembler data (--dialect,
+      default ca65), as C (a .c file of const arrays and a .h file beside it
+      with extern declarations and size macros) or as raw bytes to include
+      as binary.
+      Without -o each file goes beside its map; -o - writes CSV, assembler,
+      C (the .c file alone, no header) or bytes to standard output.
+      Layout, for every format: --region, --order, --screens (one label or
+      array per screen in reading order; csv, tmx and tmj write NAME_0,
+      NAME_1, ... files; bin the screens one after another; cells that do
+      not fill the last screens are padded with tile 0, with a warning),
+      --offset (and --wrap); --rle packs each block of bin, asm or c (the
+      scheme and its C and 6502 decoders: man tesselwick-cli).
+      Labels and arrays are named after the map's file: letters, digits and
+      underscores kept, anything else one underscore; a name that is a C or
+      C++ keyword, a 6502, Z80 or SM83 register, instruction or directive
+      name, or starts with a digit or underscore gets the prefix map_.
+      --symbol NAME sets it; screens add _0, _1, ...
   import IN.csv|IN.tmx|IN.tmj... -o MAP [--layer NAME]
       A map file from CSV (separated by commas, semicolons or tabs; -1 is
       tile 0) or from a Tiled map (.tmx, .tmj, .json, also .gz): one tile
@@ -76,8 +90,8 @@ const QString ExportCommand = QStringLiteral("export");
 const QString ImportCommand = QStringLiteral("import");
 
 const QStringList PictureFormats = {Formats::Bmp, Formats::Png};
-const QStringList ExportFormats = {Formats::Csv, Formats::Tmx, Formats::Tmj, Formats::Asm,
-                                   Formats::C};
+const QStringList ExportFormats = {Formats::Csv, Formats::Tmx, Formats::Tmj,
+                                   Formats::Asm, Formats::C,   Formats::Bin};
 const QStringList ImportFormats = {Formats::Csv, Formats::Tmx, Formats::Tmj};
 // Tiled names its JSON maps .tmj or .json.
 const QString JsonSuffix = QStringLiteral("json");
@@ -92,7 +106,7 @@ struct Options
                               QStringLiteral("OUT")};
     QCommandLineOption format{{QStringLiteral("f"), QStringLiteral("format")},
                               QStringLiteral("render: bmp or png (default: by OUT's "
-                                             "extension); export: csv, tmx, tmj, asm or c; "
+                                             "extension); export: csv, tmx, tmj, asm, c or bin; "
                                              "import: csv, tmx or tmj (default: by the input's "
                                              "extension)."),
                               QStringLiteral("FORMAT")};
@@ -119,6 +133,36 @@ struct Options
     QCommandLineOption jobs{{QStringLiteral("j"), QStringLiteral("jobs")},
                             QStringLiteral("Work on N files at once (default: one per core)."),
                             QStringLiteral("N")};
+    QCommandLineOption dialect{QStringLiteral("dialect"),
+                               QStringLiteral("export --format asm: the assembler, one of ca65, "
+                                              "64tass, acme, dasm, xa, kickass, z80 (pasmo, "
+                                              "z80asm), sdas or rgbds (default: ca65)."),
+                               QStringLiteral("NAME")};
+    QCommandLineOption symbol{QStringLiteral("symbol"),
+                              QStringLiteral("export --format asm or c: the label or array "
+                                             "name (default: from the map's file name)."),
+                              QStringLiteral("NAME")};
+    QCommandLineOption order{QStringLiteral("order"),
+                             QStringLiteral("export: rows (default) or columns, the cells "
+                                            "column by column."),
+                             QStringLiteral("ORDER")};
+    QCommandLineOption region{QStringLiteral("region"),
+                              QStringLiteral("export: only the W x H cells from column X, row Y "
+                                             "of the map."),
+                              QStringLiteral("X,Y,W,H")};
+    QCommandLineOption screens{QStringLiteral("screens"),
+                               QStringLiteral("export: cut into screens of W x H cells, in "
+                                              "reading order."),
+                               QStringLiteral("WxH")};
+    QCommandLineOption offset{QStringLiteral("offset"),
+                              QStringLiteral("export: add N (-255..255) to every tile number; "
+                                             "a result outside 0..255 is an error."),
+                              QStringLiteral("N")};
+    QCommandLineOption wrap{QStringLiteral("wrap"),
+                            QStringLiteral("export: take --offset's results modulo 256.")};
+    QCommandLineOption rle{QStringLiteral("rle"),
+                           QStringLiteral("export --format bin, asm or c: pack each block "
+                                          "run-length (see the man page).")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and end.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
@@ -130,7 +174,9 @@ void setUp(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(Description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({options.output, options.format, options.tiles, options.zoom, options.lenient,
-                       options.layer, options.jobs, options.help, options.version});
+                       options.layer, options.jobs, options.dialect, options.symbol, options.order,
+                       options.region, options.screens, options.offset, options.wrap, options.rle,
+                       options.help, options.version});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("info, render, export, import, import-picture, "
                                                 "tiles or compact."));
@@ -201,11 +247,11 @@ Outcome<> chooseFormat(Request &request, const QString &givenFormat, const QStri
     }
     case Request::Command::Export:
         if (!ExportFormats.contains(givenFormat))
-            return usageError(QStringLiteral("export needs --format csv, tmx, tmj, asm or c"));
+            return usageError(QStringLiteral("export needs --format csv, tmx, tmj, asm, c or bin"));
         request.format = givenFormat;
         if (output == StandardOutput && (request.inputs.size() > 1 || givenFormat == Formats::Tmx ||
                                          givenFormat == Formats::Tmj))
-            return usageError(QStringLiteral("-o - takes one map exported as csv, asm or c"));
+            return usageError(QStringLiteral("-o - takes one map exported as csv, asm, c or bin"));
         return {};
     case Request::Command::Import:
         if (!givenFormat.isEmpty() && importFormatOf(givenFormat, QString()).isEmpty())
@@ -322,6 +368,12 @@ Outcome<Parsed> parse(const QStringList &arguments)
     if (!importing && parser.isSet(options.layer))
         return usageError(QStringLiteral("--layer belongs to import"));
     request.layer = parser.value(options.layer);
+    for (const QCommandLineOption *layout :
+         {&options.dialect, &options.symbol, &options.order, &options.region, &options.screens,
+          &options.offset, &options.wrap, &options.rle})
+        if (!exporting && parser.isSet(*layout))
+            return usageError(
+                QStringLiteral("--%1 belongs to export").arg(layout->names().constFirst()));
 
     request.jobs = QThread::idealThreadCount();
     if (parser.isSet(options.jobs)) {
@@ -361,6 +413,16 @@ Outcome<Parsed> parse(const QStringList &arguments)
     if (const Outcome<> chosen = chooseFormat(request, givenFormat, output, toFolder);
         !chosen.succeeded())
         return chosen.failure();
+    if (exporting) {
+        const Outcome<ExportOptions> layout = ExportArguments::read(
+            {request.format, toStandardOutput, parser.value(options.dialect),
+             parser.value(options.symbol), parser.value(options.order),
+             parser.value(options.region), parser.value(options.screens),
+             parser.value(options.offset), parser.isSet(options.wrap), parser.isSet(options.rle)});
+        if (!layout.succeeded())
+            return layout.failure();
+        request.exportOptions = layout.value();
+    }
     if (several && toFolder && !QFileInfo(output).isDir() &&
         (QFileInfo::exists(output) || OutputPaths::namesAFile(output)))
         return usageError(QStringLiteral("several inputs need -o to name a folder, and '%1' is "

@@ -6,10 +6,10 @@
 #include "cli/Inflate.h"
 #include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
+#include "cli/MapExport.h"
 #include "cli/MapFileCheck.h"
 #include "cli/OutputPaths.h"
 #include "cli/PngFile.h"
-#include "cli/SourceFormats.h"
 #include "cli/TileSheet.h"
 #include "cli/TmjFormat.h"
 #include "cli/TmxFormat.h"
@@ -18,7 +18,6 @@
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,9 +26,6 @@
 namespace Commands {
 
 namespace {
-
-// The tile sheet of an exported TMX file: beside it, named after it.
-const QString SheetSuffix = QStringLiteral(".tiles.png");
 
 // The first bytes of every gzip stream.
 constexpr QByteArrayView GzipMagic = "\x1f\x8b";
@@ -143,28 +139,39 @@ Report writeFile(const QString &output, const QByteArray &bytes)
     return {};
 }
 
-// A Tiled map (TMX or JSON) and its tile sheet beside it. A sheet written
-// for a map file that then cannot be written is taken away again.
-Report writeTiledMap(const LoadedMap &map, const QString &input, const QString &output,
-                     const QString &format)
+// The files of one export, and for a Tiled map (TMX or JSON) the tile sheet
+// beside them. A sheet written for map files that then cannot be written is
+// taken away again.
+Report writeExport(const LoadedMap &map, const Shared &shared, const MapExport::Files &files,
+                   const QString &input, const QString &output)
 {
-    const QFileInfo target(output);
-    const QString sheetName = target.completeBaseName() + SheetSuffix;
-    const QString sheetPath = target.dir().filePath(sheetName);
-    if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
-        return folder.failure();
-    const bool sheetExisted = QFileInfo::exists(sheetPath);
-    const QImage &sheet = map.state().tileSheet.image();
-    const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
-    if (!sheetWritten.succeeded())
-        return cannotWrite(sheetPath, sheetWritten.reason());
-    const QByteArray text = format == Formats::Tmx
-                                ? TmxFormat::write(map.cells(), mapName(input), sheetName)
-                                : TmjFormat::write(map.cells(), mapName(input), sheetName);
-    Report report = writeFile(output, text);
-    if (!report.succeeded() && !sheetExisted)
-        QFile::remove(sheetPath);
-    return report;
+    const QString &format = shared.request.format;
+    QString sheetPath;
+    bool sheetExisted = true;
+    if (format == Formats::Tmx || format == Formats::Tmj) {
+        sheetPath = MapExport::sheetPathFor(output);
+        if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
+            return folder.failure();
+        sheetExisted = QFileInfo::exists(sheetPath);
+        const QImage &sheet = map.state().tileSheet.image();
+        const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
+        if (!sheetWritten.succeeded())
+            return cannotWrite(sheetPath, sheetWritten.reason());
+    }
+    Output result;
+    if (!files.warning.isEmpty())
+        result.warnings.append(
+            QStringLiteral("%1: warning: %2").arg(InputFile::nameOf(input), files.warning));
+    for (const MapExport::File &file : files.files) {
+        const Report written = writeFile(file.path, file.bytes);
+        if (!written.succeeded()) {
+            if (!sheetExisted)
+                QFile::remove(sheetPath);
+            return written;
+        }
+        result.out += written.value().out;
+    }
+    return result;
 }
 
 Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, const QString &output)
@@ -172,15 +179,11 @@ Report exportMap(LoadedMap &map, const Shared &shared, const QString &input, con
     if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
         !loaded.succeeded())
         return loaded.failure();
-    const QString &format = shared.request.format;
-    if (format == Formats::Tmx || format == Formats::Tmj)
-        return writeTiledMap(map, input, output, format);
-    const MapCells cells = map.cells();
-    if (format == Formats::Csv)
-        return writeFile(output, CsvFormat::write(cells));
-    if (format == Formats::Asm)
-        return writeFile(output, SourceFormats::writeAssembler(cells, mapName(input)));
-    return writeFile(output, SourceFormats::writeC(cells, mapName(input)));
+    const Outcome<MapExport::Files> files = MapExport::build(
+        map.cells(), shared.request.format, shared.request.exportOptions, mapName(input), output);
+    if (!files.succeeded())
+        return files.failure().in(InputFile::nameOf(input));
+    return writeExport(map, shared, files.value(), input, output);
 }
 
 Report importMap(const Shared &shared, const QString &input, const QString &output)

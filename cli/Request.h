@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/ExportOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,7 @@ inline const QString Tmx = QStringLiteral("tmx");
 inline const QString Tmj = QStringLiteral("tmj");
 inline const QString Asm = QStringLiteral("asm");
 inline const QString C = QStringLiteral("c");
+inline const QString Bin = QStringLiteral("bin");
 } // namespace Formats
 
 // The program's name, which starts each of its messages.
@@ -28,9 +31,9 @@ struct Request
     QStringList inputs;
     // Where each input's result goes, in the order of inputs (none for info).
     QStringList outputs;
-    // The format to write: bmp or png for render, csv, tmx, tmj, asm or c
-    // for export; for import the format to read (csv, tmx or tmj), or empty
-    // to tell each input's by its name.
+    // The format to write: bmp or png for render, csv, tmx, tmj, asm, c or
+    // bin for export; for import the format to read (csv, tmx or tmj), or
+    // empty to tell each input's by its name.
     QString format;
     QString tiles;
     // import: the tile layer to read, by name or number; empty for the only
@@ -40,4 +43,5 @@ struct Request
     // Read maps of any size as the editor does, instead of refusing them.
     bool lenient = false;
     int jobs = 1;
+    ExportOptions exportOptions;
 };

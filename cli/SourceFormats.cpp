@@ -1,81 +1,110 @@
 // SPDX-License-Identifier: MIT
 #include "cli/SourceFormats.h"
 
+#include <algorithm>
+
 namespace SourceFormats {
 
 namespace {
 
-QByteArray hexByte(std::uint8_t value, const char *prefix)
+QByteArray hexByte(char value)
 {
-    return prefix + QByteArray::number(value, 16).rightJustified(2, '0');
+    return "0x" + QByteArray::number(static_cast<std::uint8_t>(value), 16).rightJustified(2, '0');
 }
 
-QByteArray sizeComment(const MapCells &map, const QString &name)
+QByteArray unsignedNumber(qsizetype value)
 {
-    // A line break in a file name would end the comment early.
-    QString printable = name;
-    for (QChar &c : printable)
-        if (c.category() == QChar::Other_Control)
-            c = u'?';
-    return QStringLiteral("%1: %2 x %3 tiles, one byte a tile, row by row")
-        .arg(printable)
-        .arg(map.width)
-        .arg(map.height)
-        .toUtf8();
+    return QByteArray::number(value) + 'u';
+}
+
+QByteArray define(const QByteArray &name, qsizetype value)
+{
+    return "#define " + name + ' ' + unsignedNumber(value) + '\n';
+}
+
+QByteArray sizeMacro(const Data &data, std::size_t index)
+{
+    return data.label(index).toUpper() + "_PACKED_SIZE";
 }
 
 } // namespace
 
-QString identifier(const QString &name)
+QByteArray Data::label(std::size_t index) const
 {
-    QString result;
-    for (const QChar c : name) {
-        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-                           (c >= u'0' && c <= u'9') || c == u'_';
-        result += plain ? c : QLatin1Char('_');
+    return !split ? symbol : symbol + '_' + QByteArray::number(static_cast<qulonglong>(index));
+}
+
+QByteArray Data::comment() const
+{
+    // A line break in a file name would end the comment early, and "*/"
+    // would end a C comment.
+    QString printable = mapName;
+    for (QChar &c : printable)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    printable.replace(QStringLiteral("*/"), QStringLiteral("*?"));
+    return (printable + QStringLiteral(": ") + summary).toUtf8();
+}
+
+std::vector<QByteArrayView> lines(const Data &data, const QByteArray &block)
+{
+    std::vector<QByteArrayView> result;
+    const qsizetype lineLength = data.packed ? block.size() : data.lineLength;
+    for (qsizetype start = 0; start < block.size(); start += lineLength) {
+        const QByteArrayView line = QByteArrayView(block).sliced(start, lineLength);
+        for (qsizetype at = 0; at < line.size(); at += ValuesPerLine)
+            result.push_back(line.sliced(at, std::min<qsizetype>(ValuesPerLine, line.size() - at)));
     }
-    if (result.isEmpty() || result.front().isDigit())
-        result.prepend(QLatin1Char('_'));
     return result;
 }
 
-QByteArray writeAssembler(const MapCells &map, const QString &name)
+CSource writeC(const Data &data)
 {
-    QByteArray text = "; " + sizeComment(map, name) + '\n';
-    text += identifier(name).toUtf8() + ":\n";
-    for (int row = 0; row < map.height; ++row) {
-        text += "    .byte ";
-        for (int column = 0; column < map.width; ++column) {
-            if (column > 0)
-                text += ',';
-            text += hexByte(map.at(column, row), "$");
-        }
-        text += '\n';
-    }
-    return text;
-}
+    const QByteArray macro = data.symbol.toUpper();
+    const QByteArray guard = macro + "_H_INCLUDED";
+    const qsizetype size = qsizetype(data.blockCells.width()) * data.blockCells.height();
 
-QByteArray writeC(const MapCells &map, const QString &name)
-{
-    const QByteArray array = identifier(name).toUtf8();
-    const QByteArray width = array.toUpper() + "_WIDTH";
-    const QByteArray height = array.toUpper() + "_HEIGHT";
-    QByteArray text = "/* " + sizeComment(map, name) + " */\n";
-    text += "#define " + width + ' ' + QByteArray::number(map.width) + '\n';
-    text += "#define " + height + ' ' + QByteArray::number(map.height) + '\n';
-    text += '\n';
-    text += "const unsigned char " + array + '[' + height + " * " + width + "] = {\n";
-    for (int row = 0; row < map.height; ++row) {
-        text += "    ";
-        for (int column = 0; column < map.width; ++column) {
-            text += hexByte(map.at(column, row), "0x");
-            if (column + 1 < map.width || row + 1 < map.height)
-                text += column + 1 < map.width ? ", " : ",";
-        }
-        text += '\n';
+    CSource out;
+    QByteArray &h = out.header;
+    h = "/* " + data.comment() + " */\n";
+    h += "#ifndef " + guard + "\n#define " + guard + "\n\n";
+    h += define(macro + "_WIDTH", data.blockCells.width());
+    h += define(macro + "_HEIGHT", data.blockCells.height());
+    h += define(macro + "_SIZE", size);
+    if (data.split) {
+        h += define(macro + "_SCREENS", static_cast<qsizetype>(data.blocks.size()));
+        h += define(macro + "_SCREENS_ACROSS", data.screens.width());
+        h += define(macro + "_SCREENS_DOWN", data.screens.height());
     }
-    text += "};\n";
-    return text;
+    if (data.packed)
+        for (std::size_t i = 0; i < data.blocks.size(); ++i)
+            h += define(sizeMacro(data, i), data.blocks[i].size());
+    h += "\n#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
+    for (std::size_t i = 0; i < data.blocks.size(); ++i)
+        h += "extern const unsigned char " + data.label(i) + '[' +
+             (data.packed ? sizeMacro(data, i) : macro + "_SIZE") + "];\n";
+    h += "\n#ifdef __cplusplus\n}\n#endif\n\n#endif\n";
+
+    QByteArray &c = out.source;
+    c = "/* " + data.comment() + " */\n";
+    for (std::size_t i = 0; i < data.blocks.size(); ++i) {
+        const QByteArray &block = data.blocks[i];
+        const QByteArray declaration = "const unsigned char " + data.label(i) + '[' +
+                                       unsignedNumber(block.size()) + ']';
+        c += "\nextern " + declaration + ";\n" + declaration + " = {\n";
+        const std::vector<QByteArrayView> parts = lines(data, block);
+        for (std::size_t line = 0; line < parts.size(); ++line) {
+            c += "    ";
+            for (qsizetype at = 0; at < parts[line].size(); ++at) {
+                c += hexByte(parts[line][at]);
+                if (at + 1 < parts[line].size())
+                    c += ", ";
+            }
+            c += line + 1 < parts.size() ? ",\n" : "\n";
+        }
+        c += "};\n";
+    }
+    return out;
 }
 
 } // namespace SourceFormats

@@ -24,6 +24,10 @@ packages=(
     # The interop checks of tesselwick-cli run Tiled's own converter and
     # tmxrasterizer.
     tiled
+    # The assemblers, C compilers and 6502 simulator that check the data
+    # tesselwick-cli exports (cc65: ca65, ld65, cl65, sim65; sdcc: sdas,
+    # sdld, makebin).
+    cc65 64tass acme dasm xa65 pasmo z80asm sdcc gcc
     # The fuzz targets of the file loaders (fuzz/README.md).
     clang-14 libclang-rt-14-dev
 )

@@ -4,7 +4,8 @@
 #include "cli/CommandLine.h"
 #include "cli/CsvFormat.h"
 #include "cli/LoadedMap.h"
-#include "cli/SourceFormats.h"
+#include "cli/MapExport.h"
+#include "cli/SymbolNames.h"
 #include "cli/TiledMap.h"
 #include "cli/TmjFormat.h"
 #include "cli/TmxFormat.h"
@@ -582,20 +583,48 @@ void TestCliFormats::sourceFormats()
     map.width = 3;
     map.height = 2;
     map.cells = {0, 10, 255, 1, 2, 171};
-    QCOMPARE(SourceFormats::writeAssembler(map, QStringLiteral("cave-1")),
-             QByteArray("; cave-1: 3 x 2 tiles, one byte a tile, row by row\n"
-                        "cave_1:\n"
-                        "    .byte $00,$0a,$ff\n"
-                        "    .byte $01,$02,$ab\n"));
-    QCOMPARE(SourceFormats::writeC(map, QStringLiteral("cave-1")),
-             QByteArray("/* cave-1: 3 x 2 tiles, one byte a tile, row by row */\n"
-                        "#define CAVE_1_WIDTH 3\n"
-                        "#define CAVE_1_HEIGHT 2\n"
-                        "\n"
-                        "const unsigned char cave_1[CAVE_1_HEIGHT * CAVE_1_WIDTH] = {\n"
-                        "    0x00, 0x0a, 0xff,\n"
-                        "    0x01, 0x02, 0xab\n"
-                        "};\n"));
+    const Outcome<MapExport::Files> asmBuilt = MapExport::build(
+        map, QStringLiteral("asm"), {}, QStringLiteral("cave-1"), QStringLiteral("out/cave-1.asm"));
+    const Outcome<MapExport::Files> cBuilt = MapExport::build(
+        map, QStringLiteral("c"), {}, QStringLiteral("cave-1"), QStringLiteral("out/cave-1.c"));
+    QVERIFY(asmBuilt.succeeded());
+    QVERIFY(cBuilt.succeeded());
+    const MapExport::Files &asm_ = asmBuilt.value();
+    const MapExport::Files &c = cBuilt.value();
+    QCOMPARE(asm_.files.size(), 1u);
+    QCOMPARE(asm_.files[0].bytes, QByteArray("; cave-1: 3 x 2 tiles, one byte a tile, row by row\n"
+                                             "cave_1:\n"
+                                             "    .byte $00,$0a,$ff\n"
+                                             "    .byte $01,$02,$ab\n"));
+    QCOMPARE(c.files.size(), 2u);
+    QCOMPARE(c.files[0].path, QStringLiteral("out/cave-1.c"));
+    QCOMPARE(c.files[0].bytes, QByteArray("/* cave-1: 3 x 2 tiles, one byte a tile, row by row */\n"
+                                          "\n"
+                                          "extern const unsigned char cave_1[6u];\n"
+                                          "const unsigned char cave_1[6u] = {\n"
+                                          "    0x00, 0x0a, 0xff,\n"
+                                          "    0x01, 0x02, 0xab\n"
+                                          "};\n"));
+    QCOMPARE(c.files[1].path, QStringLiteral("out/cave-1.h"));
+    QCOMPARE(c.files[1].bytes, QByteArray("/* cave-1: 3 x 2 tiles, one byte a tile, row by row */\n"
+                                          "#ifndef CAVE_1_H_INCLUDED\n"
+                                          "#define CAVE_1_H_INCLUDED\n"
+                                          "\n"
+                                          "#define CAVE_1_WIDTH 3u\n"
+                                          "#define CAVE_1_HEIGHT 2u\n"
+                                          "#define CAVE_1_SIZE 6u\n"
+                                          "\n"
+                                          "#ifdef __cplusplus\n"
+                                          "extern \"C\" {\n"
+                                          "#endif\n"
+                                          "\n"
+                                          "extern const unsigned char cave_1[CAVE_1_SIZE];\n"
+                                          "\n"
+                                          "#ifdef __cplusplus\n"
+                                          "}\n"
+                                          "#endif\n"
+                                          "\n"
+                                          "#endif\n"));
 }
 
 void TestCliFormats::identifiers_data()
@@ -606,18 +635,42 @@ void TestCliFormats::identifiers_data()
                            << "level1";
     QTest::newRow("blanks and dashes") << "level 2-b"
                                        << "level_2_b";
-    QTest::newRow("leading digit") << "2nd"
-                                   << "_2nd";
+    QTest::newRow("runs of other characters, as C++ keeps __ for itself") << "a -- b"
+                                                                          << "a_b";
+    QTest::newRow("leading digit") << "2nd level"
+                                   << "map_2nd_level";
+    QTest::newRow("leading underscore, reserved in C") << "_Level"
+                                                       << "Level";
     QTest::newRow("letters beyond ASCII") << QStringLiteral("h\u00f6hle") << "h_hle";
     QTest::newRow("empty") << ""
-                           << "_";
+                           << "map";
+    QTest::newRow("C keyword") << "int"
+                               << "map_int";
+    QTest::newRow("C++ keyword") << "class"
+                                 << "map_class";
+    QTest::newRow("6502 register") << "A"
+                                   << "map_A";
+    QTest::newRow("6502 register y") << "y"
+                                     << "map_y";
+    QTest::newRow("6502 instruction") << "lda"
+                                      << "map_lda";
+    QTest::newRow("Z80 register pair") << "HL"
+                                       << "map_HL";
+    QTest::newRow("Z80 instruction") << "djnz"
+                                     << "map_djnz";
+    QTest::newRow("directive") << "org"
+                               << "map_org";
+    QTest::newRow("keyword as part of a name") << "intro"
+                                               << "intro";
 }
 
 void TestCliFormats::identifiers()
 {
     QFETCH(QString, name);
     QFETCH(QString, identifier);
-    QCOMPARE(SourceFormats::identifier(name), identifier);
+    QCOMPARE(SymbolNames::fromFileName(name), identifier);
+    // What a file name gives always serves as --symbol too.
+    QVERIFY2(SymbolNames::problemWith(identifier).isEmpty(), qPrintable(identifier));
 }
 
 QTEST_GUILESS_MAIN(TestCliFormats)

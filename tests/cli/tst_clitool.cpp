@@ -26,7 +26,8 @@ constexpr int WrongUsage = 2;
 
 const QString GoldenFolder = QStringLiteral(TESSELWICK_TEST_DATA);
 const QStringList ExportFormats = {QStringLiteral("csv"), QStringLiteral("tmx"),
-                                   QStringLiteral("asm"), QStringLiteral("c")};
+                                   QStringLiteral("asm"), QStringLiteral("c"),
+                                   QStringLiteral("bin")};
 const QByteArray Untouched = "an earlier file that must stay";
 
 } // namespace
@@ -122,6 +123,12 @@ void TestCliTool::goldenExports()
     QVERIFY(!expected.isEmpty());
     QCOMPARE(TestFiles::readAll(output), expected);
 
+    if (format == QStringLiteral("c")) {
+        // The header beside it.
+        const QString header = stem + QStringLiteral(".h");
+        QCOMPARE(TestFiles::readAll(path(header)),
+                 TestFiles::readAll(QDir(folder).filePath(header)));
+    }
     if (format == QStringLiteral("tmx")) {
         // The sheet beside it is the built-in tile set as the editor uses it.
         const QImage sheet = CliSupport::picture(path(stem + QStringLiteral(".tiles.png")));

@@ -26,6 +26,10 @@ done
 diff <(cd "$source/resources/help" && find . -type f | sort) \
     <(cd share/tesselwick/help && find . -type f | sort) || fail "the installed help differs"
 
+# The decoders of packed exports, all of them and nothing else.
+diff <(cd "$source/cli/decoders" && find . -type f | sort) \
+    <(cd share/tesselwick/decoders && find . -type f | sort) || fail "the installed decoders differ"
+
 expected=(
     "share/applications/$app_id.desktop"
     "share/mime/packages/$app_id.xml"
@@ -42,7 +46,7 @@ for path in "${expected[@]}"; do
 done
 
 # Nothing outside the folders the layout names.
-unexpected=$(find . -type f | grep -Ev '^\./(bin/[^/]+|share/(applications|metainfo|mime/packages|icons/hicolor|tesselwick/help|man)/.+)$' || true)
+unexpected=$(find . -type f | grep -Ev '^\./(bin/[^/]+|share/(applications|metainfo|mime/packages|icons/hicolor|tesselwick/(help|decoders)|man)/.+)$' || true)
 [[ -z "$unexpected" ]] || fail "unexpected files: $unexpected"
 
 desktop=share/applications/$app_id.desktop

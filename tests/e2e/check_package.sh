@@ -33,10 +33,13 @@ done
 for page in $(cd "$source/resources/help" && ls); do
     expected+=("usr/share/tesselwick/help/$page")
 done
+for decoder in $(cd "$source/cli/decoders" && ls); do
+    expected+=("usr/share/tesselwick/decoders/$decoder")
+done
 for path in "${expected[@]}"; do
     grep -qx "$path" "$work/files" || fail "the package lacks $path"
 done
-unexpected=$(grep -Ev '^usr/(bin/[^/]+|share/(applications|metainfo|mime/packages|icons/hicolor|tesselwick/help|man)/.+)$' "$work/files" || true)
+unexpected=$(grep -Ev '^usr/(bin/[^/]+|share/(applications|metainfo|mime/packages|icons/hicolor|tesselwick/(help|decoders)|man)/.+)$' "$work/files" || true)
 [[ -z "$unexpected" ]] || fail "the package holds unexpected files: $unexpected"
 
 # The map files' MIME type as the package installs it.

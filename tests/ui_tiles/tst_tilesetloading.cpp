@@ -468,10 +468,11 @@ void TestTileSetLoading::exportAfterLoadTilesIsTheRenderOfTheCells()
 
     const QString mapPath = writeFile(dir, QStringLiteral("saved.map"), MapFile::encode(state));
     const Outcome<QImage> sheet = TileSheet::read(sheetPath);
-    QVERIFY2(sheet.succeeded(), qPrintable(sheet.failure().describe()));
+    if (!sheet.succeeded())
+        QFAIL(qPrintable(sheet.failure().describe()));
     LoadedMap rendered;
-    const Outcome<> loaded = rendered.load(mapPath, sheet.value(), false);
-    QVERIFY2(loaded.succeeded(), qPrintable(loaded.failure().describe()));
+    if (const Outcome<> loaded = rendered.load(mapPath, sheet.value(), false); !loaded.succeeded())
+        QFAIL(qPrintable(loaded.failure().describe()));
     const QString renderedPath = dir.filePath(QStringLiteral("render.bmp"));
     QVERIFY(MapPicture::writeBitmap(rendered.state(), renderedPath).succeeded());
 

@@ -1,8 +1,7 @@
 /* clamped: 1 x 128 tiles, one byte a tile, row by row */
-#define CLAMPED_WIDTH 1
-#define CLAMPED_HEIGHT 128
 
-const unsigned char clamped[CLAMPED_HEIGHT * CLAMPED_WIDTH] = {
+extern const unsigned char clamped[128u];
+const unsigned char clamped[128u] = {
     0x82,
     0xb7,
     0x0e,

@@ -1,8 +1,7 @@
 /* level 2-b: 5 x 3 tiles, one byte a tile, row by row */
-#define LEVEL_2_B_WIDTH 5
-#define LEVEL_2_B_HEIGHT 3
 
-const unsigned char level_2_b[LEVEL_2_B_HEIGHT * LEVEL_2_B_WIDTH] = {
+extern const unsigned char level_2_b[15u];
+const unsigned char level_2_b[15u] = {
     0xd7, 0xe8, 0xf9, 0x8c, 0xce,
     0x96, 0x56, 0xa2, 0x95, 0x4b,
     0x48, 0xe8, 0xf5, 0xf0, 0x39
