@@ -17,7 +17,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     # The end-to-end checks drive the real editor on a private X server, and
     # check where its windows open under a real window manager.
-    xvfb xdotool x11-utils imagemagick openbox
+    xvfb xdotool x11-utils imagemagick
     # The MIME type of map files as the desktop resolves it: xdg-mime reads
     # the MIME database through File::MimeInfo outside a desktop session.
     xdg-utils libfile-mimeinfo-perl shared-mime-info

@@ -38,4 +38,11 @@ shows_picture() { [[ "$(canvas)" == "$expected" ]]; }
 wait_for 20 shows_picture || { echo "the canvas does not show the picture" >&2; exit 1; }
 
 press_until "$main" ctrl+u 'Tile Usage' || { echo "Ctrl+U did not open Tile Usage" >&2; exit 1; }
+
+# The import is one step of the history: undoing it brings back the map as
+# it was at start, with nothing unsaved, so Ctrl+Q ends the editor at once.
+xdotool windowfocus --sync "$main" key ctrl+z
+import_taken_back() { [[ "$(canvas)" != "$expected" ]]; }
+wait_for 20 import_taken_back ||
+    { echo "Ctrl+Z did not take the import back" >&2; exit 1; }
 quit_editor "$main"
