@@ -15,8 +15,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     # The install checks and the Debian package.
     desktop-file-utils appstream dpkg-dev file
-    # The end-to-end checks drive the real editor on a private X server, and
-    # check where its windows open under a real window manager.
+    # The end-to-end checks drive the real editor on a private X server.
     xvfb xdotool x11-utils imagemagick
     # The MIME type of map files as the desktop resolves it: xdg-mime reads
     # the MIME database through File::MimeInfo outside a desktop session.
