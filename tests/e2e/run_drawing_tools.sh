@@ -13,18 +13,14 @@ start_x_server
 start_editor "$editor"
 main=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
 
-# Keys and clicks go to the main window; a pause lets each one be handled
-# before the next, as a user's would be.
-key() { xdotool windowfocus --sync "$main" key "$@"; sleep 0.3; }
+# Keys and clicks go to the main window. X hands them to the editor in the
+# order they are sent, and each is handled before the next, so none waits.
+key() { xdotool windowfocus --sync "$main" key "$@"; }
 
-for _ in 1 2 3; do
-    key ctrl+t
-    wait_for 3 visible_window 'Using Default TileSet' && break
-done
+press_until "$main" ctrl+t 'Using Default TileSet' || { echo "Ctrl+T did not open the picker" >&2; exit 1; }
 picker=$(window 'Using Default TileSet')
 pick() { # pick <tile>: a click on the tile in the picker's sheet
     xdotool mousemove --window "$picker" $(($1 % 32 * 16 + 8)) $(($1 / 32 * 16 + 8)) click 1
-    sleep 0.3
 }
 
 # The canvas starts at 18, 58 in the client area, which is 673 pixels high
@@ -36,16 +32,12 @@ at() { echo $((canvas_x + $1 * $3 + $3 / 2)) $((canvas_y + $2 * $3 + $3 / 2)); }
 drag() { # drag <column> <row> <column> <row>, at 100 %
     xdotool windowfocus --sync "$main"
     xdotool mousemove --window "$main" $(at "$1" "$2" 16) mousedown 1
-    sleep 0.2
     xdotool mousemove --window "$main" $(at "$3" "$4" 16)
-    sleep 0.2
     xdotool mouseup 1
-    sleep 0.3
 }
 click() { # click <column> <row>, at 100 %
     xdotool windowfocus --sync "$main"
     xdotool mousemove --window "$main" $(at "$1" "$2" 16) click 1
-    sleep 0.3
 }
 
 # A room of tile 128 from cell 2, 2 to 8, 6 with a hollow of tile 0.
@@ -63,7 +55,6 @@ key ctrl+shift+c
 key Escape
 key ctrl+v
 xdotool mousemove --window "$main" $(at 19 2 16)
-sleep 0.2
 click 20 2
 
 # Fill the pasted room's inside with tile 1.
@@ -76,11 +67,20 @@ key ctrl+equal
 key ctrl+equal
 pick 5
 key b
+# The brush paints on the timer's ticks while the button is held, so the
+# button stays down until the middle of the cell on screen has changed.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+middle() { # the 16 x 16 pixels in the middle of cell 2, 1 at 300 %
+    /usr/bin/import -window root -crop "16x16+$((X + canvas_x + 2 * 48 + 16))+$((Y + canvas_y + 48 + 16))" \
+        +repage -depth 8 rgb:- | md5sum
+}
 xdotool windowfocus --sync "$main"
-xdotool mousemove --window "$main" $(at 2 1 48) mousedown 1
-sleep 0.3
+xdotool mousemove --window "$main" $(at 2 1 48)
+unpainted=$(middle)
+painted() { [[ "$(middle)" != "$unpainted" ]]; }
+xdotool mousedown 1
+wait_for 60 painted || { echo "the held button did not paint cell 2, 1" >&2; exit 1; }
 xdotool mouseup 1
-sleep 0.3
 
 key ctrl+s
 dialog=$(window 'Save Map')
