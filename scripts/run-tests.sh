@@ -37,15 +37,18 @@ command -v ccache >/dev/null && configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 step "Build with tests and benchmarks"
 cmake -S "$root" -B "$build" "${configure[@]}" -DTESSELWICK_BUILD_BENCH=ON
 cmake --build "$build"
+# Tests run side by side, one a core: each has folders of its own and none
+# depends on how fast it runs. The limits only end a hang.
+jobs=$(nproc)
 step "Test suite"
-ctest --test-dir "$build" --output-on-failure --timeout 300
+ctest --test-dir "$build" --output-on-failure --timeout 600 -j "$jobs"
 report "$build"
 
 step "Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$sanitize_build" "${configure[@]}" -DSANITIZE=ON
 cmake --build "$sanitize_build"
 step "Test suite under the sanitizers"
-ctest --test-dir "$sanitize_build" --output-on-failure --timeout 600
+ctest --test-dir "$sanitize_build" --output-on-failure --timeout 1200 -j "$jobs"
 report "$sanitize_build"
 
 step "Fuzz targets"
