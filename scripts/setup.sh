@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
+    # LLVM's linker, with which the many test programs link much faster.
+    lld
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libbenchmark-dev time
     # tesselwick-cli unpacks compressed TMX layers with the system zlib and
@@ -15,8 +17,9 @@ packages=(
     fonts-liberation fonts-dejavu-core
     # The install checks and the Debian package.
     desktop-file-utils appstream dpkg-dev file
-    # The end-to-end checks drive the real editor on a private X server.
-    xvfb xdotool x11-utils imagemagick
+    # The end-to-end checks drive the real editor on a private X server,
+    # under openbox where they judge where its windows open.
+    xvfb xdotool x11-utils imagemagick openbox
     # The MIME type of map files as the desktop resolves it: xdg-mime reads
     # the MIME database through File::MimeInfo outside a desktop session.
     xdg-utils libfile-mimeinfo-perl shared-mime-info
