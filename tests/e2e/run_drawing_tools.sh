@@ -82,6 +82,15 @@ xdotool mousedown 1
 wait_for 60 painted || { echo "the held button did not paint cell 2, 1" >&2; exit 1; }
 xdotool mouseup 1
 
+# Esc in the question that Ctrl+Q asks about the changed map is Cancel: the
+# question closes, the editor stays, and the save below holds every cell.
+key ctrl+q
+question=$(window 'Tesselwick')
+xdotool windowfocus --sync "$question" key Escape
+question_gone() { ! visible_window 'Tesselwick'; }
+wait_for 20 question_gone || { echo "Esc did not close the question" >&2; exit 1; }
+kill -0 "$editor_pid" || { echo "Esc in the question ended the editor" >&2; exit 1; }
+
 key ctrl+s
 dialog=$(window 'Save Map')
 xdotool windowfocus --sync "$dialog" type "$work/drawn.map"

@@ -15,13 +15,19 @@ xsession_cleanup() {
 trap xsession_cleanup EXIT
 
 # start_x_server [WIDTHxHEIGHT]: starts Xvfb on a free display, 1280 x 1024
-# unless told, and points DISPLAY at it once it accepts clients.
+# unless told, and points DISPLAY at it once a client has got in.
 start_x_server() {
-    Xvfb -displayfd 9 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 9>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 9 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 9>"$work/display" \
+        2>>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
     [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$(cat "$work/display")"
+    # Right after another server of the same number ended, a client may be
+    # refused for a moment after the number is reported (seen as an editor or
+    # openbox that could not open the display), so a client must get in
+    # before anything starts.
+    wait_for 20 xdpyinfo || { echo "Xvfb on $DISPLAY takes no clients" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 }
 
 # start_editor <program> [arguments...]: runs it at 96 dots per inch without
@@ -52,8 +58,10 @@ visible_window() {
 # prints its id; without one, says so with the editor's output and exits.
 window() {
     if ! wait_for 20 visible_window "$1"; then
-        echo "no window \"$1\"" >&2
+        echo "no window \"$1\" on display $DISPLAY" >&2
         cat "$work/editor.log" >&2
+        kill -0 "$xvfb_pid" 2>/dev/null || echo "the X server has ended" >&2
+        tail -n 20 "$work/xvfb.log" >&2
         exit 1
     fi
     visible_window "$1"
