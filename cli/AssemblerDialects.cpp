@@ -7,6 +7,9 @@ namespace AssemblerDialects {
 
 namespace {
 
+// The size of a Game Boy ROM bank, RGBDS's limit for a ROMX section.
+constexpr qsizetype RgbdsBankBytes = 16384;
+
 struct Dialect
 {
     QString name;
@@ -81,6 +84,20 @@ const QStringList &names()
         return result;
     }();
     return list;
+}
+
+QString problemWith(const SourceFormats::Data &data, const QString &dialect)
+{
+    if (dialect != Rgbds)
+        return {};
+    for (const QByteArray &block : data.blocks)
+        if (block.size() > RgbdsBankBytes)
+            return QStringLiteral("a block of %1 bytes does not fit one %2-byte ROM bank, which "
+                                  "is all an RGBDS section holds: split the map with --screens "
+                                  "or --region")
+                .arg(block.size())
+                .arg(RgbdsBankBytes);
+    return {};
 }
 
 QByteArray write(const SourceFormats::Data &data, const QString &name)

@@ -25,6 +25,10 @@ inline const QString Rgbds = QStringLiteral("rgbds");
 // Every dialect, the default first.
 const QStringList &names();
 
+// Why dialect cannot hold data's blocks, or empty when it can: RGBDS puts
+// each block in a section of one 16 KiB ROM bank, and refuses a bigger one.
+QString problemWith(const SourceFormats::Data &data, const QString &dialect);
+
 // The source in dialect (one of names()): a comment naming the map, then per
 // block its label and lines of at most SourceFormats::ValuesPerLine values.
 QByteArray write(const SourceFormats::Data &data, const QString &dialect);

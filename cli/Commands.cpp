@@ -13,6 +13,7 @@
 #include "cli/TileSheet.h"
 #include "cli/TmjFormat.h"
 #include "cli/TmxFormat.h"
+#include "core/files/AtomicFile.h"
 #include "core/files/BitmapExport.h"
 #include "core/preview/MapPicture.h"
 #include "mapfile/MapFileFormat.h"
@@ -162,14 +163,22 @@ Report writeExport(const LoadedMap &map, const Shared &shared, const MapExport::
     if (!files.warning.isEmpty())
         result.warnings.append(
             QStringLiteral("%1: warning: %2").arg(InputFile::nameOf(input), files.warning));
+    // Standard output takes the one file of its export; files on disk are
+    // written as one set, so a failure leaves none of them changed.
+    std::vector<AtomicFile::Content> contents;
     for (const MapExport::File &file : files.files) {
-        const Report written = writeFile(file.path, file.bytes);
-        if (!written.succeeded()) {
-            if (!sheetExisted)
-                QFile::remove(sheetPath);
-            return written;
+        if (file.path == CommandLine::StandardOutput) {
+            result.out += file.bytes;
+            continue;
         }
-        result.out += written.value().out;
+        if (const Outcome<> folder = OutputPaths::makeFolderFor(file.path); !folder.succeeded())
+            return folder.failure();
+        contents.push_back({file.path, file.bytes});
+    }
+    if (const FileResult written = AtomicFile::writeAll(contents); !written.succeeded()) {
+        if (!sheetExisted)
+            QFile::remove(sheetPath);
+        return cannotWrite(written.fileName(), written.reason());
     }
     return result;
 }

@@ -140,6 +140,9 @@ Outcome<Files> build(const MapCells &cells, const QString &format, const ExportO
             all += block;
         files.files.push_back({output, all});
     } else if (format == Formats::Asm) {
+        if (const QString problem = AssemblerDialects::problemWith(data, options.dialect);
+            !problem.isEmpty())
+            return Failure::usage(problem);
         files.files.push_back({output, AssemblerDialects::write(data, options.dialect)});
     } else {
         SourceFormats::CSource source = SourceFormats::writeC(data);

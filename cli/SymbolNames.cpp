@@ -37,7 +37,15 @@ const QSet<QString> &reservedWords()
             // Directives the dialects spell without a leading dot.
             "org equ db dw ds dc defb defw defs defm defl end byte word hex processor seg rorg "
             "incbin include section align macro endm endr rept if else endif elif ifdef ifndef "
-            "global export import module area rb rw rs charmap opt load purge"};
+            "global export import module area rb rw rs charmap opt load purge",
+            // The rest of RGBDS's keywords, which it takes in any case as well.
+            "add def redef equs fragment bank sizeof startof round ceil floor div mul fmod pow "
+            "log sin cos tan asin acos atan atan2 high low isconst bitwidth tzcount bytelen "
+            "readfile strbyte strcat strchar strcmp strfind strfmt strin strlen strlwr "
+            "strrfind strrin strrpl strslice strsub strupr charcmp charlen charsize charsub "
+            "charval incharmap revchar print println dl endsection rsreset rsset newcharmap "
+            "setcharmap pushc popc pushs pops pusho popo fail warn fatal assert shift endl "
+            "endc nextu endu rom0 romx vram sram wram0 wramx oam hram"};
         QSet<QString> all;
         for (const char *list : lists)
             for (const QString &word :

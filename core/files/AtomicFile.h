@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
@@ -26,5 +27,19 @@ FileResult write(const QString &path, QByteArrayView bytes);
 // writes fail too and that failure is the result. Otherwise a failure fill
 // returns is the result.
 FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill);
+
+// One file of a set written together.
+struct Content
+{
+    QString path;
+    QByteArrayView bytes;
+};
+
+// Writes several files as one: each is written whole beside its target
+// first, and only once all of them are written do they replace their
+// targets. A failed write leaves every target as it was, so a set of files
+// that belong together (a source and its header, numbered screens) is never
+// left half old, half new.
+FileResult writeAll(const std::vector<Content> &contents);
 
 } // namespace AtomicFile

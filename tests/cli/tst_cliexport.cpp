@@ -89,6 +89,8 @@ private Q_SLOTS:
 
     void goldenDialects_data();
     void goldenDialects();
+    void romBankHoldsEachRgbdsBlock_data();
+    void romBankHoldsEachRgbdsBlock();
 };
 
 void TestCliExport::layouts_data()
@@ -318,6 +320,40 @@ void TestCliExport::goldenDialects()
     const QByteArray expected = TestFiles::readAll(golden);
     QVERIFY2(!expected.isEmpty(), qPrintable(golden));
     QCOMPARE(files.files.at(0).bytes, expected);
+}
+
+void TestCliExport::romBankHoldsEachRgbdsBlock_data()
+{
+    QTest::addColumn<QString>("dialect");
+    QTest::addColumn<QSize>("screens");
+    QTest::addColumn<bool>("accepted");
+    const QSize whole;
+    QTest::newRow("whole map, rgbds") << AssemblerDialects::Rgbds << whole << false;
+    QTest::newRow("one bank a screen") << AssemblerDialects::Rgbds << QSize(128, 128) << true;
+    QTest::newRow("one byte over a bank") << AssemblerDialects::Rgbds << QSize(129, 128) << false;
+    QTest::newRow("whole map, ca65") << AssemblerDialects::Ca65 << whole << true;
+}
+
+void TestCliExport::romBankHoldsEachRgbdsBlock()
+{
+    // A ROMX section larger than a 16 KiB bank fails in rgbasm, so it is
+    // refused before a file is written.
+    QFETCH(QString, dialect);
+    QFETCH(QSize, screens);
+    QFETCH(bool, accepted);
+    ExportOptions options;
+    options.dialect = dialect;
+    if (screens.isValid())
+        options.screens = screens;
+    const Outcome<MapExport::Files> built =
+        MapExport::build(numberedMap(256, 128), QStringLiteral("asm"), options,
+                         QStringLiteral("level"), QStringLiteral("level.asm"));
+    QCOMPARE(built.succeeded(), accepted);
+    if (!accepted) {
+        QCOMPARE(built.failure().kind, Failure::Kind::Usage);
+        QVERIFY2(built.failure().message.contains(QStringLiteral("--screens or --region")),
+                 qPrintable(built.failure().message));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliExport)

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void screensAsFiles_data();
     void screensAsFiles();
     void cHeaderBesideTheSource();
+    void failedFileLeavesTheOthers_data();
+    void failedFileLeavesTheOthers();
     void symbolNamesTheData();
 
 private:
@@ -251,6 +253,41 @@ void TestCliExportOptions::cHeaderBesideTheSource()
     QCOMPARE(run.exitCode, Success);
     QCOMPARE(run.out, TestFiles::readAll(path(QStringLiteral("out/lev.c"))));
     QCOMPARE(files(), QStringList{QStringLiteral("m.map")});
+}
+
+void TestCliExportOptions::failedFileLeavesTheOthers_data()
+{
+    // A folder stands where the last file of the set would go.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QStringList>("setFiles");
+    QTest::newRow("source and header")
+        << exporting(QStringLiteral("c"), {QStringLiteral("-o"), QStringLiteral("lev.c")})
+        << "lev.h" << QStringList{QStringLiteral("lev.c")};
+    QTest::newRow("numbered screens")
+        << exporting(QStringLiteral("csv"), {QStringLiteral("--screens"), QStringLiteral("3x2")})
+        << "m_3.csv"
+        << QStringList{QStringLiteral("m_0.csv"), QStringLiteral("m_1.csv"),
+                       QStringLiteral("m_2.csv")};
+}
+
+void TestCliExportOptions::failedFileLeavesTheOthers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, setFiles);
+    QVERIFY(QDir(m_dir->path()).mkdir(blocked));
+    // One file of the set is there from before and keeps its bytes.
+    const QByteArray earlier("from an earlier export\n");
+    TestFiles::write(path(setFiles.first()), earlier);
+
+    const CliSupport::Run run = cli(arguments, m_dir->path());
+    QCOMPARE(run.exitCode, BadInput);
+    QVERIFY2(run.err.contains(blocked.toUtf8()), run.err.constData());
+    QCOMPARE(TestFiles::readAll(path(setFiles.first())), earlier);
+    QStringList left{setFiles.first(), QStringLiteral("m.map")};
+    left.sort();
+    QCOMPARE(files(), left);
 }
 
 void TestCliExportOptions::symbolNamesTheData()

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void failures();
     void writersFailureKeepsTheOldFile();
     void deviceFailsBeforeTheWriter();
+    void setFailingPartWayChangesNoFile();
 };
 
 // A new file and one that replaces a longer or a shorter one, with no
@@ -144,6 +145,34 @@ void TestAtomicFile::deviceFailsBeforeTheWriter()
              QStringLiteral("only 1000 of 1200 bytes could be written; the disk may be full"));
     QCOMPARE(TestFiles::readAll(path), QByteArray("old"));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("picture.bmp")});
+}
+
+// A set of files whose last one meets a full disk: the first keeps its old
+// content though its own new content was written whole, and nothing of the
+// set is left behind.
+void TestAtomicFile::setFailingPartWayChangesNoFile()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("level.c"));
+    const QString header = dir.filePath(QStringLiteral("level.h"));
+    TestFiles::write(source, QByteArray("old"));
+    const QByteArray small(500, 's');
+    const QByteArray large(1200, 'l');
+
+    FileResult result;
+    {
+        const FileFaults::FileSizeLimit fullDisk(1000);
+        result = AtomicFile::writeAll({{source, small}, {header, large}});
+    }
+
+    QVERIFY(!result.succeeded());
+    QCOMPARE(result.fileName(), header);
+    QCOMPARE(TestFiles::readAll(source), QByteArray("old"));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("level.c")});
+
+    QVERIFY(AtomicFile::writeAll({{source, small}, {header, large}}).succeeded());
+    QCOMPARE(TestFiles::readAll(source), small);
+    QCOMPARE(TestFiles::readAll(header), large);
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)
