@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/tiles/TileBudget.h"
 
+#include "core/edit/ReplaceTile.h"
 #include "core/edit/WholeMapStep.h"
 #include "core/history/EditHistory.h"
 #include "core/history/PackedState.h"
@@ -139,20 +140,8 @@ void importPicture(EditorState &state, const PictureImport::Plan &plan, const QS
 
 bool replaceTile(EditorState &state, int from, int to)
 {
-    if (from == to || countUses(state)[from] == 0)
-        return false;
-    const auto fromTile = static_cast<std::uint8_t>(from);
-    const auto toTile = static_cast<std::uint8_t>(to);
-    WholeMapStep::perform(state, StepNames::ReplaceTile, {.grid = true},
-                          [fromTile, toTile](EditorState &s) {
-                              forEachMapCell(s, [&](int column, int row, int index) {
-                                  if (s.tileMap[index] != fromTile)
-                                      return;
-                                  s.tileMap[index] = toTile;
-                                  blitTile(s, toTile, column, row);
-                              });
-                          });
-    return true;
+    return ReplaceTile::replaceAll(state, static_cast<std::uint8_t>(from),
+                                   static_cast<std::uint8_t>(to), mapCells(state));
 }
 
 Renumbering compactOrder(const EditorState &state)

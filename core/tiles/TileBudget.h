@@ -48,9 +48,10 @@ Counts countUses(const EditorState &state);
 // canvas drawn anew; the picker's caption names the picture. One step.
 void importPicture(EditorState &state, const PictureImport::Plan &plan, const QString &fileTitle);
 
-// Every map cell of tile from becomes tile to, drawn on the canvas. One
-// step; returns false and records nothing when no cell changes (from equal
-// to to, or no cell holds from).
+// Every map cell of tile from becomes tile to: Replace Tile
+// (ReplaceTile::replaceAll) over the cells above. One step; returns false
+// and records nothing when no cell changes (from equal to to, or no cell
+// holds from).
 bool replaceTile(EditorState &state, int from, int to);
 
 // The renumbering Compact makes: the tiles the map uses, in the order of

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/edit/CellEdits.h"
 #include "core/edit/MapCommands.h"
 #include "core/edit/Painting.h"
 #include "core/edit/TilePicking.h"
@@ -260,6 +261,35 @@ void TestTileBudget::countsFollowEveryEdit()
     check("undo of Fill Map");
     TileBudget::replaceTile(state, 30, 3);
     check("Replace");
+
+    // The drawing tools' edits; a paste reaching past the map's edge counts
+    // only the cells it stores.
+    const Stamp block = CellEdits::copyCells(state, QRect(0, 0, 2, 2));
+    QVERIFY(CellEdits::pasteStamp(state, QPoint(2, 0), block));
+    check("a paste");
+    QVERIFY(CellEdits::pasteStamp(state, QPoint(3, 1), Stamp(2, 2, {60, 61, 62, 63})));
+    check("a paste clipped at the edge");
+    state.history.undo();
+    check("undo of a paste");
+    state.history.redo();
+    check("redo of a paste");
+    CellEdits::cutCells(state, QRect(1, 0, 2, 2));
+    check("Cut");
+    QVERIFY(CellEdits::bucketFill(state, QPoint(1, 0), Stamp::single(40)));
+    check("Bucket Fill");
+    QVERIFY(CellEdits::fillRectangle(state, QRect(0, 1, 3, 1), Stamp::single(41)));
+    check("Rectangle Fill");
+    QVERIFY(CellEdits::deleteCells(state, QRect(2, 1, 2, 1)));
+    check("Delete");
+    for (int step = 0; step < 6; ++step)
+        state.history.undo();
+    check("undo of the drawing tools' edits");
+    for (int step = 0; step < 6; ++step)
+        state.history.redo();
+    check("redo of the drawing tools' edits");
+    for (int step = 0; step < 6; ++step)
+        state.history.undo();
+
     QVERIFY(TileBudget::compactTiles(state));
     check("Compact");
     state.history.undo();
