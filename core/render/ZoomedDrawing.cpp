@@ -1,10 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "core/render/ZoomedDrawing.h"
 
+#include "core/render/TileGeometry.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace ZoomedDrawing {
+
+namespace {
+
+// One row at 100 % with a grid line on the first pixel of every cell of
+// Cell pixels. Each whole cell is a copy of a fixed length, which the
+// compiler turns into a few wide moves, and then its line pixel: much
+// cheaper than copying the row and then storing into every cell of it again.
+template <int Cell>
+void copyRowWithLines(QRgb *out, const QRgb *in, int left, int right, QRgb lineColour)
+{
+    const int firstLine = (left + Cell - 1) / Cell * Cell;
+    const int head = std::min(firstLine, right + 1) - left;
+    std::memcpy(out, in + left, std::size_t(head) * sizeof(QRgb));
+    out += head;
+    int x = left + head;
+    for (; x + Cell - 1 <= right; x += Cell, out += Cell) {
+        std::memcpy(out, in + x, Cell * sizeof(QRgb));
+        out[0] = lineColour;
+    }
+    if (x <= right) {
+        out[0] = lineColour;
+        std::memcpy(out + 1, in + x + 1, std::size_t(right - x) * sizeof(QRgb));
+    }
+}
+
+} // namespace
 
 bool handles(int percent)
 {
@@ -45,6 +73,10 @@ void draw(const QImage &source, int percent, const QRect &view, QImage &target, 
         }
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y * reduce / enlarge));
         if (enlarge == 1 && reduce == 1) {
+            if (gridCell == Tiles::TileSize) {
+                copyRowWithLines<Tiles::TileSize>(out, in, area.left(), area.right(), gridColour);
+                continue;
+            }
             std::memcpy(out, in + area.left(), std::size_t(area.width()) * sizeof(QRgb));
         } else if (reduce > 1) {
             for (int x = area.left(); x <= area.right(); ++x)

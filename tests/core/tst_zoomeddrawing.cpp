@@ -87,6 +87,10 @@ void TestZoomedDrawing::drawsAsTheRule_data()
             << percent << QRect(7, 5, 31, 23) << QPoint(3, 2) << 0;
         QTest::addRow("%d %%, grid", percent) << percent << QRect(5, 9, 37, 29) << QPoint(0, 0)
                                               << cell;
+        QTest::addRow("%d %%, grid, whole cells", percent)
+            << percent << QRect(cell, cell, 2 * cell, 20) << QPoint(0, 0) << cell;
+        QTest::addRow("%d %%, grid, within one cell", percent)
+            << percent << QRect(3, 2, cell / 2, 7) << QPoint(1, 0) << cell;
         QTest::addRow("%d %%, past the picture's far edge", percent)
             << percent << QRect(64 * percent / 100 - 10, 48 * percent / 100 - 6, 40, 30)
             << QPoint(1, 1) << cell;
