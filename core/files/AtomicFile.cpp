@@ -6,10 +6,19 @@
 
 #include <QSaveFile>
 
-#include <memory>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
+
+// Ends the hidden name of a file of a set while the set is written.
+const QString StagedSuffix = QStringLiteral(".writing");
 
 // Passes writes on to the file and keeps the first failure. A write that
 // ends short sets no error on the file (the disk may be full), so it is
@@ -122,16 +131,42 @@ FileResult write(const QString &path, const std::function<FileResult(QIODevice &
 
 FileResult writeAll(const std::vector<Content> &contents)
 {
-    std::vector<std::unique_ptr<PendingFile>> files;
+    // Every file is first written whole, through write(), under a hidden
+    // name beside its target, and closed: a set may hold thousands of files,
+    // more than may be open at once. Only then are they renamed over their
+    // targets, which cannot fail for a regular file in its own folder.
+    std::vector<QString> targets;
+    std::vector<QString> staged;
+    const auto dropStaged = [&staged] {
+        for (const QString &path : staged)
+            QFile::remove(path);
+    };
     for (const Content &content : contents) {
-        files.push_back(std::make_unique<PendingFile>(content.path));
-        if (const FileResult filled = files.back()->fill(writing(content.bytes));
-            !filled.succeeded())
-            return filled;
+        const QFileInfo info(content.path);
+        if (info.exists() && !info.isFile()) {
+            dropStaged();
+            return FileResult::failure(content.path, FileKinds::NotRegularFile);
+        }
+        // A link is followed, as a single write follows it.
+        const QString target = info.exists() ? info.canonicalFilePath() : content.path;
+        const QFileInfo place(target);
+        const QString stage = place.dir().filePath(QLatin1Char('.') + place.fileName() + StagedSuffix);
+        if (const FileResult written = write(stage, content.bytes); !written.succeeded()) {
+            dropStaged();
+            return FileResult::failure(content.path, written.reason());
+        }
+        targets.push_back(target);
+        staged.push_back(stage);
     }
-    for (const std::unique_ptr<PendingFile> &file : files)
-        if (const FileResult committed = file->commit(); !committed.succeeded())
-            return committed;
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        if (std::rename(QFile::encodeName(staged[i]).constData(),
+                        QFile::encodeName(targets[i]).constData()) != 0) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+            staged.erase(staged.begin(), staged.begin() + std::ptrdiff_t(i));
+            dropStaged();
+            return FileResult::failure(contents[i].path, reason);
+        }
+    }
     return FileResult();
 }
 

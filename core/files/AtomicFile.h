@@ -36,10 +36,10 @@ struct Content
 };
 
 // Writes several files as one: each is written whole beside its target
-// first, and only once all of them are written do they replace their
-// targets. A failed write leaves every target as it was, so a set of files
-// that belong together (a source and its header, numbered screens) is never
-// left half old, half new.
+// first (as ".NAME.writing"), and only once all of them are written do they
+// replace their targets. A failed write leaves every target as it was, so a
+// set of files that belong together (a source and its header, numbered
+// screens) is never left half old, half new.
 FileResult writeAll(const std::vector<Content> &contents);
 
 } // namespace AtomicFile
