@@ -5,7 +5,9 @@
 #include "core/files/RecoveryFolder.h"
 #include "tests/support/TestFiles.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,6 +149,18 @@ void TestRecoveryCopy::leftCopyRemovedOrMovedAside()
     for (const char *content : {"kept", "damaged"}) {
         RecoveryFolder gone(folder.path());
         QVERIFY(gone.write(content).succeeded());
+        // Two copies written within one tick of the file system's clock
+        // have the same time, and either could come first: the first copy,
+        // alone in the folder yet, is made a minute older.
+        if (QByteArrayView(content) == "kept") {
+            const QFileInfoList copies =
+                QDir(folder.path()).entryInfoList({QStringLiteral("*.recovery")}, QDir::Files);
+            QCOMPARE(copies.size(), 1);
+            QFile file(copies.front().filePath());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                     QFileDevice::FileModificationTime));
+        }
     }
     RecoveryFolder next(folder.path());
     std::vector<RecoveryFolder::LeftCopy> taken = next.takeLeftCopies();
