@@ -48,10 +48,7 @@ for size in 1280x1024 1920x1080; do
     wait_for 60 visible_window 'Tesselwick \(v1\.0\) - Quorvane Labs' || true
     main=$(window 'Tesselwick \(v1\.0\) - Quorvane Labs')
     wait_for 10 framed "$main" || { echo "the main window has no frame" >&2; exit 1; }
-    for _ in 1 2 3; do
-        xdotool windowactivate --sync "$main" key ctrl+t
-        wait_for 3 visible_window 'Using Default TileSet' && break
-    done
+    press_until "$main" ctrl+t 'Using Default TileSet' || { echo "Ctrl+T did not open the picker" >&2; exit 1; }
     picker=$(window 'Using Default TileSet')
     wait_for 10 framed "$picker" || { echo "the picker has no frame" >&2; exit 1; }
     # Both on the screen, the picker at the main window's left edge, below
@@ -65,14 +62,11 @@ for size in 1280x1024 1920x1080; do
     }
     if ! wait_for 10 picker_placed; then
         picker_placed || true
-        echo "$size: main $mx,$my ${mw}x$mh; picker $px,$py ${pw}x$ph: the picker is not below"
+        echo "$size: main $mx,$my ${mw}x$mh; picker $px,$py ${pw}x$ph: the picker is not below" >&2
         exit 1
     fi
 
-    for _ in 1 2 3; do
-        xdotool windowactivate --sync "$main" key F1
-        wait_for 3 visible_window 'Tesselwick Help - Contents' && break
-    done
+    press_until "$main" F1 'Tesselwick Help - Contents' || { echo "F1 did not open the help" >&2; exit 1; }
     help=$(window 'Tesselwick Help - Contents')
     wait_for 10 framed "$help" || { echo "the help has no frame" >&2; exit 1; }
     # On the screen, and beside the main window or centred over it.
@@ -85,7 +79,7 @@ for size in 1280x1024 1920x1080; do
     }
     if ! wait_for 10 help_placed; then
         help_placed || true
-        echo "$size: main $mx,$my ${mw}x$mh; help $hx,$hy ${hw}x$hh: the help is not beside the main window"
+        echo "$size: main $mx,$my ${mw}x$mh; help $hx,$hy ${hw}x$hh: the help is not beside the main window" >&2
         exit 1
     fi
     echo "$size: main frame $mx,$my ${mw}x$mh; picker $px,$py ${pw}x$ph; help $hx,$hy ${hw}x$hh"
