@@ -4,16 +4,14 @@
 #include "core/files/FileKinds.h"
 #include "core/files/SaveJournal.h"
 
-#include <QSaveFile>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 
 namespace {
 
@@ -58,75 +56,45 @@ private:
     QString m_failure;
 };
 
-// A target's temporary file, filled but not yet renamed over the target.
-// Destroyed uncommitted, it takes its temporary file away.
-class PendingFile
-{
-public:
-    explicit PendingFile(const QString &path) : m_path(path), m_file(path) {}
-
-    FileResult fill(const std::function<FileResult(QIODevice &file)> &fill)
-    {
-        // The commit renames the new file over the target, which would put a
-        // regular file in the place of a pipe or a device.
-        if (FileKinds::isSpecialFile(m_path))
-            return FileResult::failure(m_path, FileKinds::NotRegularFile);
-        // Unbuffered, so a write that ends short shows at once rather than
-        // at a later flush.
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return FileResult::failure(m_path, m_file.errorString());
-        m_journal.emplace(m_path, m_file);
-        CheckedWrites checked(m_file);
-        const FileResult filled = fill(checked);
-        if (!checked.failure().isEmpty()) {
-            m_file.cancelWriting();
-            return FileResult::failure(m_path, checked.failure());
-        }
-        if (!filled.succeeded()) {
-            m_file.cancelWriting();
-            return filled;
-        }
-        return FileResult();
-    }
-
-    FileResult commit()
-    {
-        if (!m_file.commit())
-            return FileResult::failure(m_path, m_file.errorString());
-        return FileResult();
-    }
-
-private:
-    QString m_path;
-    QSaveFile m_file;
-    // Declared after the file, so the note goes before the temporary file.
-    std::optional<SaveJournal> m_journal;
-};
-
-std::function<FileResult(QIODevice &file)> writing(QByteArrayView bytes)
-{
-    return [bytes](QIODevice &file) {
-        // A write that fails or ends short is noticed by the checked device.
-        file.write(bytes.data(), bytes.size());
-        return FileResult();
-    };
-}
-
 } // namespace
 
 namespace AtomicFile {
 
 FileResult write(const QString &path, QByteArrayView bytes)
 {
-    return write(path, writing(bytes));
+    return write(path, [bytes](QIODevice &file) {
+        // A write that fails or ends short is noticed by the checked device.
+        file.write(bytes.data(), bytes.size());
+        return FileResult();
+    });
 }
 
 FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill)
 {
-    PendingFile file(path);
-    if (const FileResult filled = file.fill(fill); !filled.succeeded())
+    // The commit renames the new file over the target, which would put a
+    // regular file in the place of a pipe or a device.
+    if (FileKinds::isSpecialFile(path))
+        return FileResult::failure(path, FileKinds::NotRegularFile);
+    // Unbuffered, so a write that ends short shows at once rather than at a
+    // later flush. Leaving with the file uncommitted discards the temporary
+    // file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileResult::failure(path, file.errorString());
+    const SaveJournal journal(path, file);
+    CheckedWrites checked(file);
+    const FileResult filled = fill(checked);
+    if (!checked.failure().isEmpty()) {
+        file.cancelWriting();
+        return FileResult::failure(path, checked.failure());
+    }
+    if (!filled.succeeded()) {
+        file.cancelWriting();
         return filled;
-    return file.commit();
+    }
+    if (!file.commit())
+        return FileResult::failure(path, file.errorString());
+    return FileResult();
 }
 
 FileResult writeAll(const std::vector<Content> &contents)
@@ -150,7 +118,8 @@ FileResult writeAll(const std::vector<Content> &contents)
         // A link is followed, as a single write follows it.
         const QString target = info.exists() ? info.canonicalFilePath() : content.path;
         const QFileInfo place(target);
-        const QString stage = place.dir().filePath(QLatin1Char('.') + place.fileName() + StagedSuffix);
+        const QString stage =
+            place.dir().filePath(QLatin1Char('.') + place.fileName() + StagedSuffix);
         if (const FileResult written = write(stage, content.bytes); !written.succeeded()) {
             dropStaged();
             return FileResult::failure(content.path, written.reason());
