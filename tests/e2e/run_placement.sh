@@ -19,11 +19,12 @@ trap end_session EXIT
 # frame <window id>: "left top width height" of the window's frame, from its
 # place on screen and the frame extents the window manager sets.
 frame() {
-    local x y w h l r t b
-    x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
-    w=$(xwininfo -id "$1" | sed -n 's/^ *Width: *//p')
-    h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
+    local info x y w h l r t b
+    info=$(xwininfo -id "$1")
+    x=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    w=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    h=$(sed -n 's/^ *Height: *//p' <<<"$info")
     read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,/ /g')
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
@@ -89,8 +90,5 @@ for size in 1280x1024 1920x1080; do
     kill "$wm_pid"
     wait "$wm_pid" 2>/dev/null || true
     wm_pid=
-    kill "$xvfb_pid"
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=
-    rm -f "$work/display"
+    stop_x_server
 done

@@ -30,6 +30,14 @@ start_x_server() {
     wait_for 20 xdpyinfo || { echo "Xvfb on $DISPLAY takes no clients" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 }
 
+# stop_x_server: ends the server start_x_server started, so another can start.
+stop_x_server() {
+    kill "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+    rm -f "$work/display"
+}
+
 # start_editor <program> [arguments...]: runs it at 96 dots per inch without
 # a desktop theme, so windows have their designed pixel sizes, with settings
 # and recovery copies in $work; its output goes to $work/editor.log.
