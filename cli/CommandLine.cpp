@@ -272,7 +272,8 @@ Outcome<> chooseFormat(Request &request, const QString &givenFormat, const QStri
 
 // Names each input's output file: OUT itself, a file named after the input
 // in the folder OUT, or without OUT a file beside the input. Two inputs may
-// not share an output, nor may an output be its own input.
+// not share an output; that no output is an input is checked with the
+// files each output writes (Commands::prepare).
 Outcome<> planOutputs(Request &request, const QString &output, bool toFolder)
 {
     const bool toStandardOutput = output == StandardOutput;
@@ -294,8 +295,6 @@ Outcome<> planOutputs(Request &request, const QString &output, bool toFolder)
         else
             target = output;
         const QString absolute = QFileInfo(target).absoluteFilePath();
-        if (!toStandardOutput && OutputPaths::sameFile(target, input))
-            return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
         if (!toStandardOutput && taken.contains(absolute))
             return usageError(
                 QStringLiteral("two inputs would both be written to '%1'").arg(target));

@@ -19,7 +19,6 @@
 #include "mapfile/MapFileFormat.h"
 #include "mapfile/MapFileIO.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <bitset>
@@ -116,6 +115,8 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
     if (const Outcome<> loaded = map.load(input, shared.sheet, shared.request.lenient);
         !loaded.succeeded())
         return loaded.failure();
+    if (const Outcome<> allowed = shared.inputs.allowWrites({output}); !allowed.succeeded())
+        return allowed.failure();
     if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
         return folder.failure();
     const float zoom = shared.request.zoom;
@@ -128,10 +129,12 @@ Report render(LoadedMap &map, const Shared &shared, const QString &input, const 
     return {};
 }
 
-Report writeFile(const QString &output, const QByteArray &bytes)
+Report writeFile(const Shared &shared, const QString &output, const QByteArray &bytes)
 {
     if (output == CommandLine::StandardOutput)
         return Output{bytes, {}};
+    if (const Outcome<> allowed = shared.inputs.allowWrites({output}); !allowed.succeeded())
+        return allowed.failure();
     if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
         return folder.failure();
     const FileResult saved = MapFile::save(output, bytes);
@@ -141,45 +144,38 @@ Report writeFile(const QString &output, const QByteArray &bytes)
 }
 
 // The files of one export, and for a Tiled map (TMX or JSON) the tile sheet
-// beside them. A sheet written for map files that then cannot be written is
-// taken away again.
+// beside them. Standard output takes the one file of its export; files on
+// disk are written as one set, so a failure leaves none of them changed.
 Report writeExport(const LoadedMap &map, const Shared &shared, const MapExport::Files &files,
                    const QString &input, const QString &output)
 {
     const QString &format = shared.request.format;
-    QString sheetPath;
-    bool sheetExisted = true;
-    if (format == Formats::Tmx || format == Formats::Tmj) {
-        sheetPath = MapExport::sheetPathFor(output);
-        if (const Outcome<> folder = OutputPaths::makeFolderFor(output); !folder.succeeded())
-            return folder.failure();
-        sheetExisted = QFileInfo::exists(sheetPath);
-        const QImage &sheet = map.state().tileSheet.image();
-        const FileResult sheetWritten = PngFile::write(sheet.size(), bandsOf(sheet), sheetPath);
-        if (!sheetWritten.succeeded())
-            return cannotWrite(sheetPath, sheetWritten.reason());
-    }
     Output result;
     if (!files.warning.isEmpty())
         result.warnings.append(
             QStringLiteral("%1: warning: %2").arg(InputFile::nameOf(input), files.warning));
-    // Standard output takes the one file of its export; files on disk are
-    // written as one set, so a failure leaves none of them changed.
     std::vector<AtomicFile::Content> contents;
     for (const MapExport::File &file : files.files) {
-        if (file.path == CommandLine::StandardOutput) {
+        if (file.path == CommandLine::StandardOutput)
             result.out += file.bytes;
-            continue;
-        }
-        if (const Outcome<> folder = OutputPaths::makeFolderFor(file.path); !folder.succeeded())
+        else
+            contents.emplace_back(file.path, file.bytes);
+    }
+    if (format == Formats::Tmx || format == Formats::Tmj) {
+        const QString sheetPath = MapExport::sheetPathFor(output);
+        contents.emplace_back(sheetPath,
+                              PngFile::content(map.state().tileSheet.image(), sheetPath));
+    }
+    QStringList paths;
+    for (const AtomicFile::Content &content : contents)
+        paths.append(content.path);
+    if (const Outcome<> allowed = shared.inputs.allowWrites(paths); !allowed.succeeded())
+        return allowed.failure();
+    for (const QString &path : std::as_const(paths))
+        if (const Outcome<> folder = OutputPaths::makeFolderFor(path); !folder.succeeded())
             return folder.failure();
-        contents.push_back({file.path, file.bytes});
-    }
-    if (const FileResult written = AtomicFile::writeAll(contents); !written.succeeded()) {
-        if (!sheetExisted)
-            QFile::remove(sheetPath);
+    if (const FileResult written = AtomicFile::writeAll(contents); !written.succeeded())
         return cannotWrite(written.fileName(), written.reason());
-    }
     return result;
 }
 
@@ -215,16 +211,44 @@ Report importMap(const Shared &shared, const QString &input, const QString &outp
                                                              : CsvFormat::read(text.value());
     if (!cells.succeeded())
         return cells.failure().in(name);
-    Report report = writeFile(output, LoadedMap::fileFor(cells.value()));
+    Report report = writeFile(shared, output, LoadedMap::fileFor(cells.value()));
     if (report.succeeded())
         report.value().warnings = sizeWarnings(name, cells.value());
     return report;
 }
 
+// The files a request reads: its inputs and the --tiles sheet.
+QStringList inputsOf(const Request &request)
+{
+    return request.inputs + QStringList{request.tiles};
+}
+
+// The files written for an input's output whose names are known before
+// the input is read.
+QStringList namedPaths(const Request &request, const QString &output)
+{
+    if (request.command != Request::Command::Export)
+        return {output};
+    return MapExport::namedPaths(request.format, request.exportOptions, output);
+}
+
 } // namespace
+
+Shared::Shared(const Request &request, QImage sheet)
+    : request(request), sheet(std::move(sheet)), inputs(inputsOf(request))
+{
+}
 
 Outcome<QImage> prepare(const Request &request)
 {
+    // No file is written while one of them would replace an input. What
+    // each input writes is checked once more just before it is written,
+    // the numbered screens too.
+    const OutputPaths::InputFiles inputs(inputsOf(request));
+    for (const QString &output : request.outputs)
+        if (const Outcome<> allowed = inputs.allowWrites(namedPaths(request, output));
+            !allowed.succeeded())
+            return allowed.failure();
     const bool draws =
         request.command == Request::Command::Render || request.command == Request::Command::Export;
     if (!draws)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/Failure.h"
+#include "cli/OutputPaths.h"
 #include "cli/Request.h"
 
 #include <QByteArray>
@@ -26,12 +27,18 @@ using Report = Outcome<Output>;
 // What all inputs of a request share, prepared once before the work starts.
 struct Shared
 {
+    Shared(const Request &request, QImage sheet);
+
     const Request &request;
     // The tile sheet render and export draw with.
     QImage sheet;
+    // Every file the request reads: no output may replace one.
+    OutputPaths::InputFiles inputs;
 };
 
-// The --tiles sheet (or the built-in one) for the commands that draw; a
+// Refuses a request that would write over one of its inputs, as far as the
+// names of its outputs are known before any map is read; then reads the
+// --tiles sheet (or takes the built-in one) for the commands that draw, a
 // null picture for the others.
 Outcome<QImage> prepare(const Request &request);
 

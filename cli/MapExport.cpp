@@ -23,10 +23,21 @@ namespace {
 const QString SheetSuffix = QStringLiteral(".tiles.png");
 const QString HeaderSuffix = QStringLiteral("h");
 
-QString withSuffix(const QString &path, const QString &suffix)
+bool isTiled(const QString &format)
 {
-    const QFileInfo info(path);
-    return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + suffix);
+    return format == Formats::Tmx || format == Formats::Tmj;
+}
+
+// Each screen a file of its own, rather than one file of them all.
+bool screenFiles(const QString &format, const ExportOptions &options)
+{
+    return options.screens.has_value() && (format == Formats::Csv || isTiled(format));
+}
+
+QString headerPathFor(const QString &output)
+{
+    const QFileInfo info(output);
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + HeaderSuffix);
 }
 
 // output with "_N" before its extension.
@@ -101,6 +112,20 @@ QString sheetPathFor(const QString &output)
     return target.dir().filePath(target.completeBaseName() + SheetSuffix);
 }
 
+QStringList namedPaths(const QString &format, const ExportOptions &options, const QString &output)
+{
+    if (output == CommandLine::StandardOutput)
+        return {};
+    QStringList paths;
+    if (!screenFiles(format, options))
+        paths.append(output);
+    if (isTiled(format))
+        paths.append(sheetPathFor(output));
+    if (format == Formats::C)
+        paths.append(headerPathFor(output));
+    return paths;
+}
+
 Outcome<Files> build(const MapCells &cells, const QString &format, const ExportOptions &options,
                      const QString &mapName, const QString &output)
 {
@@ -119,8 +144,8 @@ Outcome<Files> build(const MapCells &cells, const QString &format, const ExportO
                             .arg(laid.padded.width())
                             .arg(laid.padded.height());
 
-    if (format == Formats::Csv || format == Formats::Tmx || format == Formats::Tmj) {
-        const bool several = options.screens.has_value();
+    if (format == Formats::Csv || isTiled(format)) {
+        const bool several = screenFiles(format, options);
         const QString sheetName = QFileInfo(sheetPathFor(output)).fileName();
         for (std::size_t i = 0; i < laid.blocks.size(); ++i) {
             const QString path = several ? numbered(output, i) : output;
@@ -148,7 +173,7 @@ Outcome<Files> build(const MapCells &cells, const QString &format, const ExportO
         SourceFormats::CSource source = SourceFormats::writeC(data);
         files.files.push_back({output, std::move(source.source)});
         if (output != CommandLine::StandardOutput)
-            files.files.push_back({withSuffix(output, HeaderSuffix), std::move(source.header)});
+            files.files.push_back({headerPathFor(output), std::move(source.header)});
     }
     return files;
 }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -29,6 +30,11 @@ struct Files
 
 // The Tiled maps' tile sheet picture, beside the first of them.
 QString sheetPathFor(const QString &output);
+
+// The files an export to output writes (the tile sheet included) whose
+// names are known before the map is read: all but the numbered screens,
+// whose number depends on the map's size. None for standard output.
+QStringList namedPaths(const QString &format, const ExportOptions &options, const QString &output);
 
 // Lays out cells (of the map file mapName) as options ask and writes them in
 // format to output: one file, or for csv, tmx and tmj with screens one per

@@ -79,14 +79,26 @@ QString encode(QIODevice &device, QSize size, const PictureBand &band)
     return error == 0 ? QString() : spngReason(error);
 }
 
+FileResult encodeInto(QIODevice &device, QSize size, const PictureBand &band,
+                      const QString &fileName)
+{
+    const QString reason = encode(device, size, band);
+    return reason.isEmpty() ? FileResult() : FileResult::failure(fileName, reason);
+}
+
 } // namespace
 
 FileResult write(QSize size, const PictureBand &band, const QString &fileName)
 {
-    return AtomicFile::write(fileName, [&](QIODevice &device) {
-        const QString reason = encode(device, size, band);
-        return reason.isEmpty() ? FileResult() : FileResult::failure(fileName, reason);
-    });
+    return AtomicFile::write(
+        fileName, [&](QIODevice &device) { return encodeInto(device, size, band, fileName); });
+}
+
+AtomicFile::Fill content(const QImage &picture, const QString &fileName)
+{
+    return [picture, fileName](QIODevice &device) {
+        return encodeInto(device, picture.size(), bandsOf(picture), fileName);
+    };
 }
 
 } // namespace PngFile

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/files/AtomicFile.h"
 #include "core/files/FileResult.h"
 #include "core/render/PictureBand.h"
 
@@ -14,5 +15,9 @@
 namespace PngFile {
 
 FileResult write(QSize size, const PictureBand &band, const QString &fileName);
+
+// A whole picture as the content of a file that AtomicFile writes, such as
+// one file of a set that is written together.
+AtomicFile::Fill content(const QImage &picture, const QString &fileName);
 
 } // namespace PngFile

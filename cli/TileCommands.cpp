@@ -2,19 +2,19 @@
 #include "cli/TileCommands.h"
 
 #include "cli/LoadedMap.h"
+#include "cli/OutputPaths.h"
 #include "cli/PngFile.h"
 #include "cli/Request.h"
 #include "cli/TileSheet.h"
+#include "core/files/AtomicFile.h"
 #include "core/files/BitmapExport.h"
 #include "core/render/PictureBand.h"
 #include "core/tiles/PictureImport.h"
 #include "core/tiles/PictureTiles.h"
 #include "core/tiles/TileBudget.h"
 #include "mapfile/MapFileFormat.h"
-#include "mapfile/MapFileIO.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 
 namespace TileCommands {
@@ -61,28 +61,21 @@ bool namesPicture(const QString &path)
     return suffix == Formats::Png || suffix == Formats::Bmp;
 }
 
-FileResult writeSheet(const QImage &sheet, const QString &path)
+AtomicFile::Content sheetContent(const QImage &sheet, const QString &path)
 {
     if (QFileInfo(path).suffix().toLower() == Formats::Bmp)
-        return writeBitmapFile(sheet, path);
-    return PngFile::write(sheet.size(), bandsOf(sheet), path);
+        return {path, bitmapContent(sheet, path)};
+    return {path, PngFile::content(sheet, path)};
 }
 
-// Writes the map and its sheet: both or, as far as can be helped, neither.
-// A sheet written for a map that then cannot be written is taken away again.
-Result writeMapAndSheet(const EditorState &state, const QString &mapPath,
-                         const QString &sheetPath)
+// Writes the map and its sheet as one set: both or neither.
+Result writeMapAndSheet(const EditorState &state, const QString &mapPath, const QString &sheetPath)
 {
-    const bool sheetExisted = QFileInfo::exists(sheetPath);
-    const FileResult sheetWritten = writeSheet(state.tileSheet.image(), sheetPath);
-    if (!sheetWritten.succeeded())
-        return cannotWrite(sheetWritten);
-    const FileResult mapWritten = MapFile::save(mapPath, MapFile::encode(state));
-    if (!mapWritten.succeeded()) {
-        if (!sheetExisted)
-            QFile::remove(sheetPath);
-        return cannotWrite(mapWritten);
-    }
+    const QByteArray map = MapFile::encode(state);
+    const FileResult written =
+        AtomicFile::writeAll({{mapPath, map}, sheetContent(state.tileSheet.image(), sheetPath)});
+    if (!written.succeeded())
+        return cannotWrite(written);
     return QByteArray();
 }
 
@@ -223,13 +216,13 @@ std::optional<Result> run(const QStringList &arguments)
         return usageError(QStringLiteral("import-picture makes its sheet; it takes no --tiles"));
     if (command == CompactCommand && tiles.isEmpty())
         return usageError(QStringLiteral("compact needs --tiles SHEET"));
-    for (const QString &written : {output, sheetOut})
-        if (!written.isEmpty() &&
-            QFileInfo(written).absoluteFilePath() == QFileInfo(input).absoluteFilePath())
-            return usageError(QStringLiteral("'%1' would be written over itself").arg(input));
     if (writes && QFileInfo(output).absoluteFilePath() == QFileInfo(sheetOut).absoluteFilePath())
         return usageError(QStringLiteral("the map and the sheet would both be written to '%1'")
                               .arg(output));
+    if (const Outcome<> allowed =
+            OutputPaths::InputFiles({input, tiles}).allowWrites({output, sheetOut});
+        !allowed.succeeded())
+        return allowed.failure();
 
     if (command == ImportPictureCommand)
         return importPicture(input, output, sheetOut, parser.isSet(options.merge));

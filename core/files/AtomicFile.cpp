@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -56,20 +57,31 @@ private:
     QString m_failure;
 };
 
+AtomicFile::Fill fillWith(QByteArrayView bytes)
+{
+    return [bytes](QIODevice &file) {
+        // A write that fails or ends short is noticed by the checked device.
+        file.write(bytes.data(), bytes.size());
+        return FileResult();
+    };
+}
+
 } // namespace
 
 namespace AtomicFile {
 
 FileResult write(const QString &path, QByteArrayView bytes)
 {
-    return write(path, [bytes](QIODevice &file) {
-        // A write that fails or ends short is noticed by the checked device.
-        file.write(bytes.data(), bytes.size());
-        return FileResult();
-    });
+    return write(path, fillWith(bytes));
 }
 
-FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill)
+Content::Content(QString path, QByteArrayView bytes) : path(std::move(path)), fill(fillWith(bytes))
+{
+}
+
+Content::Content(QString path, Fill fill) : path(std::move(path)), fill(std::move(fill)) {}
+
+FileResult write(const QString &path, const Fill &fill)
 {
     // The commit renames the new file over the target, which would put a
     // regular file in the place of a pipe or a device.
@@ -120,7 +132,7 @@ FileResult writeAll(const std::vector<Content> &contents)
         const QFileInfo place(target);
         const QString stage =
             place.dir().filePath(QLatin1Char('.') + place.fileName() + StagedSuffix);
-        if (const FileResult written = write(stage, content.bytes); !written.succeeded()) {
+        if (const FileResult written = write(stage, content.fill); !written.succeeded()) {
             dropStaged();
             return FileResult::failure(content.path, written.reason());
         }

@@ -22,17 +22,23 @@ namespace AtomicFile {
 // Writes bytes as the whole content of the file at path.
 FileResult write(const QString &path, QByteArrayView bytes);
 
-// Lets fill put the content into the open file, for content made while it is
+// Puts the content into the open file, for content made while it is
 // written. Every write to the device is checked: once one fails, further
-// writes fail too and that failure is the result. Otherwise a failure fill
-// returns is the result.
-FileResult write(const QString &path, const std::function<FileResult(QIODevice &file)> &fill);
+// writes fail too and that failure is the result. Otherwise a failure the
+// fill returns is the result.
+using Fill = std::function<FileResult(QIODevice &file)>;
 
-// One file of a set written together.
+FileResult write(const QString &path, const Fill &fill);
+
+// One file of a set written together: bytes at hand, or a picture or other
+// content made as it is written.
 struct Content
 {
+    Content(QString path, QByteArrayView bytes);
+    Content(QString path, Fill fill);
+
     QString path;
-    QByteArrayView bytes;
+    Fill fill;
 };
 
 // Writes several files as one: each is written whole beside its target

@@ -77,50 +77,67 @@ void packRow(const uchar *from, int width, uchar *to)
     }
 }
 
+// Writes the bitmap into file, which checks every write: a write that fails
+// stops the bands, and the file reports why.
+FileResult writeBitmap(QIODevice &file, QSize size, const PictureBand &band,
+                       const QString &fileName)
+{
+    if (size.isEmpty())
+        return FileResult::failure(fileName, EmptyPicture);
+    const QByteArray head = headers(size);
+    if (file.write(head) != head.size())
+        return FileResult();
+    const qsizetype stride = rowBytes(size.width());
+    const int bandRows = int(std::max<qsizetype>(1, BandBytes / std::max<qsizetype>(stride, 1)));
+    QByteArray rows(stride * std::min(bandRows, size.height()), '\0');
+    // The file holds the bottom row first: bands from the bottom up.
+    for (int end = size.height(); end > 0;) {
+        const int first = std::max(0, end - bandRows);
+        const int count = end - first;
+        const QImage part = band(first, count);
+        if (part.isNull())
+            return FileResult::failure(fileName, OutOfMemory);
+        uchar *to = reinterpret_cast<uchar *>(rows.data());
+        if (part.format() == FilePixelFormat) {
+            // The padding at the end of each row stays zero.
+            for (int row = count - 1; row >= 0; --row, to += stride)
+                std::memcpy(to, part.constScanLine(row), qsizetype(size.width()) * 3);
+        } else {
+            const QImage pixels =
+                part.format() == BandFormat ? part : part.convertToFormat(BandFormat);
+            for (int row = count - 1; row >= 0; --row, to += stride)
+                packRow(pixels.constScanLine(row), size.width(), to);
+        }
+        if (file.write(rows.constData(), stride * count) != stride * count)
+            return FileResult();
+        end = first;
+    }
+    return FileResult();
+}
+
+QImage inBandFormat(const QImage &picture)
+{
+    return picture.format() == BandFormat ? picture : picture.convertToFormat(BandFormat);
+}
+
 } // namespace
 
 FileResult writeBitmapFile(const QImage &picture, const QString &fileName)
 {
-    const QImage pixels =
-        picture.format() == BandFormat ? picture : picture.convertToFormat(BandFormat);
+    const QImage pixels = inBandFormat(picture);
     return writeBitmapFile(pixels.size(), bandsOf(pixels), fileName);
 }
 
 FileResult writeBitmapFile(QSize size, const PictureBand &band, const QString &fileName)
 {
-    if (size.isEmpty())
-        return FileResult::failure(fileName, EmptyPicture);
-    return AtomicFile::write(fileName, [&](QIODevice &file) {
-        // A write that fails stops the bands; the file reports why.
-        const QByteArray head = headers(size);
-        if (file.write(head) != head.size())
-            return FileResult();
-        const qsizetype stride = rowBytes(size.width());
-        const int bandRows =
-            int(std::max<qsizetype>(1, BandBytes / std::max<qsizetype>(stride, 1)));
-        QByteArray rows(stride * std::min(bandRows, size.height()), '\0');
-        // The file holds the bottom row first: bands from the bottom up.
-        for (int end = size.height(); end > 0;) {
-            const int first = std::max(0, end - bandRows);
-            const int count = end - first;
-            const QImage part = band(first, count);
-            if (part.isNull())
-                return FileResult::failure(fileName, OutOfMemory);
-            uchar *to = reinterpret_cast<uchar *>(rows.data());
-            if (part.format() == FilePixelFormat) {
-                // The padding at the end of each row stays zero.
-                for (int row = count - 1; row >= 0; --row, to += stride)
-                    std::memcpy(to, part.constScanLine(row), qsizetype(size.width()) * 3);
-            } else {
-                const QImage pixels =
-                    part.format() == BandFormat ? part : part.convertToFormat(BandFormat);
-                for (int row = count - 1; row >= 0; --row, to += stride)
-                    packRow(pixels.constScanLine(row), size.width(), to);
-            }
-            if (file.write(rows.constData(), stride * count) != stride * count)
-                return FileResult();
-            end = first;
-        }
-        return FileResult();
-    });
+    return AtomicFile::write(
+        fileName, [&](QIODevice &file) { return writeBitmap(file, size, band, fileName); });
+}
+
+AtomicFile::Fill bitmapContent(const QImage &picture, const QString &fileName)
+{
+    const QImage pixels = inBandFormat(picture);
+    return [pixels, fileName](QIODevice &file) {
+        return writeBitmap(file, pixels.size(), bandsOf(pixels), fileName);
+    };
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/files/AtomicFile.h"
 #include "core/files/FileResult.h"
 #include "core/render/PictureBand.h"
 
@@ -15,3 +16,7 @@ FileResult writeBitmapFile(const QImage &picture, const QString &fileName);
 
 // The same for a picture of the given size made band by band.
 FileResult writeBitmapFile(QSize size, const PictureBand &band, const QString &fileName);
+
+// The same bitmap as content of a file that AtomicFile writes, such as one
+// file of a set that is written together.
+AtomicFile::Fill bitmapContent(const QImage &picture, const QString &fileName);

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void writersFailureKeepsTheOldFile();
     void deviceFailsBeforeTheWriter();
     void setFailingPartWayChangesNoFile();
+    void setWithMadeContent();
 };
 
 // A new file and one that replaces a longer or a shorter one, with no
@@ -173,6 +174,42 @@ void TestAtomicFile::setFailingPartWayChangesNoFile()
     QVERIFY(AtomicFile::writeAll({{source, small}, {header, large}}).succeeded());
     QCOMPARE(TestFiles::readAll(source), small);
     QCOMPARE(TestFiles::readAll(header), large);
+}
+
+// A set whose last file is made as it is written (a picture, say): the
+// maker's own failure after part of the file keeps the whole set as it was,
+// and a maker that succeeds writes what it makes beside the plain bytes.
+void TestAtomicFile::setWithMadeContent()
+{
+    QTemporaryDir dir;
+    const QString map = dir.filePath(QStringLiteral("level.map"));
+    const QString sheet = dir.filePath(QStringLiteral("level.png"));
+    TestFiles::write(map, QByteArray("old map"));
+    TestFiles::write(sheet, QByteArray("old sheet"));
+    const QByteArray newMap(500, 'm');
+    const auto failingSheet = [](QIODevice &file) {
+        file.write("half a picture");
+        return FileResult::failure(QStringLiteral("anywhere"), QStringLiteral("cannot encode"));
+    };
+
+    const FileResult failed = AtomicFile::writeAll({{map, newMap}, {sheet, failingSheet}});
+
+    QVERIFY(!failed.succeeded());
+    QCOMPARE(failed.fileName(), sheet);
+    QCOMPARE(failed.reason(), QStringLiteral("cannot encode"));
+    QCOMPARE(TestFiles::readAll(map), QByteArray("old map"));
+    QCOMPARE(TestFiles::readAll(sheet), QByteArray("old sheet"));
+    QCOMPARE(entries(dir.path()),
+             (QStringList{QStringLiteral("level.map"), QStringLiteral("level.png")}));
+
+    const AtomicFile::Fill madeSheet = [](QIODevice &file) {
+        file.write("a whole ");
+        file.write("picture");
+        return FileResult();
+    };
+    QVERIFY(AtomicFile::writeAll({{map, newMap}, {sheet, madeSheet}}).succeeded());
+    QCOMPARE(TestFiles::readAll(map), newMap);
+    QCOMPARE(TestFiles::readAll(sheet), QByteArray("a whole picture"));
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)
