@@ -201,8 +201,7 @@ Report importMap(const Shared &shared, const QString &input, const QString &outp
     if (text.value().startsWith(GzipMagic)) {
         text = Inflate::unpackUpTo(text.value(), Inflate::Wrapper::Gzip, InputFile::MaxBytes);
         if (!text.succeeded())
-            return Failure::of(
-                name, QStringLiteral("not valid gzip data: %1").arg(text.failure().message));
+            return text.failure().in(name);
     }
     const QString format = CommandLine::importFormatOf(shared.request.format, input);
     const QString &layer = shared.request.layer;

@@ -18,6 +18,11 @@ int windowBits(Wrapper wrapper)
     return wrapper == Wrapper::Gzip ? WindowBits + GzipFlag : WindowBits;
 }
 
+QString wrapperName(Wrapper wrapper)
+{
+    return wrapper == Wrapper::Gzip ? QStringLiteral("gzip") : QStringLiteral("zlib");
+}
+
 QString zlibReason(const z_stream &stream, int status)
 {
     if (stream.msg != nullptr)
@@ -93,12 +98,15 @@ Outcome<QByteArray> unpackUpTo(QByteArrayView data, Wrapper wrapper, qsizetype l
     const QString reason = zlibReason(stream, status);
     const uInt left = stream.avail_in;
     inflateEnd(&stream);
+    // A stream cut off by the limit is still valid data, only too much of it.
     if (result.size() > limit)
-        return Failure::saying(QStringLiteral("it unpacks to more than %1 bytes").arg(limit));
+        return Failure::saying(TooLargeMessage.arg(limit));
+    const QString invalid = QStringLiteral("not valid %1 data: %2").arg(wrapperName(wrapper));
     if (status != Z_STREAM_END)
-        return Failure::saying(reason);
+        return Failure::saying(invalid.arg(reason));
     if (left != 0)
-        return Failure::saying(QStringLiteral("%1 bytes follow the end of the stream").arg(left));
+        return Failure::saying(
+            invalid.arg(QStringLiteral("%1 bytes follow the end of the stream").arg(left)));
     return result;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/Failure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -16,8 +17,13 @@ enum class Wrapper { Zlib, Gzip };
 // says what is wrong with the stream.
 Outcome<QByteArray> unpack(QByteArrayView data, Wrapper wrapper, qsizetype expectedSize);
 
+// Says that a valid stream unpacks to more than %1 bytes.
+inline const QString TooLargeMessage =
+    QStringLiteral("too large when unpacked: more than %1 bytes");
+
 // Unpacks data, one complete stream of the given wrapper, of any size up to
-// limit bytes.
+// limit bytes. A failure says whether the stream is not valid ("not valid
+// gzip data: ...") or unpacks to more than limit bytes (TooLargeMessage).
 Outcome<QByteArray> unpackUpTo(QByteArrayView data, Wrapper wrapper, qsizetype limit);
 
 } // namespace Inflate

@@ -6,34 +6,63 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <unistd.h>
 
 namespace InputFile {
 
 namespace {
 
-QString tooLarge()
+// what: "file" or "input".
+QString tooLarge(const QString &what)
 {
-    return QStringLiteral("the file is larger than %1 MB").arg(MaxBytes / (1024 * 1024));
+    return QStringLiteral("the %1 is larger than %2 MB").arg(what).arg(MaxBytes / (1024 * 1024));
 }
 
-} // namespace
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
-namespace {
+// Waits until a standard input left non-blocking by the program that
+// started this one has more to give.
+bool waitForInput()
+{
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    while (poll(&input, 1, -1) < 0)
+        if (errno != EINTR)
+            return false;
+    return true;
+}
 
+// One read() takes only what a pipe holds at that moment, so a writer that
+// pauses would see its input cut short: this reads until end of file, or
+// one byte past the limit, which tells a larger input apart.
 Outcome<QByteArray> readStandardInput()
 {
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return Failure::of(nameOf(StandardInput), in.errorString());
-    // One byte more than allowed tells a larger input apart without
-    // reading all of it.
-    QByteArray content = in.read(MaxBytes + 1);
-    if (in.error() != QFileDevice::NoError)
-        return Failure::of(nameOf(StandardInput), in.errorString());
-    if (content.size() > MaxBytes)
-        return Failure::of(nameOf(StandardInput), tooLarge());
-    return content;
+    constexpr qsizetype Chunk = 64 * 1024;
+    QByteArray content;
+    while (content.size() <= MaxBytes) {
+        const qsizetype start = content.size();
+        content.resize(start + std::min<qsizetype>(Chunk, MaxBytes + 1 - start));
+        const ssize_t got =
+            ::read(STDIN_FILENO, content.data() + start, std::size_t(content.size() - start));
+        const int error = errno;
+        content.truncate(start + std::max<ssize_t>(got, 0));
+        if (got == 0)
+            return content;
+        if (got > 0 || error == EINTR)
+            continue;
+        if (error != EAGAIN && error != EWOULDBLOCK)
+            return Failure::of(nameOf(StandardInput), systemReason(error));
+        if (!waitForInput())
+            return Failure::of(nameOf(StandardInput), systemReason(errno));
+    }
+    return Failure::of(nameOf(StandardInput), tooLarge(QStringLiteral("input")));
 }
 
 } // namespace
@@ -52,7 +81,7 @@ Outcome<QByteArray> read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return Failure::of(path, file.errorString());
     if (file.size() > MaxBytes)
-        return Failure::of(path, tooLarge());
+        return Failure::of(path, tooLarge(QStringLiteral("file")));
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failure::of(path, file.errorString());

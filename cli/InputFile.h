@@ -19,7 +19,7 @@ inline QString nameOf(const QString &path)
 }
 
 // Far more than the largest map in any text format takes; a larger file is
-// refused before it is read.
+// refused before it is read, a larger standard input once this much is read.
 inline constexpr qint64 MaxBytes = qint64(64) * 1024 * 1024;
 
 // A missing file, a folder, a pipe or a device, an unreadable or too large

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/TileCommands.h"
 
+#include "cli/InputFile.h"
 #include "cli/LoadedMap.h"
 #include "cli/OutputPaths.h"
 #include "cli/PngFile.h"
@@ -152,7 +153,7 @@ Result listTiles(const QString &input, const QImage &sheet, bool sheetGiven)
         text += QLatin1Char('\n');
     }
     const QString head = QStringLiteral("%1: %2 of %3 tiles used in %4 x %5 cells\n")
-                             .arg(input)
+                             .arg(InputFile::nameOf(input))
                              .arg(Tiles::TileCount - int(unused.size()))
                              .arg(Tiles::TileCount)
                              .arg(cells.width())

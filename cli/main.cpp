@@ -4,7 +4,9 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/LoadedMap.h"
+#include "cli/RawArguments.h"
 #include "cli/Runner.h"
+#include "cli/StandardStreams.h"
 #include "cli/TileCommands.h"
 
 #include <QCoreApplication>
@@ -15,34 +17,40 @@
 
 namespace {
 
-void print(std::FILE *stream, const QByteArray &text)
+void printError(const QString &text)
 {
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stream);
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
 int fail(const Failure &failure)
 {
-    print(stderr, CommandLine::errorText(failure).toUtf8());
+    printError(CommandLine::errorText(failure));
     return CommandLine::exitCodeOf(failure);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The exit status, unless standard output could not take all it was given.
+int finish(StandardStreams::Output &out, int exitCode)
 {
-    QCoreApplication app(argc, argv);
+    if (const Outcome<> closed = out.close(); !closed.succeeded())
+        return fail(closed.failure());
+    return exitCode;
+}
+
+int work(StandardStreams::Output &out)
+{
     if (const std::optional<Outcome<QByteArray>> done =
             TileCommands::run(QCoreApplication::arguments())) {
         if (!done->succeeded())
             return fail(done->failure());
-        print(stdout, done->value());
+        out.write(done->value());
         return CommandLine::Success;
     }
     const Outcome<CommandLine::Parsed> parsed = CommandLine::parse(QCoreApplication::arguments());
     if (!parsed.succeeded())
         return fail(parsed.failure());
     if (!parsed.value().request) {
-        print(stdout, parsed.value().answer.toUtf8());
+        out.write(parsed.value().answer.toUtf8());
         return CommandLine::Success;
     }
     const Request &request = *parsed.value().request;
@@ -67,10 +75,23 @@ int main(int argc, char *argv[])
             exitCode = fail(report.failure());
             continue;
         }
-        print(stdout, report.value().out);
+        out.write(report.value().out);
         for (const QString &warning : report.value().warnings)
-            print(stderr,
-                  (ProgramName + QStringLiteral(": ") + warning + QLatin1Char('\n')).toUtf8());
+            printError(ProgramName + QStringLiteral(": ") + warning + QLatin1Char('\n'));
     }
     return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    StandardStreams::prepare();
+    // Checked before Qt decodes them, which would change such a name.
+    if (const Outcome<> names = RawArguments::check(argc, argv); !names.succeeded())
+        return fail(names.failure());
+    QCoreApplication app(argc, argv);
+    StandardStreams::Output out;
+    const int exitCode = work(out);
+    return finish(out, exitCode);
 }

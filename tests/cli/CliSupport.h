@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/MapCells.h"
 #include "core/render/TileGeometry.h"
 #include "mapfile/MapFileFormat.h"
 
@@ -42,6 +43,19 @@ inline std::function<int(int, int)> scattered(quint32 seed)
         QRandomGenerator generator(seed + static_cast<quint32>(row * 256 + column));
         return static_cast<int>(generator.bounded(256));
     };
+}
+
+// The cells of a width x height map with scattered(seed) tiles.
+inline MapCells cellsOf(int width, int height, quint32 seed)
+{
+    MapCells map;
+    map.width = width;
+    map.height = height;
+    const auto tile = scattered(seed);
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            map.cells.push_back(static_cast<std::uint8_t>(tile(column, row)));
+    return map;
 }
 
 // A map that starts FE 4F with cells only inside its own width x height.

@@ -16,19 +16,9 @@
 
 #include <zlib.h>
 
-namespace {
+using CliSupport::cellsOf;
 
-MapCells cellsOf(int width, int height, quint32 seed)
-{
-    MapCells map;
-    map.width = width;
-    map.height = height;
-    const auto tile = CliSupport::scattered(seed);
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-            map.cells.push_back(static_cast<std::uint8_t>(tile(column, row)));
-    return map;
-}
+namespace {
 
 // A TMX file around a layer's <data> element, with map attributes to vary.
 QByteArray tmx(const QByteArray &data, const QByteArray &mapAttributes = "width=\"3\" height=\"2\"",
