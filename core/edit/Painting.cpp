@@ -38,7 +38,11 @@ Cell paintPosition(const EditorState &state)
 
 bool paintTick(EditorState &state)
 {
-    const Cell cell = paintPosition(state);
+    return paintAt(state, paintPosition(state));
+}
+
+bool paintAt(EditorState &state, Cell cell)
+{
     return paintLine(state, cell, cell);
 }
 

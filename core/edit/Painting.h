@@ -37,6 +37,10 @@ Cell paintPosition(const EditorState &state);
 // merged into the stroke the history has open.
 bool paintTick(EditorState &state);
 
+// The brush at one cell, as a tick at that paint position puts it (a click
+// that ended before the first tick paints its pressed cell this way).
+bool paintAt(EditorState &state, Cell cell);
+
 // A tick of a stroke that moved: the brush at every cell of the line from
 // `from` (the cell of the stroke's last tick) to `to` (the paint position
 // now), both included (StrokeLine::cells), so a fast drag leaves no gaps.

@@ -9,13 +9,6 @@ set -euo pipefail
 editor=$1
 source "$(dirname "$0")/xsession.sh"
 
-wm_pid=
-end_session() {
-    [[ -z "$wm_pid" ]] || kill "$wm_pid" 2>/dev/null || true
-    xsession_cleanup
-}
-trap end_session EXIT
-
 # frame <window id>: "left top width height" of the window's frame, from its
 # place on screen and the frame extents the window manager sets.
 frame() {
@@ -29,8 +22,6 @@ frame() {
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '='; }
-# xprop succeeds for a property that is not set, so its answer is read.
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 on_screen() {
     local left=$1 top=$2 width=$3 height=$4
@@ -40,9 +31,7 @@ on_screen() {
 for size in 1280x1024 1920x1080; do
     screen_w=${size%x*} screen_h=${size#*x}
     start_x_server "$size"
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    wait_for 20 wm_running || { echo "openbox did not start on $DISPLAY" >&2; cat "$work/openbox.log" >&2; exit 1; }
+    start_window_manager
 
     start_editor "$editor"
     # A window manager on a busy machine may take a while to map it.
@@ -87,8 +76,6 @@ for size in 1280x1024 1920x1080; do
     xdotool windowclose "$help" 2>/dev/null || true
 
     quit_editor "$main"
-    kill "$wm_pid"
-    wait "$wm_pid" 2>/dev/null || true
-    wm_pid=
+    stop_window_manager
     stop_x_server
 done

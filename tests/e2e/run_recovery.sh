@@ -43,8 +43,9 @@ pick_tile_128() {
     echo "$picker"
 }
 
-# paint_cell_2_1 <main window id> <picker id>: holds the button on cell
-# (2, 1) until the screen shows it painted with the picker's brush.
+# paint_cell_2_1 <main window id> <picker id>: one click on cell (2, 1),
+# right after the pick, then waits until the screen shows it painted with the
+# picker's brush.
 square() { /usr/bin/import -window root -crop "14x14+$(($1 + 1))+$(($2 + 1))" +repage -depth 8 rgb:- | md5sum; }
 paint_cell_2_1() {
     local main_x main_y canvas_y picker_x picker_y canvas_x=18
@@ -58,10 +59,8 @@ paint_cell_2_1() {
     blank=$(square $((main_x + canvas_x + 64)) $((main_y + canvas_y + 80)))
     picked() { [[ "$(brush)" != "$blank" ]]; }
     wait_for 20 picked || { echo "the picked tile looks like tile 0" >&2; exit 1; }
-    xdotool windowfocus --sync "$1"
-    xdotool mousemove --window "$1" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) mousedown 1
-    wait_for 20 painted || { echo "cell 2, 1 was not painted" >&2; exit 1; }
-    xdotool mouseup 1
+    xdotool mousemove --window "$1" $((canvas_x + 2 * 16 + 8)) $((canvas_y + 24)) click 1
+    wait_for 20 painted || { echo "one click did not paint cell 2, 1" >&2; exit 1; }
 }
 
 count_copies() { find "$copies" -name '*.recovery' 2>/dev/null | wc -l; }

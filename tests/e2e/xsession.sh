@@ -1,14 +1,17 @@
 # Sourced by the scripts that drive the real editor on a private X server.
-# Gives them the server, the editor process, waiting for windows and one
-# clean-up on exit that ends both and removes the scratch folder $work.
+# Gives them the server, a window manager on request, the editor process,
+# waiting for windows and one clean-up on exit that ends them all and removes
+# the scratch folder $work.
 # shellcheck shell=bash
 
 work=$(mktemp -d)
 xvfb_pid=
+wm_pid=
 editor_pid=
 
 xsession_cleanup() {
     [[ -n "$editor_pid" ]] && kill "$editor_pid" 2>/dev/null || true
+    [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -36,6 +39,24 @@ stop_x_server() {
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=
     rm -f "$work/display"
+}
+
+# xprop succeeds for a property that is not set, so its answer is read.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# start_window_manager: starts openbox on the server, which activates a
+# window on a click as desktops do, and waits until it runs.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 wm_running || { echo "openbox did not start on $DISPLAY" >&2; cat "$work/openbox.log" >&2; exit 1; }
+}
+
+# stop_window_manager: ends the window manager start_window_manager started.
+stop_window_manager() {
+    kill "$wm_pid"
+    wait "$wm_pid" 2>/dev/null || true
+    wm_pid=
 }
 
 # start_editor <program> [arguments...]: runs it at 96 dots per inch without

@@ -376,9 +376,11 @@ void TestDrawingTools::escapeDropsTheFloatingPaste()
     QVERIFY(m_state->hasStamp());
     QTest::keyClick(&window(), Qt::Key_Escape);
     QVERIFY(!m_state->hasStamp());
+    // The click paints the selected tile, the brush again.
     click(QPoint(3, 3));
-    QCOMPARE(m_state->cell(3, 3), 0);
-    QCOMPARE(steps(), 0);
+    QCOMPARE(m_state->cell(3, 3), Tile);
+    QCOMPARE(m_state->cell(4, 3), 0);
+    QCOMPARE(steps(), 1);
 }
 
 void TestDrawingTools::pasteRefusesText_data()
@@ -400,8 +402,11 @@ void TestDrawingTools::pasteRefusesText()
     QCOMPARE(asked.size(), 1);
     QVERIFY2(asked.constFirst().prompt.contains(reason), qPrintable(asked.constFirst().prompt));
     QVERIFY(!m_state->hasStamp());
+    // Nothing floats: the click paints the selected tile alone.
     click(QPoint(3, 3));
-    QCOMPARE(steps(), 0);
+    QCOMPARE(m_state->cell(3, 3), Tile);
+    QCOMPARE(m_state->cell(4, 3), 0);
+    QCOMPARE(steps(), 1);
 }
 
 namespace {
@@ -508,13 +513,13 @@ void TestDrawingTools::pickTileDragMakesAStamp()
 
     QTest::keyClick(&window(), Qt::Key_B);
     click(QPoint(20, 20));
-    tick();
-    QCOMPARE(m_state->cell(20, 20), 0);
-    MouseEvents::press(canvas(), cellCentre(20, 20));
-    tick();
-    MouseEvents::release(canvas(), cellCentre(20, 20));
     QCOMPARE(m_state->cell(20, 20), 77);
     QCOMPARE(m_state->cell(21, 20), 78);
+    MouseEvents::press(canvas(), cellCentre(30, 20));
+    tick();
+    MouseEvents::release(canvas(), cellCentre(30, 20));
+    QCOMPARE(m_state->cell(30, 20), 77);
+    QCOMPARE(m_state->cell(31, 20), 78);
 }
 
 QTEST_MAIN(TestDrawingTools)

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QUndoStack>
 
 // Collects the areas a widget is asked to repaint.
 class PaintRecorder : public QObject
@@ -44,7 +45,7 @@ private Q_SLOTS:
     void pointerTracking();
     void heldButtonPaints_data();
     void heldButtonPaints();
-    void pressAndReleaseBetweenTicksPaintsNothing();
+    void pressAndReleaseBetweenTicksPaintsOnce();
     void dragPastMapEdgePaintsNothingOutside();
     void paintedCellAloneIsRepainted();
     void lostReleaseStopsPainting();
@@ -165,15 +166,24 @@ void TestMapPainting::heldButtonPaints()
     QCOMPARE(m_state->cell(6, 1), 0);
 }
 
-void TestMapPainting::pressAndReleaseBetweenTicksPaintsNothing()
+// A click that is over before the first tick (a touchpad's tap) paints the
+// pressed cell once, as one step; the ticks after it paint nothing more.
+void TestMapPainting::pressAndReleaseBetweenTicksPaintsOnce()
 {
     pickTile(34);
     MouseEvents::move(canvas(), QPointF(40, 40));
+    const int stepsBefore = m_state->history.stack().count();
     MouseEvents::press(canvas(), QPointF(40, 40));
     MouseEvents::release(canvas(), QPointF(40, 40));
-    m_ticks->tick();
 
-    QCOMPARE(m_state->cell(2, 2), 0);
+    QCOMPARE(m_state->cell(2, 2), 34);
+    QCOMPARE(m_state->mapCanvas.image().copy(32, 32, 16, 16),
+             m_state->tileSheet.image().copy(32, 16, 16, 16));
+    QCOMPARE(m_state->history.stack().count(), stepsBefore + 1);
+
+    MouseEvents::move(canvas(), QPointF(100, 40));
+    m_ticks->tick();
+    QCOMPARE(m_state->cell(6, 2), 0);
 }
 
 void TestMapPainting::dragPastMapEdgePaintsNothingOutside()

@@ -24,7 +24,6 @@
 #include "ui/about/HelpTopics.h"
 #include "ui/dialogs/NewMapDialog.h"
 #include "ui/dialogs/ResizeMapDialog.h"
-#include "ui/main/ActivationClick.h"
 #include "ui/main/DrawingTexts.h"
 #include "ui/main/EditActions.h"
 #include "ui/main/FileDrops.h"
@@ -214,7 +213,6 @@ void MainWindow::buildViewport()
     connect(m_canvasView, &MapCanvas::mouseUp, this, &MainWindow::onCanvasReleased);
     m_tools = new ToolBox(m_state, *m_canvasView, this);
     connect(m_tools, &ToolBox::pickedOffThePicker, this, [this] { picker().followPick(); });
-    new ActivationClick(*m_canvasView);
 
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
@@ -438,8 +436,12 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::onCanvasPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                  QPointF position)
 {
+    // The press names its own cell: the paint position may still be where a
+    // pick in the tile picker left it, with no move over the map since.
+    m_pointerCell = Painting::hover(m_state, position);
+    placeCellOutline();
     m_mouseHeld = true;
-    m_tools->active().press({Painting::cellAt(position), button, button, modifiers});
+    m_tools->active().press({m_pointerCell, button, button, modifiers});
     m_paintTimer->start();
 }
 

@@ -31,6 +31,7 @@ void BrushTool::forgetPaste()
 
 void BrushTool::press(const ToolEvent &event)
 {
+    setPointer(event.cell);
     if (m_floating && event.button == Qt::LeftButton) {
         m_canvas.updateCells(footprint());
         CellEdits::pasteStamp(m_state, QPoint(event.cell.column, event.cell.row),
@@ -40,6 +41,7 @@ void BrushTool::press(const ToolEvent &event)
     m_state.history.beginStroke();
     m_held = true;
     m_paintedThisStroke = false;
+    m_pressed = event.cell;
 }
 
 void BrushTool::move(const ToolEvent &event)
@@ -49,6 +51,8 @@ void BrushTool::move(const ToolEvent &event)
 
 void BrushTool::release(const ToolEvent &)
 {
+    if (m_held && !m_paintedThisStroke)
+        Painting::paintAt(m_state, m_pressed);
     endStroke();
 }
 

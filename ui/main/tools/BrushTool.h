@@ -8,7 +8,8 @@
 // Painting: a press of any button starts a stroke, and every tick while it
 // is held puts the brush (the selected tile, or a stamp with its top-left
 // tile there) on each cell of the line from the last tick's cell to the cell
-// under the pointer; the stroke is one undo step.
+// under the pointer; the stroke is one undo step. A click that ends before
+// the first tick (a touchpad's tap) puts the brush once on the pressed cell.
 //
 // A pasted stamp floats: it follows the pointer, and a left press places it
 // at once, as one undo step, before the stroke goes on with it. It stays
@@ -38,6 +39,7 @@ private:
 
     bool m_held = false;
     bool m_paintedThisStroke = false;
+    Painting::Cell m_pressed;
     Painting::Cell m_lastPainted;
     Painting::Cell m_pointer;
     bool m_pointerKnown = false;
