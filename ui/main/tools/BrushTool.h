@@ -10,6 +10,9 @@
 // tile there) on each cell of the line from the last tick's cell to the cell
 // under the pointer; the stroke is one undo step.
 //
+// A stamp (made in the picker, with Pick Tile or by a paste) shows its
+// tiles under the pointer, seen through, framed.
+//
 // A pasted stamp floats: it follows the pointer, and a left press places it
 // at once, as one undo step, before the stroke goes on with it. It stays
 // the brush until another tool is chosen, Esc, or a pick in the tile picker.
@@ -35,6 +38,7 @@ private:
     void endStroke();
     QRect footprint() const;
     void setPointer(Painting::Cell cell);
+    void showFootprint();
 
     bool m_held = false;
     bool m_paintedThisStroke = false;
@@ -43,4 +47,6 @@ private:
     bool m_pointerKnown = false;
     bool m_pasted = false;
     bool m_floating = false;
+    // The cells the overlay last showed the stamp on.
+    QRect m_shownFootprint;
 };
