@@ -82,6 +82,23 @@ TileUsageWindow *openUsage(EditorFixture &editor)
     return editor.window.findChild<TileUsageWindow *>(QStringLiteral("tileUsageWindow"));
 }
 
+// The small map in a shown editor, with Tile Usage open and Find done for
+// the tile.
+TileUsageWindow *findOnSmallMap(EditorFixture &editor, int tile)
+{
+    useSmallMap(editor);
+    editor.window.show();
+    TileUsageWindow *window = openUsage(editor);
+    window->chooseTile(tile);
+    window->find();
+    return window;
+}
+
+CellMarks *cellMarks(const EditorFixture &editor)
+{
+    return editor.window.findChild<CellMarks *>(QStringLiteral("cellMarks"));
+}
+
 QString labelText(const TileUsageWindow *window, const char *name)
 {
     return window->findChild<QLabel *>(QLatin1String(name))->text();
@@ -205,12 +222,8 @@ void TestTileUsageWindow::countsFollowPaintingAndUndo()
 void TestTileUsageWindow::findMarksCellsAndScrollsToTheFirst()
 {
     EditorFixture editor;
-    useSmallMap(editor);
-    editor.window.show();
-    TileUsageWindow *window = openUsage(editor);
-    window->chooseTile(9);
-    window->find();
-    const auto *marks = editor.window.findChild<CellMarks *>(QStringLiteral("cellMarks"));
+    TileUsageWindow *window = findOnSmallMap(editor, 9);
+    const CellMarks *marks = cellMarks(editor);
     QVERIFY(marks->isVisible());
     QCOMPARE(marks->cells(), std::vector<QPoint>{QPoint(30, 50)});
     QCOMPARE(editor.find<QScrollBar>("horizontalBar")->value(), 30 * 16 / 100);
@@ -281,12 +294,8 @@ void TestTileUsageWindow::findMarksGo()
                 return column + row * 32;
             }).save(picture));
     EditorFixture editor;
-    useSmallMap(editor);
-    editor.window.show();
-    TileUsageWindow *window = openUsage(editor);
-    window->chooseTile(4);
-    window->find();
-    const auto *marks = editor.window.findChild<CellMarks *>(QStringLiteral("cellMarks"));
+    TileUsageWindow *window = findOnSmallMap(editor, 4);
+    const CellMarks *marks = cellMarks(editor);
     QCOMPARE(marks->cells().size(), std::size_t(40 * 60 / 5));
     QVERIFY(marks->isVisible());
 
@@ -300,12 +309,8 @@ void TestTileUsageWindow::findMarksGo()
 void TestTileUsageWindow::findMarksFollowPaintingAndZoom()
 {
     EditorFixture editor;
-    useSmallMap(editor);
-    editor.window.show();
-    TileUsageWindow *window = openUsage(editor);
-    window->chooseTile(4);
-    window->find();
-    auto *marks = editor.window.findChild<CellMarks *>(QStringLiteral("cellMarks"));
+    findOnSmallMap(editor, 4);
+    const CellMarks *marks = cellMarks(editor);
     const std::size_t found = marks->cells().size();
 
     // Tile 4 over a cell of tile 0, then tile 9 over a marked cell.
