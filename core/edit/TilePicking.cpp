@@ -22,6 +22,18 @@ bool onSheet(SheetCell cell)
            cell.row < Tiles::SheetRows;
 }
 
+std::optional<int> tileAt(QPointF position, int zoom)
+{
+    // Floored, not rounded: a tile's right and lower halves are still that
+    // tile, and the pixel before the picture is none.
+    const qreal side = Tiles::TileSize * zoom;
+    const SheetCell cell{static_cast<int>(std::floor(position.x() / side)),
+                         static_cast<int>(std::floor(position.y() / side))};
+    if (!onSheet(cell))
+        return std::nullopt;
+    return Tiles::tileAt(cell.column, cell.row);
+}
+
 void pickTile(EditorState &state, SheetCell cell)
 {
     selectTile(state, static_cast<std::int16_t>(cell.column), static_cast<std::int16_t>(cell.row));

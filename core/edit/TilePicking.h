@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QRect>
 
+#include <optional>
+
 class EditorState;
 
 // The rules of the tile picker: which sheet cell a pointer position names, and
@@ -24,6 +26,12 @@ SheetCell cellAt(QPointF sheetPosition);
 
 // Whether the cell is one of the sheet's 32 x 8 tiles.
 bool onSheet(SheetCell cell);
+
+// The tile under a pixel position on a picture of the sheet drawn zoom
+// times its size (Tile Usage shows it at twice): every pixel of a tile,
+// its last column and row included, names that tile. Positions off the
+// picture name none.
+std::optional<int> tileAt(QPointF position, int zoom);
 
 // Makes the tile in a sheet cell the one to paint with: its number becomes
 // selectedTile, its pixel position selectedTileX/Y, and the tile is copied

@@ -55,15 +55,25 @@ Renumbering inverseOf(const Renumbering &to)
     return back;
 }
 
-// Renumbers the grid, the sheet and the selected tile together. The canvas
-// is left alone: every cell keeps its picture under its new number, and a
-// cell that shows a picture of an earlier sheet keeps showing it.
+// Renumbers the grid, the sheet, the selected tile and a stamp in use
+// together. The canvas is left alone: every cell keeps its picture under its
+// new number, and a cell that shows a picture of an earlier sheet keeps
+// showing it. The preview is drawn again from the sheet, so the picker
+// learns the selected tile's new number.
 void renumber(EditorState &state, const Renumbering &to)
 {
     for (std::uint8_t &cell : state.tileMap)
         cell = to[cell];
     state.tileSheet.setPicture(renumberedSheet(state.tileSheet.image(), to));
     state.selectedTile = to[static_cast<std::uint8_t>(state.selectedTile)];
+    if (state.hasStamp()) {
+        const Stamp stamp = state.brush();
+        std::vector<std::uint8_t> tiles = stamp.tiles();
+        for (std::uint8_t &tile : tiles)
+            tile = to[tile];
+        state.setStamp(Stamp(stamp.width(), stamp.height(), std::move(tiles)));
+    }
+    drawBrushFromSheet(state);
 }
 
 // Compact as a step: a renumbering is undone by its inverse, so the step
@@ -101,6 +111,7 @@ void putPlanInUse(EditorState &state, const QByteArray &grid, const QByteArray &
     state.setStatusText(EditorState::SizePanel,
                         StatusTexts::sizeText(state.mapWidth, state.mapHeight));
     state.setPickerCaption(caption);
+    drawBrushFromSheet(state);
 }
 
 } // namespace

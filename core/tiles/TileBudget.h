@@ -45,7 +45,8 @@ Counts countUses(const EditorState &state);
 
 // Puts the planned map and sheet in use: header bytes FE 4F, the picture's
 // size, its cells with tile 0 in every cell outside it, the sheet, and the
-// canvas drawn anew; the picker's caption names the picture. One step.
+// canvas drawn anew; the picker's caption names the picture, and the
+// preview shows the selected tile of the new sheet. One step.
 void importPicture(EditorState &state, const PictureImport::Plan &plan, const QString &fileTitle);
 
 // Every map cell of tile from becomes tile to: Replace Tile
@@ -60,9 +61,10 @@ bool replaceTile(EditorState &state, int from, int to);
 Renumbering compactOrder(const EditorState &state);
 
 // Moves the used tiles to the front of the sheet (compactOrder) and
-// renumbers all 32,768 cells and the selected tile to match, so the canvas
-// stays exactly as it is and cells outside the map keep their meaning. One
-// step; returns false and records nothing when the sheet is compact already.
+// renumbers all 32,768 cells, the selected tile and a stamp in use to
+// match, so the canvas and the brush stay exactly as they are and cells
+// outside the map keep their meaning. One step; returns false and records
+// nothing when the sheet is compact already.
 bool compactTiles(EditorState &state);
 
 } // namespace TileBudget

@@ -6,6 +6,7 @@
 #include "core/tiles/TileBudget.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace TileFinding {
 
@@ -18,6 +19,17 @@ std::vector<QPoint> cellsHolding(const EditorState &state, int tile)
             if (state.cell(column, row) == tile)
                 cells.emplace_back(column, row);
     return cells;
+}
+
+std::vector<QPoint> cellsStillHolding(const EditorState &state, int tile,
+                                      const std::vector<QPoint> &cells)
+{
+    const QRect map = TileBudget::mapCells(state);
+    std::vector<QPoint> kept;
+    std::copy_if(cells.begin(), cells.end(), std::back_inserter(kept), [&](QPoint cell) {
+        return map.contains(cell) && state.cell(cell.x(), cell.y()) == tile;
+    });
+    return kept;
 }
 
 QPoint scrollValuesShowing(QPoint cell)

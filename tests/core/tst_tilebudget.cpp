@@ -32,9 +32,11 @@ private Q_SLOTS:
     void replace();
     void compactKeepsCanvasAndMovesUsedTilesFirst();
     void compactOfCompactSheetRecordsNothing();
+    void compactRenumbersTheStamp();
     void countsFollowEveryEdit();
     void strokeUpdatesOnlyItsTiles();
     void findsCellsOfATile();
+    void foundCellsThatStillHoldTheTile();
     void scrollValuesShowACell_data();
     void scrollValuesShowACell();
     void sheetFileReadsBackEqual_data();
@@ -222,6 +224,20 @@ void TestTileBudget::compactKeepsCanvasAndMovesUsedTilesFirst()
     QCOMPARE(state.cell(0, 0), 0);
 }
 
+// A stamp in use keeps its pictures under their new numbers, and the
+// undo gives it the old numbers back.
+void TestTileBudget::compactRenumbersTheStamp()
+{
+    EditorState state;
+    useMap(state, 5, {9, 4, 9, 200, 4, 0, 17, 17, 4, 9});
+    const Stamp stamp(3, 1, {17, 9, 33});
+    state.setStamp(stamp);
+    QVERIFY(TileBudget::compactTiles(state));
+    QCOMPARE(state.brush(), Stamp(3, 1, {4, 0, 34}));
+    state.history.undo();
+    QCOMPARE(state.brush(), stamp);
+}
+
 void TestTileBudget::compactOfCompactSheetRecordsNothing()
 {
     EditorState state;
@@ -333,6 +349,23 @@ void TestTileBudget::findsCellsOfATile()
              (std::vector<QPoint>{QPoint(0, 0), QPoint(2, 0), QPoint(2, 1)}));
     // Tile 50 fills the grid outside the map, which is not searched.
     QVERIFY(TileFinding::cellsHolding(state, 50).empty());
+}
+
+// What is left of a find after the map changed: the cells that still hold
+// the tile on the map, in their order.
+void TestTileBudget::foundCellsThatStillHoldTheTile()
+{
+    EditorState state;
+    useMap(state, 3, {4, 1, 4, 2, 3, 4});
+    const std::vector<QPoint> found = TileFinding::cellsHolding(state, 4);
+    QCOMPARE(TileFinding::cellsStillHolding(state, 4, found), found);
+    state.cell(2, 0) = 1;
+    QCOMPARE(TileFinding::cellsStillHolding(state, 4, found),
+             (std::vector<QPoint>{QPoint(0, 0), QPoint(2, 1)}));
+    // A cell left outside a smaller map no longer counts.
+    state.mapWidth = 2;
+    QCOMPARE(TileFinding::cellsStillHolding(state, 4, found), std::vector<QPoint>{QPoint(0, 0)});
+    QVERIFY(TileFinding::cellsStillHolding(state, 1, found).empty());
 }
 
 void TestTileBudget::scrollValuesShowACell_data()

@@ -16,6 +16,8 @@ class TestTilePicking : public QObject
 private Q_SLOTS:
     void cellAt_data();
     void cellAt();
+    void tileAt_data();
+    void tileAt();
     void pickTile_data();
     void pickTile();
     void pickStamp_data();
@@ -49,6 +51,48 @@ void TestTilePicking::cellAt()
     QFETCH(SheetCell, cell);
     QCOMPARE(TilePicking::cellAt(position), cell);
     QTEST(TilePicking::onSheet(cell), "onSheet");
+}
+
+void TestTilePicking::tileAt_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QPointF>("position");
+    QTest::addColumn<int>("tile");
+    const auto row = [](const char *name, int zoom, QPointF position, int tile) {
+        QTest::newRow(name) << zoom << position << tile;
+    };
+    constexpr int None = -1;
+    // At twice the size a tile is 32 x 32 pixels: its edges and its centre
+    // name it, whichever half of it the pointer is in.
+    row("x2 tile 0, first pixel", 2, {0, 0}, 0);
+    row("x2 tile 0, centre", 2, {16, 16}, 0);
+    row("x2 tile 0, right half", 2, {24.6, 4}, 0);
+    row("x2 tile 0, lower half", 2, {4, 24.6}, 0);
+    row("x2 tile 0, last pixel", 2, {31.9, 31.9}, 0);
+    row("x2 tile 1, first pixel", 2, {32, 0}, 1);
+    row("x2 tile 32, first pixel", 2, {0, 32}, 32);
+    row("x2 tile 33, centre", 2, {48, 48}, 33);
+    row("x2 last column, centre", 2, {1008, 16}, 31);
+    row("x2 last column, last pixel", 2, {1023.9, 31}, 31);
+    row("x2 last row, last pixel", 2, {0, 255.9}, 224);
+    row("x2 tile 255, centre", 2, {1008, 240}, 255);
+    row("x2 tile 255, last pixel", 2, {1023, 255}, 255);
+    row("x2 right of the sheet", 2, {1024, 0}, None);
+    row("x2 below the sheet", 2, {0, 256}, None);
+    row("x2 just left of the sheet", 2, {-0.5, 10}, None);
+    row("x2 just above the sheet", 2, {10, -0.5}, None);
+    row("x1 tile 0, last pixel", 1, {15, 15}, 0);
+    row("x1 tile 33, centre", 1, {24, 24}, 33);
+    row("x1 tile 255, last pixel", 1, {511, 127}, 255);
+    row("x1 right of the sheet", 1, {512, 127}, None);
+}
+
+void TestTilePicking::tileAt()
+{
+    QFETCH(int, zoom);
+    QFETCH(QPointF, position);
+    QFETCH(int, tile);
+    QCOMPARE(TilePicking::tileAt(position, zoom).value_or(-1), tile);
 }
 
 void TestTilePicking::pickTile_data()

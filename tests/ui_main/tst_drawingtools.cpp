@@ -5,6 +5,7 @@
 #include "core/edit/TilePicking.h"
 #include "core/edit/TileSetFile.h"
 #include "core/state/EditorState.h"
+#include "core/state/MapRoutines.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/MouseEvents.h"
 #include "tests/support/NumberedSheet.h"
@@ -18,16 +19,93 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 constexpr int Border = 2;
 constexpr int Tile = 34;
 constexpr int Wall = 9;
+
+// The start-up sheet's tile 0, white strokes on black, and two flat tiles.
+constexpr int BusyTile = 0;
+constexpr int DarkTile = 254;
+constexpr int LightTile = 255;
+
+int difference(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// A tint that shows: some channel moved by a sixth of its range.
+bool tinted(QRgb before, QRgb after)
+{
+    return difference(before, after) >= 40;
+}
+
+// The pixel of a flat tile of the numbered sheet with the stamp's tile seen
+// through over it, as a stamp under the pointer shows it.
+bool seenThrough(QRgb shown, int stampTile)
+{
+    const QColor over(NumberedSheet::tileColour(stampTile));
+    const QColor under(NumberedSheet::tileColour(0));
+    const auto mix = [](int a, int b) { return qRound(a * 0.7 + b * 0.3); };
+    return difference(shown, qRgb(mix(over.red(), under.red()), mix(over.green(), under.green()),
+                                  mix(over.blue(), under.blue()))) <= 2;
+}
+
+// Whether one of the frame's colours differs strongly from every colour
+// the canvas shows within rect: that ring stands out on the tile.
+bool readsOn(const QImage &canvas, const QRect &rect)
+{
+    QSet<QRgb> colours;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            colours.insert(canvas.pixel(x, y));
+    const std::array<QColor, 2> rings{Outline::Dark, Outline::Bright};
+    return std::any_of(rings.begin(), rings.end(), [&](const QColor &ring) {
+        return std::all_of(colours.begin(), colours.end(),
+                           [&](QRgb colour) { return difference(ring.rgb(), colour) >= 128; });
+    });
+}
+
+// Whether every pixel on the border of rect has the colour.
+bool ringIs(const QImage &image, const QRect &rect, const QColor &colour)
+{
+    for (int x = rect.left(); x <= rect.right(); ++x)
+        for (const int y : {rect.top(), rect.bottom()})
+            if (image.pixel(x, y) != colour.rgb())
+                return false;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (const int x : {rect.left(), rect.right()})
+            if (image.pixel(x, y) != colour.rgb())
+                return false;
+    return true;
+}
+
+// A selected or dragged area: the dark ring on its border pixels, the
+// bright ring inside that, unbroken, and every pixel within them tinted.
+bool showsArea(const QImage &before, const QImage &after, const QRect &area)
+{
+    if (!ringIs(after, area, Outline::Dark) ||
+        !ringIs(after, area.adjusted(1, 1, -1, -1), Outline::Bright))
+        return false;
+    const QRect within = area.adjusted(2, 2, -2, -2);
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (!tinted(before.pixel(x, y), after.pixel(x, y)))
+                return false;
+    return true;
+}
+
 } // namespace
 
 class TestDrawingTools : public QObject
@@ -43,6 +121,11 @@ private Q_SLOTS:
     void strokePaintsEveryCellItPassed();
     void selectionOutline_data();
     void selectionOutline();
+    void selectAllShowsInTheWholeView_data();
+    void selectAllShowsInTheWholeView();
+    void draggedRectangleShows();
+    void stampShowsItsTiles_data();
+    void stampShowsItsTiles();
     void selectionClippedToTheMap();
     void copyPutsBothForms();
     void cutCopiesThenBlanksAsOneStep();
@@ -85,11 +168,33 @@ private:
         MouseEvents::release(canvas(), cellCentre(cell.x(), cell.y()), Qt::LeftButton,
                              modifiers);
     }
+    // The canvas's top-left part, a little more than the view shows.
     QImage canvasPicture() const
     {
         QMetaObject::invokeMethod(m_editor->find<QTimer>("zoomLabelTimer"), "timeout");
         m_editor->find<QWidget>("cellOutline")->hide();
-        return canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return canvas()
+            ->grab(QRect(QPoint(0, 0), QSize(1024, 600).boundedTo(canvas()->size())))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    // The start-up sheet with a black tile and a white one added, the
+    // map's cells (0, 0) to (29, 19) all of one of them or of the busy
+    // start-up tile.
+    void useLookSheet(int tile) const
+    {
+        m_state->history.undo();
+        QImage sheet = m_state->tileSheet.image().copy();
+        QPainter painter(&sheet);
+        painter.fillRect(QRect(Tiles::sheetOrigin(DarkTile), QSize(16, 16)), Qt::black);
+        painter.fillRect(QRect(Tiles::sheetOrigin(LightTile), QSize(16, 16)), Qt::white);
+        painter.end();
+        TileSetFile::useTileSheet(*m_state, sheet, QStringLiteral("looks"));
+        for (int row = 0; row < 20; ++row)
+            for (int column = 0; column < 30; ++column)
+                m_state->cell(column, row) = static_cast<std::uint8_t>(tile);
+        redrawMap(*m_state);
+        m_stepsBefore = m_state->history.stack().count();
     }
     // Undo steps recorded since the test began.
     int steps() const { return m_state->history.stack().count() - m_stepsBefore; }
@@ -101,7 +206,7 @@ private:
     std::unique_ptr<EditorFixture> m_editor;
     std::unique_ptr<PaintTicks> m_ticks;
     EditorState *m_state = nullptr;
-    int m_stepsBefore = 0;
+    mutable int m_stepsBefore = 0;
 };
 
 void TestDrawingTools::init()
@@ -173,45 +278,144 @@ void TestDrawingTools::strokePaintsEveryCellItPassed()
 void TestDrawingTools::selectionOutline_data()
 {
     QTest::addColumn<int>("percent");
-    QTest::newRow("100 %") << 100;
-    QTest::newRow("300 %") << 300;
+    QTest::addColumn<int>("tile");
+    for (const int percent : {100, 300, 25}) {
+        QTest::addRow("busy, %d %%", percent) << percent << BusyTile;
+        QTest::addRow("dark, %d %%", percent) << percent << DarkTile;
+        QTest::addRow("light, %d %%", percent) << percent << LightTile;
+    }
 }
 
-// A dashed outline of dark and light pixels lies on the selection's border
-// at every zoom; the cells inside show their tiles.
+// On dark, light and busy tiles at every zoom, a selection is framed by two
+// solid rings, one of a colour the tile does not have, and tinted inside;
+// the map itself, which the exports write, is not touched.
 void TestDrawingTools::selectionOutline()
 {
     QFETCH(int, percent);
+    QFETCH(int, tile);
+    useLookSheet(tile);
     m_editor->trigger(qPrintable(QStringLiteral("zoom%1Action").arg(percent)));
     QTest::keyClick(&window(), Qt::Key_R);
+    const QImage map = m_state->mapCanvas.image().copy();
     const QImage before = canvasPicture();
     drag(QPoint(2, 1), QPoint(5, 3));
 
     const int side = 16 * percent / 100;
     const QRect border(2 * side, 1 * side, 4 * side, 3 * side);
     const QImage after = canvasPicture();
-    const auto isOutline = [](QRgb pixel) {
-        return pixel == Outline::Dark.rgb() || pixel == Outline::Light.rgb();
-    };
-    QSet<QRgb> seen;
-    for (int x = border.left(); x <= border.right(); ++x) {
-        QVERIFY(isOutline(after.pixel(x, border.top())));
-        QVERIFY(isOutline(after.pixel(x, border.bottom())));
-        seen.insert(after.pixel(x, border.top()));
-    }
-    for (int y = border.top(); y <= border.bottom(); ++y) {
-        QVERIFY(isOutline(after.pixel(border.left(), y)));
-        QVERIFY(isOutline(after.pixel(border.right(), y)));
-    }
-    QCOMPARE(seen.size(), 2);
-    QVERIFY(!isOutline(before.pixel(border.topLeft())));
-    QCOMPARE(after.pixel(border.center()), NumberedSheet::tileColour(0));
-    QCOMPARE(after.pixel(border.right() + 1, border.top()), NumberedSheet::tileColour(0));
+    QVERIFY(showsArea(before, after, border));
+    QVERIFY(readsOn(before, border));
+    QCOMPARE(after.pixel(border.right() + 1, border.top()),
+             before.pixel(border.right() + 1, border.top()));
+    QCOMPARE(after.pixel(border.left(), border.bottom() + 1),
+             before.pixel(border.left(), border.bottom() + 1));
+    QCOMPARE(m_state->mapCanvas.image(), map);
 
     // Scrolled, the outline moves with the canvas.
     m_editor->find<QScrollBar>("horizontalBar")->setValue(1);
     QCOMPARE(canvas()->x(), -100 * percent / 100);
-    QVERIFY(isOutline(canvasPicture().pixel(border.topLeft())));
+    QCOMPARE(canvasPicture().pixel(border.topLeft()), Outline::Dark.rgb());
+}
+
+void TestDrawingTools::selectAllShowsInTheWholeView_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("100 %") << 100;
+    QTest::newRow("25 %") << 25;
+    QTest::newRow("800 %") << 800;
+}
+
+// Select All tints every cell in view, far from the frame at the map's
+// edges; at 25 % the whole map and its frame are in view.
+void TestDrawingTools::selectAllShowsInTheWholeView()
+{
+    QFETCH(int, percent);
+    useLookSheet(BusyTile);
+    m_editor->trigger(qPrintable(QStringLiteral("zoom%1Action").arg(percent)));
+    const QImage before = canvasPicture();
+    QTest::keyClick(&window(), Qt::Key_A, Qt::ControlModifier);
+    const QImage after = canvasPicture();
+    const int side = 16 * percent / 100;
+    const QRect map(0, 0, 255 * side, 127 * side);
+    for (const QPoint at : {QPoint(300, 200), QPoint(700, 400), QPoint(3, 500), QPoint(760, 3)})
+        QVERIFY2(tinted(before.pixel(at), after.pixel(at)),
+                 qPrintable(QStringLiteral("%1, %2").arg(at.x()).arg(at.y())));
+    QCOMPARE(after.pixel(0, 0), Outline::Dark.rgb());
+    QCOMPARE(after.pixel(1, 1), Outline::Bright.rgb());
+    if (percent == 25)
+        QVERIFY(showsArea(before, after, map));
+}
+
+// The rectangle a Rectangle Fill drags is framed and tinted while the
+// button is held.
+void TestDrawingTools::draggedRectangleShows()
+{
+    useLookSheet(BusyTile);
+    QTest::keyClick(&window(), Qt::Key_P);
+    const QImage before = canvasPicture();
+    MouseEvents::move(canvas(), cellCentre(6, 5));
+    MouseEvents::press(canvas(), cellCentre(6, 5));
+    MouseEvents::move(canvas(), cellCentre(3, 2), Qt::LeftButton);
+    QVERIFY(showsArea(before, canvasPicture(), QRect(3 * 16, 2 * 16, 4 * 16, 4 * 16)));
+    MouseEvents::release(canvas(), cellCentre(3, 2));
+    QCOMPARE(m_state->cell(3, 2), Tile);
+    QCOMPARE(canvasPicture().copy(0, 0, 160, 160), m_state->mapCanvas.image().copy(0, 0, 160, 160));
+}
+
+void TestDrawingTools::stampShowsItsTiles_data()
+{
+    QTest::addColumn<bool>("inPicker");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("picker, 100 %") << true << 100;
+    QTest::newRow("picker, 300 %") << true << 300;
+    QTest::newRow("Pick Tile, 100 %") << false << 100;
+    QTest::newRow("Pick Tile, 50 %") << false << 50;
+}
+
+// A stamp made in the picker or with Pick Tile shows its tiles under the
+// pointer, seen through and framed, as a floating paste does; it moves with
+// the pointer and paints nothing until pressed.
+void TestDrawingTools::stampShowsItsTiles()
+{
+    QFETCH(bool, inPicker);
+    QFETCH(int, percent);
+    m_editor->trigger(qPrintable(QStringLiteral("zoom%1Action").arg(percent)));
+    const Stamp stamp(2, 2, {40, 41, 72, 73});
+    if (inPicker) {
+        QWidget *sheet = window().picker().findChild<QWidget *>(QStringLiteral("tileSheet"));
+        const QPointF from(8 * 16 + 4, 1 * 16 + 4);
+        const QPointF to(9 * 16 + 4, 2 * 16 + 4);
+        MouseEvents::move(sheet, from, Qt::NoButton, Qt::ShiftModifier);
+        MouseEvents::press(sheet, from, Qt::LeftButton, Qt::ShiftModifier);
+        MouseEvents::move(sheet, to, Qt::LeftButton, Qt::ShiftModifier);
+        MouseEvents::release(sheet, to, Qt::LeftButton, Qt::ShiftModifier);
+    } else {
+        for (int at = 0; at < 4; ++at)
+            m_state->cell(100 + at % 2, 100 + at / 2) = stamp.tiles()[at];
+        QTest::keyClick(&window(), Qt::Key_I);
+        drag(QPoint(100, 100), QPoint(101, 101));
+        QTest::keyClick(&window(), Qt::Key_B);
+    }
+    QCOMPARE(m_state->brush(), stamp);
+    const QImage map = m_state->mapCanvas.image().copy();
+
+    for (const QPoint at : {QPoint(4, 2), QPoint(7, 3)}) {
+        MouseEvents::move(canvas(), cellCentre(at.x(), at.y()));
+        QCoreApplication::processEvents();
+        const QImage shown = canvasPicture();
+        for (int cell = 0; cell < 4; ++cell) {
+            const QPoint centre = cellCentre(at.x() + cell % 2, at.y() + cell / 2).toPoint();
+            QVERIFY2(seenThrough(shown.pixel(centre), stamp.tiles()[cell]),
+                     qPrintable(QColor(shown.pixel(centre)).name()));
+        }
+        const int side = 16 * percent / 100;
+        QCOMPARE(shown.pixel(at * side), Outline::Dark.rgb());
+        QCOMPARE(shown.pixel(at * side + QPoint(1, 1)), Outline::Bright.rgb());
+    }
+    // The cells left behind show the map again.
+    QCOMPARE(canvasPicture().pixel(cellCentre(4, 2).toPoint()), NumberedSheet::tileColour(0));
+    QCOMPARE(m_state->mapCanvas.image(), map);
+    QCOMPARE(steps(), 0);
 }
 
 void TestDrawingTools::selectionClippedToTheMap()

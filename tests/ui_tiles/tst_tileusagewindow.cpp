@@ -9,7 +9,10 @@
 #include "tests/support/MouseEvents.h"
 #include "tests/support/NumberedSheet.h"
 #include "tests/support/TilePictures.h"
+#include "ui/main/MapCanvas.h"
 #include "ui/tiles/CellMarks.h"
+#include "ui/tiles/TileBudgetConstants.h"
+#include "ui/tiles/TilePicker.h"
 #include "ui/tiles/TileUsageWindow.h"
 
 #include <QImageReader>
@@ -22,7 +25,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using Tiles::TileSize;
+
+Q_DECLARE_METATYPE(std::function<void(EditorFixture &, TileUsageWindow &, const QString &)>)
 
 class TestTileUsageWindow : public QObject
 {
@@ -32,10 +39,17 @@ private Q_SLOTS:
     void menuItems_data();
     void menuItems();
     void windowIsModelessAndShowsCounts();
+    void clickChoosesTheTileUnderThePointer_data();
+    void clickChoosesTheTileUnderThePointer();
     void countsFollowPaintingAndUndo();
     void findMarksCellsAndScrollsToTheFirst();
+    void findMarksGo_data();
+    void findMarksGo();
+    void findMarksFollowPaintingAndZoom();
     void replaceWithAsksForTheTile();
     void compactKeepsTheCanvas();
+    void previewFollowsTheSheet_data();
+    void previewFollowsTheSheet();
     void importPicture_data();
     void importPicture();
     void tooManyTilesOffersToMerge_data();
@@ -66,6 +80,23 @@ TileUsageWindow *openUsage(EditorFixture &editor)
 {
     editor.trigger("tileUsageAction");
     return editor.window.findChild<TileUsageWindow *>(QStringLiteral("tileUsageWindow"));
+}
+
+// The small map in a shown editor, with Tile Usage open and Find done for
+// the tile.
+TileUsageWindow *findOnSmallMap(EditorFixture &editor, int tile)
+{
+    useSmallMap(editor);
+    editor.window.show();
+    TileUsageWindow *window = openUsage(editor);
+    window->chooseTile(tile);
+    window->find();
+    return window;
+}
+
+CellMarks *cellMarks(const EditorFixture &editor)
+{
+    return editor.window.findChild<CellMarks *>(QStringLiteral("cellMarks"));
 }
 
 QString labelText(const TileUsageWindow *window, const char *name)
@@ -136,6 +167,37 @@ void TestTileUsageWindow::windowIsModelessAndShowsCounts()
     QCOMPARE(openUsage(editor), window);
 }
 
+void TestTileUsageWindow::clickChoosesTheTileUnderThePointer_data()
+{
+    QTest::addColumn<QPointF>("position");
+    QTest::addColumn<int>("tile");
+    // The sheet is shown at twice its size: 32 x 32 pixels a tile.
+    QTest::newRow("tile 0, first pixel") << QPointF(0, 0) << 0;
+    QTest::newRow("tile 0, centre") << QPointF(16, 16) << 0;
+    QTest::newRow("tile 0, last pixel") << QPointF(31, 31) << 0;
+    QTest::newRow("tile 33, first pixel") << QPointF(32, 32) << 33;
+    QTest::newRow("tile 33, last pixel") << QPointF(63.5, 63.5) << 33;
+    QTest::newRow("last column, last pixel") << QPointF(1023, 0) << 31;
+    QTest::newRow("last row, last pixel") << QPointF(0, 255) << 224;
+    QTest::newRow("tile 255, centre") << QPointF(1008, 240) << 255;
+    QTest::newRow("tile 255, last pixel") << QPointF(1023, 255) << 255;
+}
+
+// Every pixel of a tile on the window's sheet chooses that tile.
+void TestTileUsageWindow::clickChoosesTheTileUnderThePointer()
+{
+    QFETCH(QPointF, position);
+    QFETCH(int, tile);
+    EditorFixture editor;
+    TileUsageWindow *window = openUsage(editor);
+    window->chooseTile(100);
+    QWidget *sheet = window->findChild<QWidget *>(QStringLiteral("usageSheet"));
+    MouseEvents::press(sheet, position);
+    MouseEvents::release(sheet, position);
+    QCOMPARE(window->chosenTile(), tile);
+    QVERIFY(labelText(window, "tileLine").startsWith(QStringLiteral("Tile %1:").arg(tile)));
+}
+
 void TestTileUsageWindow::countsFollowPaintingAndUndo()
 {
     EditorFixture editor;
@@ -160,12 +222,8 @@ void TestTileUsageWindow::countsFollowPaintingAndUndo()
 void TestTileUsageWindow::findMarksCellsAndScrollsToTheFirst()
 {
     EditorFixture editor;
-    useSmallMap(editor);
-    editor.window.show();
-    TileUsageWindow *window = openUsage(editor);
-    window->chooseTile(9);
-    window->find();
-    const auto *marks = editor.window.findChild<CellMarks *>(QStringLiteral("cellMarks"));
+    TileUsageWindow *window = findOnSmallMap(editor, 9);
+    const CellMarks *marks = cellMarks(editor);
     QVERIFY(marks->isVisible());
     QCOMPARE(marks->cells(), std::vector<QPoint>{QPoint(30, 50)});
     QCOMPARE(editor.find<QScrollBar>("horizontalBar")->value(), 30 * 16 / 100);
@@ -177,6 +235,108 @@ void TestTileUsageWindow::findMarksCellsAndScrollsToTheFirst()
     window->chooseTile(200);
     window->find();
     QVERIFY(!marks->isVisible());
+}
+
+void TestTileUsageWindow::findMarksGo_data()
+{
+    using Change = std::function<void(EditorFixture &, TileUsageWindow &, const QString &)>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<int>("left");
+    const auto row = [](const char *name, int left, Change change) {
+        QTest::newRow(name) << change << left;
+    };
+    row("Replace with...", 0,
+        [](EditorFixture &, TileUsageWindow &window, const QString &) { window.replaceWith(2); });
+    row("Find of another tile", 1, [](EditorFixture &, TileUsageWindow &window, const QString &) {
+        window.chooseTile(9);
+        window.find();
+    });
+    row("Find of an unused tile", 0, [](EditorFixture &, TileUsageWindow &window, const QString &) {
+        window.chooseTile(200);
+        window.find();
+    });
+    row("closing Tile Usage", 0,
+        [](EditorFixture &, TileUsageWindow &window, const QString &) { window.close(); });
+    // The same size and the same cells: still another map.
+    row("New Map", 0, [](EditorFixture &editor, TileUsageWindow &, const QString &) {
+        MapCommands::applyNewMap(editor.state, {40, 60});
+    });
+    row("Resize Map", 0, [](EditorFixture &editor, TileUsageWindow &, const QString &) {
+        MapCommands::applyResize(editor.state, {41, 60});
+    });
+    row("Clear Map", 0, [](EditorFixture &editor, TileUsageWindow &, const QString &) {
+        MapCommands::clearMap(editor.state);
+    });
+    row("undo of Fill Map", 0, [](EditorFixture &editor, TileUsageWindow &, const QString &) {
+        MapCommands::fillMap(editor.state);
+        editor.trigger("undoAction");
+    });
+    row("Load Tiles", 0, [](EditorFixture &editor, TileUsageWindow &, const QString &path) {
+        editor.host.fileDialog.answers = {path};
+        editor.trigger("loadTilesAction");
+    });
+    row("Import Picture", 0, [](EditorFixture &editor, TileUsageWindow &, const QString &path) {
+        editor.host.fileDialog.answers = {path};
+        editor.trigger("importPictureAction");
+    });
+    row("Compact Tiles", 0,
+        [](EditorFixture &, TileUsageWindow &window, const QString &) { window.compact(); });
+}
+
+// Find's marks stay only while they apply to the map and the sheet in use.
+void TestTileUsageWindow::findMarksGo()
+{
+    QFETCH(std::function<void(EditorFixture &, TileUsageWindow &, const QString &)>, change);
+    QFETCH(int, left);
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("picture.png"));
+    QVERIFY(TilePictures::picture(32, 8, [](int column, int row) {
+                return column + row * 32;
+            }).save(picture));
+    EditorFixture editor;
+    TileUsageWindow *window = findOnSmallMap(editor, 4);
+    const CellMarks *marks = cellMarks(editor);
+    QCOMPARE(marks->cells().size(), std::size_t(40 * 60 / 5));
+    QVERIFY(marks->isVisible());
+
+    change(editor, *window, picture);
+    QTRY_COMPARE_WITH_TIMEOUT(marks->cells().size(), std::size_t(left), 5000);
+    QCOMPARE(marks->isVisible(), left > 0);
+}
+
+// Painting over a marked cell takes its mark away and leaves the others;
+// the marks frame their cells at every zoom.
+void TestTileUsageWindow::findMarksFollowPaintingAndZoom()
+{
+    EditorFixture editor;
+    findOnSmallMap(editor, 4);
+    const CellMarks *marks = cellMarks(editor);
+    const std::size_t found = marks->cells().size();
+
+    // Tile 4 over a cell of tile 0, then tile 9 over a marked cell.
+    for (const auto &[tile, cell] : {std::pair{4, QPoint(5, 0)}, std::pair{9, QPoint(4, 0)}}) {
+        TilePicking::pickTile(editor.state, {tile, 0});
+        editor.state.history.beginStroke();
+        Painting::hover(editor.state, QPointF(cell * TileSize + QPoint(3, 3)));
+        Painting::paintTick(editor.state);
+        editor.state.history.endStroke();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(marks->cells().size(), found - 1, 5000);
+    QCOMPARE(marks->cells().front(), QPoint(9, 0));
+
+    const auto framed = [&](QPoint cell, int side) {
+        QCoreApplication::processEvents();
+        const QImage shot = editor.find<QWidget>("mapCanvas")->grab().toImage();
+        return shot.pixel(cell.x() * side + 1, cell.y() * side + side / 2) ==
+               TileUsageLayout::FoundMark.rgb();
+    };
+    QVERIFY(framed(QPoint(3, 1), 16));
+    QVERIFY(!framed(QPoint(4, 0), 16));
+    editor.trigger("zoomInAction");
+    QCOMPARE(editor.find<MapCanvas>("mapCanvas")->zoom(), 200);
+    QVERIFY(framed(QPoint(3, 1), 32));
+    QVERIFY(framed(QPoint(9, 0), 32));
+    QVERIFY(!framed(QPoint(4, 0), 32));
 }
 
 void TestTileUsageWindow::replaceWithAsksForTheTile()
@@ -221,6 +381,84 @@ void TestTileUsageWindow::compactKeepsTheCanvas()
     QCOMPARE(editor.state.history.stack().count(), 1);
     QCOMPARE(editor.host.messageBox.asked.last().prompt,
              QStringLiteral("The used tiles are at the front of the sheet already."));
+}
+
+void TestTileUsageWindow::previewFollowsTheSheet_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Import Picture") << "importPictureAction";
+    QTest::newRow("Compact Tiles") << "compactButton";
+    QTest::newRow("Load Tiles") << "loadTilesAction";
+}
+
+// The picker's Selected Tile preview and its number show the selected tile
+// of the sheet in use after each command that changes the sheet, and after
+// its undo and its redo.
+void TestTileUsageWindow::previewFollowsTheSheet()
+{
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("level.png"));
+    QVERIFY(TilePictures::picture(20, 12, [](int column, int row) {
+                return (column * 3 + row) % 30;
+            }).save(picture));
+    const QString sheet = dir.filePath(QStringLiteral("tiles.png"));
+    QVERIFY(TilePictures::picture(32, 8, [](int column, int row) {
+                return 300 + column + row * 32;
+            }).save(sheet));
+
+    EditorFixture editor;
+    useSmallMap(editor);
+    EditorState &state = editor.state;
+    TilePicker &picker = editor.window.picker();
+    QWidget *sheetView = picker.findChild<QWidget *>(QStringLiteral("tileSheet"));
+    const QPointF onTile9(9 * 16 + 8, 8);
+    MouseEvents::move(sheetView, onTile9);
+    MouseEvents::press(sheetView, onTile9);
+    MouseEvents::release(sheetView, onTile9);
+    QCOMPARE(state.selectedTile, 9);
+
+    const auto shown = [&picker] {
+        QCoreApplication::processEvents();
+        return picker.findChild<QWidget *>(QStringLiteral("brushPreview"))
+            ->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(0, 0, TileSize, TileSize);
+    };
+    const auto followsTheSheet = [&] {
+        const QImage tile = state.tileSheet.image().copy(
+            QRect(Tiles::sheetOrigin(state.selectedTile), QSize(TileSize, TileSize)));
+        QCOMPARE(shown(), tile);
+        QCOMPARE(picker.findChild<QLabel *>(QStringLiteral("selectedNumber"))->text(),
+                 QStringLiteral("No. %1").arg(state.selectedTile));
+        QCOMPARE(picker.findChild<QWidget *>(QStringLiteral("tileOutline"))->pos(),
+                 Tiles::sheetOrigin(state.selectedTile));
+    };
+    const QImage before = shown();
+
+    editor.host.fileDialog.answers = {command == QLatin1String("loadTilesAction") ? sheet
+                                                                                  : picture};
+    if (command == QLatin1String("compactButton"))
+        openUsage(editor)->findChild<QPushButton *>(command)->click();
+    else
+        editor.trigger(qPrintable(command));
+    QCOMPARE(state.history.stack().count(), 1);
+    followsTheSheet();
+    if (command == QLatin1String("compactButton"))
+        QCOMPARE(state.selectedTile, 5);
+    else
+        QVERIFY(shown() != before);
+
+    editor.trigger("undoAction");
+    followsTheSheet();
+    QCOMPARE(shown(), before);
+    QCOMPARE(state.selectedTile, 9);
+
+    editor.trigger("redoAction");
+    followsTheSheet();
+    if (command != QLatin1String("compactButton"))
+        QVERIFY(shown() != before);
 }
 
 void TestTileUsageWindow::importPicture_data()

@@ -217,7 +217,7 @@ void MainWindow::buildViewport()
     m_cellOutline =
         new OutlineShape(QSize(Tiles::TileSize, Tiles::TileSize), Qt::red, m_canvasView);
     m_cellOutline->setObjectName(QStringLiteral("cellOutline"));
-    m_cellMarks = new CellMarks(m_canvasView);
+    m_cellMarks = new CellMarks(m_state, *m_canvasView);
 }
 
 void MainWindow::buildScrollControls()
@@ -629,6 +629,7 @@ void MainWindow::onTileUsageChosen()
     if (!m_tileUsage) {
         m_tileUsage = new TileUsageWindow(m_state, m_host.messageBox, this);
         connect(m_tileUsage, &TileUsageWindow::findRequested, this, &MainWindow::onFindRequested);
+        connect(m_tileUsage, &TileUsageWindow::closed, m_cellMarks, &CellMarks::clear);
         // Below the main window as far as the screen allows, so the canvas
         // where Find marks cells stays in view.
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -645,7 +646,7 @@ void MainWindow::onTileUsageChosen()
 void MainWindow::onFindRequested(int tile)
 {
     const std::vector<QPoint> cells = TileFinding::cellsHolding(m_state, tile);
-    m_cellMarks->show(cells);
+    m_cellMarks->show(tile, cells);
     if (cells.empty())
         return;
     const QPoint values = TileFinding::scrollValuesShowing(cells.front());

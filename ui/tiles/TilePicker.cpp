@@ -73,6 +73,10 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     m_selectedNumber->setToolTip(Layout::SelectedNumberTip);
     showPointerNumber();
     showSelectedNumber();
+    // The preview is drawn anew whenever the selected tile or the sheet
+    // changes (a pick, Load Tiles, Import Picture, Compact Tiles and their
+    // undo and redo), so its number and outline follow it from here.
+    connect(&m_state.brushPreview, &Surface::drawn, this, &TilePicker::followBrush);
 }
 
 void TilePicker::onSheetPointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
@@ -137,11 +141,25 @@ void TilePicker::frame(TilePicking::SheetCell from, TilePicking::SheetCell to)
 
 void TilePicker::followPick()
 {
+    frameSelectedTile();
+    m_brushView->refresh();
+    showSelectedNumber();
+}
+
+void TilePicker::followBrush()
+{
+    // A stamp's frame stays: the picker draws it once the pick that made
+    // the stamp is done.
+    if (!m_state.hasStamp())
+        frameSelectedTile();
+    showSelectedNumber();
+}
+
+void TilePicker::frameSelectedTile()
+{
     const TilePicking::SheetCell cell{m_state.selectedTile % Tiles::SheetColumns,
                                       m_state.selectedTile / Tiles::SheetColumns};
     frame(cell, cell);
-    m_brushView->refresh();
-    showSelectedNumber();
 }
 
 void TilePicker::showPointerNumber()

@@ -40,6 +40,8 @@ private:
     void onSheetPressed(Qt::KeyboardModifiers modifiers, QPointF position);
     void onSheetReleased(Qt::KeyboardModifiers modifiers, QPointF position);
     void frame(TilePicking::SheetCell from, TilePicking::SheetCell to);
+    void frameSelectedTile();
+    void followBrush();
     void showPointerNumber();
     void showSelectedNumber();
 

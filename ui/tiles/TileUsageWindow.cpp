@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/tiles/TileUsageWindow.h"
 
+#include "core/edit/TilePicking.h"
 #include "core/state/EditorState.h"
 #include "core/tiles/TileBudget.h"
 #include "core/tiles/TileUsage.h"
 #include "host/MessageBox.h"
 #include "ui/tiles/TileBudgetConstants.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -77,11 +79,9 @@ protected:
 
     void mousePressEvent(QMouseEvent *event) override
     {
-        const QPoint at = event->position().toPoint() / Cell;
-        if (at.x() < 0 || at.x() >= Tiles::SheetColumns || at.y() < 0 || at.y() >= Tiles::SheetRows)
-            return;
-        if (chosen)
-            chosen(Tiles::tileAt(at.x(), at.y()));
+        const std::optional<int> tile = TilePicking::tileAt(event->position(), Layout::Zoom);
+        if (tile && chosen)
+            chosen(*tile);
     }
 
 private:
@@ -149,6 +149,12 @@ void TileUsageWindow::chooseTile(int tile)
     m_sheet->current = tile;
     m_sheet->update(TileUsageSheet::tileRect(tile));
     showChosen();
+}
+
+void TileUsageWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed();
 }
 
 void TileUsageWindow::find()

@@ -36,6 +36,11 @@ public:
 Q_SIGNALS:
     // Show these cells of the map on the canvas (none: show no cells).
     void findRequested(int tile);
+    // The window was closed: what it showed on the canvas goes.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void askForReplacement();

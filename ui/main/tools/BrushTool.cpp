@@ -10,8 +10,8 @@
 
 namespace {
 
-// How much of the map shows through a floating stamp.
-constexpr qreal FloatingOpacity = 0.7;
+// How much of the map shows through a stamp under the pointer.
+constexpr qreal StampOpacity = 0.7;
 
 } // namespace
 
@@ -19,14 +19,16 @@ void BrushTool::floatPaste()
 {
     m_pasted = true;
     m_floating = true;
-    m_canvas.updateCells(footprint());
+    showFootprint();
 }
 
 void BrushTool::forgetPaste()
 {
-    m_canvas.updateCells(footprint());
     m_pasted = false;
     m_floating = false;
+    // The new brush shows once the pointer is back over the canvas.
+    m_pointerKnown = false;
+    showFootprint();
 }
 
 void BrushTool::press(const ToolEvent &event)
@@ -63,12 +65,14 @@ void BrushTool::interrupt()
 
 void BrushTool::deactivate()
 {
-    if (m_pasted && m_state.hasStamp()) {
-        m_canvas.updateCells(footprint());
+    if (m_pasted && m_state.hasStamp())
         m_state.dropStamp();
-    }
     m_pasted = false;
     m_floating = false;
+    // The pointer's moves go to the tool in use: where it is now is known
+    // again at its next move here.
+    m_pointerKnown = false;
+    showFootprint();
 }
 
 void BrushTool::endStroke()
@@ -101,10 +105,17 @@ void BrushTool::setPointer(Painting::Cell cell)
 {
     if (m_pointerKnown && cell == m_pointer)
         return;
-    m_canvas.updateCells(footprint());
     m_pointer = cell;
     m_pointerKnown = true;
-    m_canvas.updateCells(footprint());
+    showFootprint();
+}
+
+void BrushTool::showFootprint()
+{
+    // The old footprint may have had another size (a new stamp).
+    m_canvas.updateCells(m_shownFootprint);
+    m_shownFootprint = footprint();
+    m_canvas.updateCells(m_shownFootprint);
 }
 
 void BrushTool::paintOverlay(QPainter &painter, const MapCanvas &canvas) const
@@ -112,26 +123,25 @@ void BrushTool::paintOverlay(QPainter &painter, const MapCanvas &canvas) const
     const QRect cells = footprint();
     if (cells.isNull())
         return;
-    if (m_floating) {
-        // The stamp's tiles where it would land, the part in view only.
-        const QImage &sheet = m_state.tileSheet.image();
-        const QRect visible = painter.clipBoundingRect().toAlignedRect();
-        const QRect area = visible.isEmpty() ? canvas.rect() : visible;
-        const Stamp stamp = m_state.brush();
-        painter.save();
-        painter.setOpacity(FloatingOpacity);
-        for (int row = 0; row < stamp.height(); ++row) {
-            for (int column = 0; column < stamp.width(); ++column) {
-                const QRect target =
-                    canvas.viewRect(QRect(cells.left() + column, cells.top() + row, 1, 1));
-                if (!target.intersects(area))
-                    continue;
-                painter.drawImage(target, sheet,
-                                  QRect(Tiles::sheetOrigin(stamp.at(column, row)),
-                                        QSize(Tiles::TileSize, Tiles::TileSize)));
-            }
+    // The stamp's tiles where it would land, seen through, the part in view
+    // only: a paste still to place and a stamp to paint with alike.
+    const QImage &sheet = m_state.tileSheet.image();
+    const QRect visible = painter.clipBoundingRect().toAlignedRect();
+    const QRect area = visible.isEmpty() ? canvas.rect() : visible;
+    const Stamp stamp = m_state.brush();
+    painter.save();
+    painter.setOpacity(StampOpacity);
+    for (int row = 0; row < stamp.height(); ++row) {
+        for (int column = 0; column < stamp.width(); ++column) {
+            const QRect target =
+                canvas.viewRect(QRect(cells.left() + column, cells.top() + row, 1, 1));
+            if (!target.intersects(area))
+                continue;
+            painter.drawImage(target, sheet,
+                              QRect(Tiles::sheetOrigin(stamp.at(column, row)),
+                                    QSize(Tiles::TileSize, Tiles::TileSize)));
         }
-        painter.restore();
     }
-    Outline::dashed(painter, canvas.viewRect(cells));
+    painter.restore();
+    Outline::frame(painter, canvas.viewRect(cells));
 }

@@ -11,6 +11,9 @@
 // under the pointer; the stroke is one undo step. A click that ends before
 // the first tick (a touchpad's tap) puts the brush once on the pressed cell.
 //
+// A stamp (made in the picker, with Pick Tile or by a paste) shows its
+// tiles under the pointer, seen through, framed.
+//
 // A pasted stamp floats: it follows the pointer, and a left press places it
 // at once, as one undo step, before the stroke goes on with it. It stays
 // the brush until another tool is chosen, Esc, or a pick in the tile picker.
@@ -36,6 +39,7 @@ private:
     void endStroke();
     QRect footprint() const;
     void setPointer(Painting::Cell cell);
+    void showFootprint();
 
     bool m_held = false;
     bool m_paintedThisStroke = false;
@@ -45,4 +49,6 @@ private:
     bool m_pointerKnown = false;
     bool m_pasted = false;
     bool m_floating = false;
+    // The cells the overlay last showed the stamp on.
+    QRect m_shownFootprint;
 };

@@ -2,21 +2,35 @@
 #include "ui/main/tools/Outline.h"
 
 #include <QPainter>
-#include <QPen>
 
 namespace Outline {
 
-void dashed(QPainter &painter, const QRect &rect)
+namespace {
+
+// The one-pixel border of rect, filled rather than stroked, so no pen
+// rule or zoom moves it off the rectangle's own pixels.
+void ring(QPainter &painter, const QRect &rect, const QColor &colour)
 {
-    painter.save();
-    const QRect border = rect.adjusted(0, 0, -1, -1);
-    painter.setPen(QPen(Dark, 0));
-    painter.drawRect(border);
-    QPen light(Light, 0, Qt::CustomDashLine);
-    light.setDashPattern({qreal(Dash), qreal(Dash)});
-    painter.setPen(light);
-    painter.drawRect(border);
-    painter.restore();
+    if (rect.isEmpty())
+        return;
+    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, colour);
+    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, colour);
+    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), colour);
+    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colour);
+}
+
+} // namespace
+
+void frame(QPainter &painter, const QRect &rect)
+{
+    ring(painter, rect, Dark);
+    ring(painter, rect.adjusted(1, 1, -1, -1), Bright);
+}
+
+void area(QPainter &painter, const QRect &rect)
+{
+    painter.fillRect(rect.adjusted(2, 2, -2, -2), Tint);
+    frame(painter, rect);
 }
 
 } // namespace Outline

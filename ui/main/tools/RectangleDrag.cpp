@@ -65,5 +65,5 @@ void RectangleDrag::stop()
 void RectangleDrag::paintOverlay(QPainter &painter, const MapCanvas &canvas) const
 {
     if (m_dragging && outlinesDrag())
-        Outline::dashed(painter, canvas.viewRect(m_cells));
+        Outline::area(painter, canvas.viewRect(m_cells));
 }

@@ -7,7 +7,7 @@
 
 // A tool that acts on the rectangle of cells between a left press and the
 // release (Select, Rectangle Fill, Pick Tile). While the button is held the
-// rectangle so far is outlined; other buttons do nothing.
+// rectangle so far is tinted and framed; other buttons do nothing.
 class RectangleDrag : public Tool
 {
 public:

@@ -20,5 +20,5 @@ void Selection::set(const QRect &cells)
 void Selection::paint(QPainter &painter) const
 {
     if (!m_cells.isNull())
-        Outline::dashed(painter, m_canvas.viewRect(m_cells));
+        Outline::area(painter, m_canvas.viewRect(m_cells));
 }

@@ -8,7 +8,7 @@ class QPainter;
 
 // The selected rectangle of map cells, or none (a null rectangle): made by
 // the Select tool and Select All, used by Cut, Copy and Delete, and kept
-// for the bucket fill. Shown as a dashed outline at every zoom.
+// for the bucket fill. Shown tinted and framed at every zoom.
 class Selection
 {
 public:
