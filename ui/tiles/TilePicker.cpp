@@ -72,7 +72,9 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     m_selectedNumber = whiteLabel("selectedNumber", Layout::SelectedNumber, this);
     m_selectedNumber->setToolTip(Layout::SelectedNumberTip);
     showPointerNumber();
-    showSelectedNumber();
+    // Built after a tile was selected without it (a recovered map's), it
+    // frames that tile from the start.
+    followPick();
 }
 
 void TilePicker::onSheetPointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
