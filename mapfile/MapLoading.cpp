@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace MapFile {
 
@@ -41,7 +42,18 @@ Geometry geometry(std::uint8_t widthByte, std::uint8_t heightByte)
     return {width, height, QSize(width * TileSize, height * TileSize)};
 }
 
-void putInUse(EditorState &state, const Contents &contents)
+// The bytes' geometry, unless the map had another size in the editor: then
+// the canvas is as wide and high as that size's cells.
+Geometry geometry(const Contents &contents, std::optional<QSize> size)
+{
+    const Geometry read = geometry(contents.widthByte, contents.heightByte);
+    if (!size || *size == QSize(read.width, read.height))
+        return read;
+    return {static_cast<std::int16_t>(size->width()), static_cast<std::int16_t>(size->height()),
+            *size * Tiles::TileSize};
+}
+
+void putInUse(EditorState &state, const Contents &contents, std::optional<QSize> size)
 {
     state.headerByte1 = contents.headerByte1;
     state.headerByte2 = contents.headerByte2;
@@ -49,7 +61,7 @@ void putInUse(EditorState &state, const Contents &contents)
     state.mapHeightByte = contents.heightByte;
     state.tileMap = contents.grid;
 
-    const Geometry sizes = geometry(contents.widthByte, contents.heightByte);
+    const Geometry sizes = geometry(contents, size);
     state.mapWidth = sizes.width;
     state.mapHeight = sizes.height;
     // The redraw covers a canvas no taller than the grid: nothing of the old
@@ -63,22 +75,24 @@ void putInUse(EditorState &state, const Contents &contents)
                         StatusTexts::sizeText(state.mapWidth, state.mapHeight));
 }
 
-// One Load Map step: the contents put in use and, when mapText is given, the
-// map panel naming the file. The step keeps the grid packed.
-void recordLoad(EditorState &state, const Contents &contents, const QString &mapText)
+// One Load Map step: the contents put in use (at size, when given) and, when
+// mapText is given, the map panel naming the file. The step keeps the grid
+// packed.
+void recordLoad(EditorState &state, const Contents &contents, const QString &mapText,
+                std::optional<QSize> size = std::nullopt)
 {
     const QByteArray grid = PackedState::packGrid(contents.grid);
     const std::array<std::uint8_t, 4> bytes{contents.headerByte1, contents.headerByte2,
                                             contents.widthByte, contents.heightByte};
     WholeMapStep::perform(state, StepNames::LoadMap, {.grid = true, .homesView = true},
-                          [grid, bytes, mapText](EditorState &s) {
+                          [grid, bytes, mapText, size](EditorState &s) {
                               Contents loaded;
                               loaded.headerByte1 = bytes[0];
                               loaded.headerByte2 = bytes[1];
                               loaded.widthByte = bytes[2];
                               loaded.heightByte = bytes[3];
                               PackedState::unpackGrid(grid, loaded.grid);
-                              putInUse(s, loaded);
+                              putInUse(s, loaded, size);
                               if (!mapText.isNull())
                                   s.setStatusText(EditorState::MapPanel, mapText);
                           });
@@ -89,6 +103,11 @@ void recordLoad(EditorState &state, const Contents &contents, const QString &map
 void applyLoadedMap(EditorState &state, const Contents &contents)
 {
     recordLoad(state, contents, QString());
+}
+
+void applyRecoveredMap(EditorState &state, const Contents &contents, QSize size)
+{
+    recordLoad(state, contents, QString(), size);
 }
 
 FileResult load(EditorState &state, const QString &path)

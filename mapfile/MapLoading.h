@@ -3,6 +3,7 @@
 
 #include "core/files/FileResult.h"
 
+#include <QSize>
 #include <QString>
 
 class EditorState;
@@ -30,5 +31,10 @@ FileResult load(EditorState &state, const QString &path);
 // outside it. The canvas then matches the clamped size. The bytes themselves
 // are never changed, so a file saves back exactly as it was read.
 void applyLoadedMap(EditorState &state, const Contents &contents);
+
+// Puts a map back at the size it had in the editor, where the bytes alone
+// would give another: a map made 255 columns wide carries the width byte of
+// the whole grid. Otherwise as applyLoadedMap; size must fit the grid.
+void applyRecoveredMap(EditorState &state, const Contents &contents, QSize size);
 
 } // namespace MapFile

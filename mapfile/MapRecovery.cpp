@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mapfile/MapRecovery.h"
 
+#include "core/edit/TilePicking.h"
 #include "core/edit/TileSetFile.h"
 #include "core/state/EditorState.h"
 #include "mapfile/MapFileFormat.h"
@@ -16,6 +17,9 @@ RecoveryCopy::Contents capture(const EditorState &state, const QImage &startShee
         contents.tileSheet = state.tileSheet.image();
     contents.mapText = state.statusText(EditorState::MapPanel);
     contents.pickerCaption = state.pickerCaption();
+    contents.mapSize = QSize(state.mapWidth, state.mapHeight);
+    contents.cursorText = state.statusText(EditorState::CursorPanel);
+    contents.selectedTile = state.selectedTile;
     return contents;
 }
 
@@ -23,9 +27,19 @@ void restore(EditorState &state, const RecoveryCopy::Contents &contents)
 {
     if (!contents.tileSheet.isNull())
         TileSetFile::useTileSheet(state, contents.tileSheet, QString());
-    MapFile::applyLoadedMap(state, MapFile::decode(contents.mapFile));
+    const MapFile::Contents map = MapFile::decode(contents.mapFile);
+    // A copy from before the size was kept: the bytes as Load Map reads them.
+    if (contents.mapSize)
+        MapFile::applyRecoveredMap(state, map, *contents.mapSize);
+    else
+        MapFile::applyLoadedMap(state, map);
     state.setStatusText(EditorState::MapPanel, contents.mapText);
+    if (contents.cursorText)
+        state.setStatusText(EditorState::CursorPanel, *contents.cursorText);
     state.setPickerCaption(contents.pickerCaption);
+    if (contents.selectedTile)
+        TilePicking::pickTile(state, {*contents.selectedTile % Tiles::SheetColumns,
+                                      *contents.selectedTile / Tiles::SheetColumns});
 }
 
 } // namespace MapRecovery

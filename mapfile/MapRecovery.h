@@ -13,8 +13,9 @@ namespace MapRecovery {
 // not startSheet, the one the editor started with.
 RecoveryCopy::Contents capture(const EditorState &state, const QImage &startSheet);
 
-// Puts a copy's map back as one "Load Map" step (and its tile sheet, when it
-// has one, as a "Load Tiles" step) with the panel and caption texts it had.
+// Puts a copy's map back as one "Load Map" step at the size it had (and its
+// tile sheet, when it has one, as a "Load Tiles" step), with the panel and
+// caption texts and the selected tile it had, as far as the copy keeps them.
 // The map stays unsaved: nothing on disk holds it.
 void restore(EditorState &state, const RecoveryCopy::Contents &contents);
 

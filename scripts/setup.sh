@@ -15,8 +15,9 @@ packages=(
     # Liberation Sans is what the windows are laid out for; the font tests
     # also check them with DejaVu Sans, the usual stand-in.
     fonts-liberation fonts-dejavu-core
-    # The install checks and the Debian package.
-    desktop-file-utils appstream dpkg-dev file
+    # The install checks and the Debian package (groff-base reads the
+    # manual pages).
+    desktop-file-utils appstream dpkg-dev file groff-base
     # The end-to-end checks drive the real editor on a private X server,
     # under openbox where they judge where its windows open.
     xvfb xdotool x11-utils imagemagick openbox

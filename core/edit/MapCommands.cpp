@@ -109,6 +109,9 @@ void applyNewMap(EditorState &state, MapSize size)
 {
     WholeMapStep::perform(state, StepNames::NewMap, {.grid = true, .homesView = true},
                           [size](EditorState &s) { performNewMap(s, size); });
+    // A blank map holds nothing to save, as the one at start-up does not;
+    // undoing back to it makes the map unchanged again.
+    state.history.markSaved();
 }
 
 void applyResize(EditorState &state, MapSize size)

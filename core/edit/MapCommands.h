@@ -45,7 +45,7 @@ void clearMap(EditorState &state);
 
 // Makes a blank map of the given size: all 32,768 cells become 0 whatever the
 // size, the canvas takes the size and shows tile 0 everywhere, and the status
-// bar reports the new map and its size.
+// bar reports the new map and its size. The new map counts as saved.
 void applyNewMap(EditorState &state, MapSize size);
 
 // Changes the map size and nothing of the grid: cells beyond a smaller size

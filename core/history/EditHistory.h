@@ -67,9 +67,11 @@ public:
 
     // Whether the map differs from what was last saved or loaded: the
     // history stands away from the step it stood at then, so undoing back to
-    // it makes the map unchanged again. A fresh start counts as saved.
+    // it makes the map unchanged again. A fresh start and a new map count as
+    // saved.
     bool hasUnsavedChanges() const { return !m_stack.isClean(); }
-    // The map as it stands is what its file now holds.
+    // The map as it stands is what its file now holds, or has nothing to
+    // save.
     void markSaved() { m_stack.setClean(); }
 
     // Whether a step is being undone or redone rather than done the first

@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +59,65 @@ private:
     QString m_previous;
 };
 
+// "File > New Map [Ctrl+N]": one menu item as the help names it, its keys
+// in one spelling ("Ctrl+Insert" and "Ctrl+Ins" are the same keys).
+QString itemLine(const QString &menu, const QString &item, const QList<QKeySequence> &keys)
+{
+    QStringList spelled;
+    for (const QKeySequence &key : keys)
+        spelled += key.toString(QKeySequence::PortableText);
+    return menu + QStringLiteral(" > ") + item + QStringLiteral(" [") +
+           spelled.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+QString withoutMnemonic(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
+
+// The items of the main window's menus, in their order: every command and
+// submenu with the keys it takes.
+QStringList menuItems(const MainWindow &window)
+{
+    QStringList items;
+    for (const QAction *menuAction : window.menuBar()->actions()) {
+        const QString menu = withoutMnemonic(menuAction->text());
+        for (const QAction *item : menuAction->menu()->actions())
+            if (!item->isSeparator() && item->isVisible())
+                items += itemLine(menu, withoutMnemonic(item->text()), item->shortcuts());
+    }
+    return items;
+}
+
+// The same as the main window's help page lists them: under a heading of
+// three a menu's name, one row a command with its name and its keys.
+QStringList helpedItems(const QString &html)
+{
+    static const QRegularExpression section(QStringLiteral("<h3>([^<]+)</h3>(.*?)(?=<h[1-3]>|$)"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression cell(QStringLiteral("<td>(.*?)</td>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    QStringList items;
+    for (const QRegularExpressionMatch &menu : section.globalMatch(html)) {
+        for (const QRegularExpressionMatch &line : row.globalMatch(menu.captured(2))) {
+            QStringList cells;
+            for (const QRegularExpressionMatch &text : cell.globalMatch(line.captured(1)))
+                cells += text.captured(1).remove(tag).simplified();
+            if (cells.size() < 2)
+                continue;
+            QList<QKeySequence> keys;
+            if (!cells.at(1).isEmpty())
+                for (const QString &key : cells.at(1).split(QStringLiteral(", ")))
+                    keys += QKeySequence::fromString(key, QKeySequence::PortableText);
+            items += itemLine(menu.captured(1), cells.at(0), keys);
+        }
+    }
+    return items;
+}
+
 } // namespace
 
 class TestHelp : public QObject
@@ -66,6 +128,7 @@ private Q_SLOTS:
     void readContextTable_data();
     void readContextTable();
     void shippedHelpIsWhole();
+    void mainWindowPageListsEveryMenuItem();
     void helpIsFoundFromTheProgramsFolder_data();
     void helpIsFoundFromTheProgramsFolder();
     void f1OpensContentsBesideTheProgram();
@@ -129,6 +192,18 @@ void TestHelp::shippedHelpIsWhole()
                      qPrintable(page + QStringLiteral(" -> ") + target));
         }
     }
+}
+
+// The menus as built and the page that describes them: every item with its
+// keys, in the menus' order, and nothing the menus lack.
+void TestHelp::mainWindowPageListsEveryMenuItem()
+{
+    EditorFixture editor;
+    const QStringList items = menuItems(editor.window);
+    QVERIFY(items.contains(QStringLiteral("File > New Map [Ctrl+N]")));
+    QVERIFY(items.contains(QStringLiteral("Edit > Copy [Ctrl+Shift+C, Ctrl+Ins]")));
+    QCOMPARE(helpedItems(readText(QDir(stagedHelp()).filePath(QStringLiteral("main-window.html")))),
+             items);
 }
 
 void TestHelp::helpIsFoundFromTheProgramsFolder_data()

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what lands where: the
 # program alone in bin/, the help in share/tesselwick/help/, the desktop entry,
-# the map files' MIME type, the icon at every theme size and the metainfo,
-# each valid for its checker.
+# the map files' MIME type, the icon at every theme size, the metainfo and the
+# manual pages of both programs, each valid for its checker.
 # Usage: check_install.sh <cmake> <build folder> <source folder>
 set -euo pipefail
 cmake=$1 build=$2 source=$3
@@ -34,6 +34,8 @@ expected=(
     "share/applications/$app_id.desktop"
     "share/mime/packages/$app_id.xml"
     "share/metainfo/$app_id.metainfo.xml"
+    share/man/man1/tesselwick.1
+    share/man/man1/tesselwick-cli.1
 )
 for size in 16 32 48 64 128 256; do
     icon="share/icons/hicolor/${size}x${size}/apps/$app_id.png"
@@ -59,6 +61,18 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop
 
 # The map files' MIME type, as a file manager resolves it.
 "$(dirname "$0")/check_mime.sh" share || fail "the map files' MIME type does not resolve"
+
+# The manual pages: each reads without a warning and refers to the other.
+for page in tesselwick tesselwick-cli; do
+    path=share/man/man1/$page.1
+    [[ -f "$path" ]] || continue
+    warnings=$(groff -man -ww -z "$path" 2>&1) || fail "groff cannot read $path"
+    [[ -z "$warnings" ]] || fail "groff warns about $path: $warnings"
+done
+grep -qx '\.BR tesselwick\\-cli (1)' share/man/man1/tesselwick.1 ||
+    fail "tesselwick(1) does not refer to tesselwick-cli(1)"
+grep -q '^\.BR tesselwick (1)' share/man/man1/tesselwick-cli.1 ||
+    fail "tesselwick-cli(1) does not refer to tesselwick(1)"
 
 metainfo=share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"

@@ -26,7 +26,9 @@ dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./||' | sort >
 expected=(usr/bin/tesselwick
     "usr/share/applications/$app_id.desktop"
     "usr/share/mime/packages/$app_id.xml"
-    "usr/share/metainfo/$app_id.metainfo.xml")
+    "usr/share/metainfo/$app_id.metainfo.xml"
+    usr/share/man/man1/tesselwick.1
+    usr/share/man/man1/tesselwick-cli.1)
 for size in 16 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done

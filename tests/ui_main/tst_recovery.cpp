@@ -2,6 +2,7 @@
 // The recovery copy kept while the map has unsaved changes, and what the next
 // start offers from it.
 #include "core/edit/Painting.h"
+#include "core/edit/TilePicking.h"
 #include "core/edit/TileSetFile.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/RecoveryFolder.h"
@@ -11,11 +12,15 @@
 #include "tests/support/NumberedSheet.h"
 #include "tests/support/TestFiles.h"
 #include "ui/main/RecoveryKeeper.h"
+#include "ui/tiles/TilePicker.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -62,6 +67,29 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
+// What the main window's status panels show.
+QStringList panelTexts(const EditorFixture &editor)
+{
+    QStringList texts;
+    for (const char *panel : {"mapPanel", "sizePanel", "cursorPanel"})
+        texts += editor.find<QLabel>(panel)->text();
+    return texts;
+}
+
+// The copy an editor leaves when it is killed after changes made by change:
+// written at its recovery tick, and then left with its lock freed.
+QString killAfter(const QString &folder, const std::function<void(RecoveringEditor &)> &change)
+{
+    QByteArray bytes;
+    {
+        RecoveringEditor killed(folder);
+        change(killed);
+        killed.tick();
+        bytes = TestFiles::readAll(killed.keeper.copyPath());
+    }
+    return leaveCopy(folder, bytes);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(MessageBox::Answer)
@@ -76,6 +104,8 @@ private Q_SLOTS:
     void offeredCopyAnswered_data();
     void offeredCopyAnswered();
     void damagedCopyMovedAside();
+    void recoveredStartUpMapIsAsItWas();
+    void copyOfAnEarlierVersionLoads();
 };
 
 void TestRecovery::copyFollowsUnsavedChanges()
@@ -219,6 +249,73 @@ void TestRecovery::damagedCopyMovedAside()
     const QString aside = QString(left).replace(QStringLiteral(".recovery"), QStringLiteral(".damaged"));
     QVERIFY(told.prompt.contains(QDir::toNativeSeparators(aside)));
     QCOMPARE(TestFiles::readAll(aside), bytes);
+}
+
+// The start-up map, 255 x 127 but with the width byte of the whole grid,
+// painted with tile 77 and killed: the next start puts back the same map at
+// the same size, the same panels, and tile 77 selected in the picker.
+void TestRecovery::recoveredStartUpMapIsAsItWas()
+{
+    QTemporaryDir folder;
+    QByteArray painted;
+    QStringList panels;
+    QImage canvas;
+    const QString left = killAfter(folder.path(), [&](RecoveringEditor &killed) {
+        TilePicking::pickTile(killed.state, {13, 2});
+        paintCell(killed.state, 4, 3, 77);
+        painted = MapFile::encode(killed.state);
+        panels = panelTexts(killed);
+        canvas = killed.state.mapCanvas.image();
+    });
+    QVERIFY(!left.isEmpty());
+    QCOMPARE(panels, (QStringList{QStringLiteral("Map: Blank Map"), QStringLiteral("Size: 255x127"),
+                                  QStringLiteral("Cursor Loc: 4, 3")}));
+
+    RecoveringEditor next(folder.path());
+    next.host.messageBox.answers = {Answer::Yes};
+    next.keeper.offerLeftCopies();
+
+    QCOMPARE(MapFile::encode(next.state), painted);
+    QCOMPARE(next.state.mapWidth, 255);
+    QCOMPARE(next.state.mapHeight, 127);
+    QCOMPARE(next.state.mapCanvas.image(), canvas);
+    QCOMPARE(panelTexts(next), panels);
+    QVERIFY(next.window.isWindowModified());
+    QCOMPARE(next.state.selectedTile, 77);
+    const QImage tile77 = next.state.tileSheet.image().copy(13 * 16, 2 * 16, 16, 16);
+    QCOMPARE(next.state.brushPreview.image().copy(0, 0, 16, 16), tile77);
+    const TilePicker &picker = next.window.picker();
+    QCOMPARE(picker.findChild<QLabel *>(QStringLiteral("selectedNumber"))->text(),
+             QStringLiteral("No. 77"));
+    QCOMPARE(picker.findChild<QWidget *>(QStringLiteral("tileOutline"))->pos(),
+             QPoint(13 * 16, 2 * 16));
+}
+
+// A copy from before the size was kept loads as Load Map reads its bytes.
+void TestRecovery::copyOfAnEarlierVersionLoads()
+{
+    QTemporaryDir folder;
+    // The copy the format's own test keeps.
+    const QByteArray version1 = TestFiles::readAll(QDir::cleanPath(
+        QStringLiteral(TESSELWICK_TEST_DATA "/../../core/data/recovery/version1.copy")));
+    QVERIFY(version1.startsWith("Tesselwick recovery copy 1\n"));
+    QVERIFY(!leaveCopy(folder.path(), version1).isEmpty());
+
+    RecoveringEditor next(folder.path());
+    next.host.messageBox.answers = {Answer::Yes};
+    next.keeper.offerLeftCopies();
+
+    QCOMPARE(next.state.mapWidth, 256);
+    QCOMPARE(next.state.mapHeight, 128);
+    QCOMPARE(next.state.cell(7, 2), 200);
+    QCOMPARE(next.state.pickerCaption(), QStringLiteral("Using flat.png TileSet"));
+    QCOMPARE(panelTexts(next),
+             (QStringList{QStringLiteral("Map: Blank Map"), QStringLiteral("Size: 256x128"),
+                          QStringLiteral("Cursor Location")}));
+    QCOMPARE(next.state.selectedTile, 0);
+    QVERIFY(next.window.isWindowModified());
+    // Kept again at once, now in the current version.
+    QVERIFY(TestFiles::readAll(next.keeper.copyPath()).startsWith("Tesselwick recovery copy 2\n"));
 }
 
 QTEST_MAIN(TestRecovery)

@@ -3,11 +3,14 @@
 // commands ask before they replace it or end the editor, and what each answer
 // does.
 #include "core/edit/MapCommands.h"
+#include "core/edit/TilePicking.h"
 #include "core/state/EditorState.h"
 #include "mapfile/MapFileFormat.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/FileDrop.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/MouseEvents.h"
+#include "tests/support/PaintTicks.h"
 #include "tests/support/TestFiles.h"
 #include "ui/main/UnsavedChanges.h"
 
@@ -49,6 +52,22 @@ struct ChangedEditor : EditorFixture
     }
 };
 
+// A stroke with the mouse over two cells of row 1, a tick on each, as the
+// user paints: one step of the history.
+void stroke(EditorFixture &editor, PaintTicks &ticks, int column, int tile)
+{
+    TilePicking::pickTile(editor.state, {tile % 32, tile / 32});
+    auto *canvas = editor.find("mapCanvas");
+    const QPointF first(column * 16 + 8, 24);
+    const QPointF second = first + QPointF(16, 0);
+    MouseEvents::move(canvas, first);
+    MouseEvents::press(canvas, first);
+    ticks.tick();
+    MouseEvents::move(canvas, second, Qt::LeftButton);
+    ticks.tick();
+    MouseEvents::release(canvas, second);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(MessageBox::Answer)
@@ -59,6 +78,8 @@ class TestUnsavedChanges : public QObject
 
 private Q_SLOTS:
     void markFollowsTheHistory();
+    void markGoesBackToTheCleanState_data();
+    void markGoesBackToTheCleanState();
     void everyPathAsks_data();
     void everyPathAsks();
     void failedSaveCancelsTheQuit();
@@ -98,6 +119,64 @@ void TestUnsavedChanges::markFollowsTheHistory()
     QCOMPARE(editor.host.messageBox.asked.size(), 1); // the question, nothing else
     QVERIFY(!editor.window.isWindowModified());
     QCOMPARE(editor.state.cell(0, 0), 7);
+}
+
+void TestUnsavedChanges::markGoesBackToTheCleanState_data()
+{
+    QTest::addColumn<QString>("cleanBy");
+    QTest::newRow("start-up") << QStringLiteral("start-up");
+    QTest::newRow("New Map") << QStringLiteral("new map");
+    QTest::newRow("Load Map") << QStringLiteral("load map");
+    QTest::newRow("Save Map") << QStringLiteral("save map");
+}
+
+// Strokes painted after the map was last unchanged, then undone one by one:
+// the mark stays until the last of them is undone, goes with it, and comes
+// back with a redo or an undo past that state.
+void TestUnsavedChanges::markGoesBackToTheCleanState()
+{
+    QFETCH(QString, cleanBy);
+    EditorFixture editor;
+    PaintTicks ticks(&editor.window);
+    editor.window.show();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("clean.map"));
+
+    if (cleanBy != QLatin1String("start-up"))
+        stroke(editor, ticks, 1, 9);
+    if (cleanBy == QLatin1String("new map")) {
+        MapCommands::applyNewMap(editor.state, {40, 25});
+    } else if (cleanBy == QLatin1String("load map")) {
+        TestFiles::write(path, MapFile::encode(editor.state));
+        stroke(editor, ticks, 5, 11);
+        editor.host.messageBox.answers = {Answer::Discard};
+        editor.host.fileDialog.answers = {path};
+        editor.trigger("loadMapAction");
+    } else if (cleanBy == QLatin1String("save map")) {
+        editor.host.fileDialog.answers = {path};
+        editor.trigger("saveMapAction");
+    }
+    QCOMPARE(shownTitle(editor.window), Title);
+    const QByteArray clean = MapFile::encode(editor.state);
+    const bool stepsBefore = editor.state.history.stack().index() > 0;
+
+    stroke(editor, ticks, 2, 34);
+    QCOMPARE(shownTitle(editor.window), Title + QLatin1Char('*'));
+    stroke(editor, ticks, 7, 35);
+    editor.trigger("undoAction");
+    QCOMPARE(shownTitle(editor.window), Title + QLatin1Char('*'));
+    editor.trigger("undoAction");
+    QCOMPARE(MapFile::encode(editor.state), clean);
+    QCOMPARE(shownTitle(editor.window), Title);
+
+    editor.trigger("redoAction");
+    QCOMPARE(shownTitle(editor.window), Title + QLatin1Char('*'));
+    editor.trigger("undoAction");
+    QCOMPARE(shownTitle(editor.window), Title);
+    if (stepsBefore) {
+        editor.trigger("undoAction");
+        QCOMPARE(shownTitle(editor.window), Title + QLatin1Char('*'));
+    }
 }
 
 void TestUnsavedChanges::everyPathAsks_data()

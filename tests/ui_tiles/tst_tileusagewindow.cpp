@@ -41,6 +41,8 @@ private Q_SLOTS:
     void windowIsModelessAndShowsCounts();
     void clickChoosesTheTileUnderThePointer_data();
     void clickChoosesTheTileUnderThePointer();
+    void summaryShowsWhole_data();
+    void summaryShowsWhole();
     void countsFollowPaintingAndUndo();
     void findMarksCellsAndScrollsToTheFirst();
     void findMarksGo_data();
@@ -196,6 +198,37 @@ void TestTileUsageWindow::clickChoosesTheTileUnderThePointer()
     MouseEvents::release(sheet, position);
     QCOMPARE(window->chosenTile(), tile);
     QVERIFY(labelText(window, "tileLine").startsWith(QStringLiteral("Tile %1:").arg(tile)));
+}
+
+void TestTileUsageWindow::summaryShowsWhole_data()
+{
+    QTest::addColumn<int>("tiles");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("5 digits") << 16 << "16 of 256 tiles used, 240 free";
+    QTest::newRow("6 digits") << 128 << "128 of 256 tiles used, 128 free";
+    QTest::newRow("every tile") << 256 << "256 of 256 tiles used, 0 free";
+}
+
+// The summary line is never cut off, however many digits its numbers have.
+void TestTileUsageWindow::summaryShowsWhole()
+{
+    QFETCH(int, tiles);
+    EditorFixture editor;
+    EditorState &state = editor.state;
+    state.history.setRecording(false);
+    MapCommands::applyNewMap(state, {40, 60});
+    for (int row = 0; row < 60; ++row)
+        for (int column = 0; column < 40; ++column)
+            state.cell(column, row) = static_cast<std::uint8_t>((row * 40 + column) % tiles);
+    state.history.setRecording(true);
+    editor.window.show();
+    TileUsageWindow *window = openUsage(editor);
+    QVERIFY(window);
+    const auto *summary = window->findChild<QLabel *>(QStringLiteral("summary"));
+    QTEST(summary->text(), "summary");
+    QVERIFY2(summary->fontMetrics().horizontalAdvance(summary->text()) <=
+                 summary->contentsRect().width(),
+             qPrintable(QString::number(summary->contentsRect().width())));
 }
 
 void TestTileUsageWindow::countsFollowPaintingAndUndo()

@@ -61,9 +61,10 @@ void RecoveryKeeper::offerLeftCopies()
         FileResult read = copy.read(&bytes);
         std::optional<RecoveryCopy::Contents> contents;
         if (read.succeeded()) {
-            contents = RecoveryCopy::decode(bytes);
+            QString whyNot;
+            contents = RecoveryCopy::decode(bytes, &whyNot);
             if (!contents)
-                read = FileResult::failure(copy.path(), RecoveryCopy::Damaged);
+                read = FileResult::failure(copy.path(), whyNot);
         }
         if (!contents) {
             const QString aside = copy.moveAside();

@@ -44,8 +44,8 @@ public:
     // Asks about each copy that an editor no longer running left, oldest
     // first (Yes and No). Yes loads it as a changed, unsaved map and keeps it
     // as this editor's copy at once; the copies after it wait for the next
-    // start. No removes the copy. A damaged copy is never loaded: the user is
-    // told, and it is moved aside.
+    // start. No removes the copy. A copy that is damaged or of a newer
+    // version is never loaded: the user is told why, and it is moved aside.
     void offerLeftCopies();
 
     QString copyPath() const { return m_folder.ownPath(); }

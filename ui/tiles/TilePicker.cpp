@@ -72,11 +72,13 @@ TilePicker::TilePicker(EditorState &state, QWidget *parent)
     m_selectedNumber = whiteLabel("selectedNumber", Layout::SelectedNumber, this);
     m_selectedNumber->setToolTip(Layout::SelectedNumberTip);
     showPointerNumber();
-    showSelectedNumber();
     // The preview is drawn anew whenever the selected tile or the sheet
     // changes (a pick, Load Tiles, Import Picture, Compact Tiles and their
     // undo and redo), so its number and outline follow it from here.
     connect(&m_state.brushPreview, &Surface::drawn, this, &TilePicker::followBrush);
+    // Built after a tile was selected without it (a recovered map's), it
+    // frames that tile from the start.
+    followBrush();
 }
 
 void TilePicker::onSheetPointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace TileBudgetTexts;
 namespace Layout = TileUsageLayout;
 using Tiles::TileSize;
@@ -113,7 +115,13 @@ TileUsageWindow::TileUsageWindow(EditorState &state, MessageBox &messageBox, QWi
     // label only and never lays the window out again.
     const QFontMetrics metrics(font());
     m_tileLine->setFixedWidth(metrics.horizontalAdvance(TileLine.arg(255).arg(Tiles::GridCells)));
-    m_summary->setFixedWidth(metrics.horizontalAdvance(Summary.arg(Tiles::TileCount).arg(0)));
+    // The summary's two numbers together have four or five digits.
+    int summaryWidth = 0;
+    for (int used = 0; used <= Tiles::TileCount; ++used)
+        summaryWidth =
+            std::max(summaryWidth,
+                     metrics.horizontalAdvance(Summary.arg(used).arg(Tiles::TileCount - used)));
+    m_summary->setFixedWidth(summaryWidth);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_tileLine);
