@@ -74,11 +74,13 @@ median() {
     sort -n -k"$2" "$1" | awk -v col="$2" '{ v[NR] = $col } END { print v[int((NR + 1) / 2)] }'
 }
 
-cases=("info|info" "csv|export -f csv" "tmx|export -f tmx" "bin --rle|export -f bin --rle"
+cases=("info|info" "csv|export -f csv" "tmx|export -f tmx" "tmj|export -f tmj" "bin --rle|export -f bin --rle"
        "c --rle|export -f c --rle")
-for dialect in ca65 64tass acme dasm xa kickass z80 sdas rgbds; do
+for dialect in ca65 64tass acme dasm xa kickass z80 sdas; do
     cases+=("asm $dialect --rle|export -f asm --dialect $dialect --rle")
 done
+# An RGBDS section holds one 16 KiB ROM bank: the map goes in 32 screens.
+cases+=("asm rgbds --rle 32x32|export -f asm --dialect rgbds --rle --screens 32x32")
 
 # Runs alternate between the cases, so all meet the same load on the machine.
 for ((i = 0; i < runs; i++)); do

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/AssemblerDialects.h"
 
+#include "core/files/ValueTexts.h"
+
 #include <functional>
 
 namespace AssemblerDialects {
@@ -108,16 +110,13 @@ QByteArray write(const SourceFormats::Data &data, const QString &name)
     if (style.name == Xa)
         comment.replace(':', ',');
     QByteArray text = style.commentStart + comment + '\n' + style.preamble;
+    const ValueTexts values(style.hex);
     for (std::size_t i = 0; i < data.blocks.size(); ++i) {
         const QByteArray label = data.label(i);
         text += filled(style.blockStart, label) + filled(style.label, label) + '\n';
         for (const QByteArrayView line : SourceFormats::lines(data, data.blocks[i])) {
             text += style.directive;
-            for (qsizetype at = 0; at < line.size(); ++at) {
-                if (at > 0)
-                    text += ',';
-                text += style.hex(static_cast<std::uint8_t>(line[at]));
-            }
+            values.appendJoined(text, line, ",");
             text += '\n';
         }
     }

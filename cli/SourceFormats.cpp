@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/SourceFormats.h"
 
+#include "core/files/ValueTexts.h"
+
 #include <algorithm>
 
 namespace SourceFormats {
@@ -87,6 +89,7 @@ CSource writeC(const Data &data)
 
     QByteArray &c = out.source;
     c = "/* " + data.comment() + " */\n";
+    const ValueTexts hexBytes(hexByte);
     for (std::size_t i = 0; i < data.blocks.size(); ++i) {
         const QByteArray &block = data.blocks[i];
         const QByteArray declaration = "const unsigned char " + data.label(i) + '[' +
@@ -95,11 +98,7 @@ CSource writeC(const Data &data)
         const std::vector<QByteArrayView> parts = lines(data, block);
         for (std::size_t line = 0; line < parts.size(); ++line) {
             c += "    ";
-            for (qsizetype at = 0; at < parts[line].size(); ++at) {
-                c += hexByte(parts[line][at]);
-                if (at + 1 < parts[line].size())
-                    c += ", ";
-            }
+            hexBytes.appendJoined(c, parts[line], ", ");
             c += line + 1 < parts.size() ? ",\n" : "\n";
         }
         c += "};\n";

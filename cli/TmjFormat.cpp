@@ -3,6 +3,7 @@
 
 #include "cli/TiledData.h"
 #include "cli/TiledMap.h"
+#include "core/files/ValueTexts.h"
 #include "core/render/TileGeometry.h"
 
 #include <QJsonArray>
@@ -14,6 +15,8 @@ namespace TmjFormat {
 namespace {
 
 const QString TiledVersion = QStringLiteral("1.8");
+// The layer's data as written before its ids are put in.
+constexpr QByteArrayView EmptyDataMember = "\"data\":[]";
 
 Failure failure(const QString &member, const QString &what)
 {
@@ -182,13 +185,22 @@ Outcome<TiledMap> Reader::read(const QJsonObject &root)
     return std::move(m_map);
 }
 
+// The layer's ids as compact JSON writes an array of numbers, written
+// straight: a QJsonArray of tens of thousands of values would be most of
+// the time an export takes.
+QByteArray idArray(const MapCells &map)
+{
+    QByteArray text = "[";
+    ValueTexts::decimal(1).appendJoined(
+        text, QByteArrayView(map.cells.data(), qsizetype(map.cells.size())), ",");
+    text += ']';
+    return text;
+}
+
 } // namespace
 
 QByteArray write(const MapCells &map, const QString &name, const QString &sheetImage)
 {
-    QJsonArray ids;
-    for (const std::uint8_t tile : map.cells)
-        ids.append(tile + 1);
     const QJsonObject tileset{
         {QStringLiteral("firstgid"), 1},
         {QStringLiteral("name"), name},
@@ -212,7 +224,7 @@ QByteArray write(const MapCells &map, const QString &name, const QString &sheetI
         {QStringLiteral("y"), 0},
         {QStringLiteral("opacity"), 1},
         {QStringLiteral("visible"), true},
-        {QStringLiteral("data"), ids},
+        {QStringLiteral("data"), QJsonArray()},
     };
     const QJsonObject root{
         {QStringLiteral("type"), QStringLiteral("map")},
@@ -229,7 +241,13 @@ QByteArray write(const MapCells &map, const QString &name, const QString &sheetI
         {QStringLiteral("tilesets"), QJsonArray{tileset}},
         {QStringLiteral("layers"), QJsonArray{layer}},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
+    // The layer's ids go where its empty array stands. Compact JSON sorts
+    // members: none before "layers" holds a name, and "data" is the layer's
+    // first, so the first match is that array whatever the names hold.
+    QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Compact);
+    const qsizetype data = text.indexOf(EmptyDataMember);
+    text.replace(data + EmptyDataMember.size() - 2, 2, idArray(map));
+    return text + '\n';
 }
 
 Outcome<MapCells> read(const QByteArray &text, const QString &layer)

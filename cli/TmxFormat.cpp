@@ -4,6 +4,7 @@
 #include "cli/TileNumbers.h"
 #include "cli/TiledData.h"
 #include "cli/TiledMap.h"
+#include "core/files/ValueTexts.h"
 #include "core/render/TileGeometry.h"
 
 #include <QXmlStreamReader>
@@ -16,24 +17,25 @@ namespace TmxFormat {
 namespace {
 
 const QString TmxVersion = QStringLiteral("1.8");
+// The layer's data element as written, up to its text.
+constexpr QByteArrayView DataStart = "<data encoding=\"csv\">";
 
 QString number(int value)
 {
     return QString::number(value);
 }
 
-QString layerCsv(const MapCells &map)
+QByteArray layerCsv(const MapCells &map)
 {
     // Laid out as Tiled writes it: a line per row, each but the last ending
     // in a comma.
-    QString text = QStringLiteral("\n");
+    const ValueTexts ids = ValueTexts::decimal(1);
+    QByteArray text = "\n";
+    // Up to three digits and a comma a cell, and a line end a row.
+    text.reserve(qsizetype(map.width) * map.height * 4 + map.height + 1);
     for (int row = 0; row < map.height; ++row) {
-        for (int column = 0; column < map.width; ++column) {
-            text += number(map.at(column, row) + 1);
-            if (column + 1 < map.width || row + 1 < map.height)
-                text += QLatin1Char(',');
-        }
-        text += QLatin1Char('\n');
+        ids.appendJoined(text, QByteArrayView(map.cells.data() + row * map.width, map.width), ",");
+        text += row + 1 < map.height ? ",\n" : "\n";
     }
     return text;
 }
@@ -371,12 +373,19 @@ QByteArray write(const MapCells &map, const QString &name, const QString &sheetI
     xml.writeAttribute(QStringLiteral("height"), number(map.height));
     xml.writeStartElement(QStringLiteral("data"));
     xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
-    xml.writeCharacters(layerCsv(map));
+    // A stand-in the layer's ids replace once the document is written: they
+    // need no escaping, and the writer's escaping of every character of them
+    // was most of the time an export took.
+    xml.writeCharacters(QStringLiteral("\n"));
     xml.writeEndElement();
     xml.writeEndElement();
 
     xml.writeEndElement();
     xml.writeEndDocument();
+    // The data element comes after every name, and a name's "<" is escaped:
+    // the last match is the stand-in.
+    const qsizetype data = out.lastIndexOf(DataStart);
+    out.replace(data + DataStart.size(), 1, layerCsv(map));
     return out;
 }
 

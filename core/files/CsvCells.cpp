@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/files/CsvCells.h"
 
+#include "core/files/ValueTexts.h"
 #include "core/render/TileGeometry.h"
 
 #include <QList>
@@ -122,14 +123,12 @@ Reading failure(int line, int column, const QString &error)
 
 QByteArray write(const CellGrid &grid, char separator)
 {
+    const ValueTexts numbers = ValueTexts::decimal();
     QByteArray text;
     text.reserve(qsizetype(grid.width) * grid.height * 4);
     for (int row = 0; row < grid.height; ++row) {
-        for (int column = 0; column < grid.width; ++column) {
-            if (column > 0)
-                text += separator;
-            text += QByteArray::number(grid.at(column, row));
-        }
+        numbers.appendJoined(text, QByteArrayView(grid.cells.data() + row * grid.width, grid.width),
+                             QByteArrayView(&separator, 1));
         text += LineEnd;
     }
     return text;
