@@ -39,12 +39,18 @@ QByteArray dollar(std::uint8_t value)
 const std::vector<Dialect> &dialects()
 {
     static const std::vector<Dialect> all = {
-        {Ca65, "; ", {}, {}, "%1:", "    .byte ", dollar},
+        // Each label exported, so that the file also links as a module of
+        // its own.
+        {Ca65, "; ", {}, "    .export %1\n", "%1:", "    .byte ", dollar},
         {Tass64, "; ", {}, {}, "%1:", "    .byte ", dollar},
-        // ACME and dasm write nothing before the program counter is set:
-        // the file starts at 0, which a file that includes it sets anew.
-        {Acme, "; ", "* = $0000\n", {}, "%1", "    !byte ", dollar},
-        {Dasm, "; ", "    processor 6502\n    org $0000\n", {}, "%1", "    .byte ", dollar},
+        // ACME and dasm write nothing before the program counter is set: on
+        // its own the file starts at 0, and included it follows the code
+        // before it. dasm knows whether the counter is set; ACME cannot ask,
+        // so a program that includes the file defines AcmeIncludedSymbol.
+        {Acme, "; ", "!ifndef " + AcmeIncludedSymbol.toLatin1() + " { * = $0000 }\n", {}, "%1",
+         "    !byte ", dollar},
+        {Dasm, "; ", "    ifnconst .\n    processor 6502\n    org $0000\n    endif\n", {}, "%1",
+         "    .byte ", dollar},
         {Xa, "; ", {}, {}, "%1", "    .byte ", dollar},
         {KickAss, "// ", {}, {}, "%1:", "    .byte ", dollar},
         // Both Z80 assemblers read 0FFh, with a digit first.

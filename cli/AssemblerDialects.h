@@ -22,6 +22,11 @@ inline const QString Z80 = QStringLiteral("z80");
 inline const QString Sdas = QStringLiteral("sdas");
 inline const QString Rgbds = QStringLiteral("rgbds");
 
+// An ACME program defines this symbol (any value) before it includes an acme
+// file after code of its own, and the data follows that code; without it the
+// file sets the program counter to 0, as it needs to assemble on its own.
+inline const QString AcmeIncludedSymbol = QStringLiteral("tesselwick_included");
+
 // Every dialect, the default first.
 const QStringList &names();
 

@@ -47,9 +47,9 @@ Commands:
       --offset (and --wrap); --rle packs each block of bin, asm or c (the
       scheme and its C and 6502 decoders: man tesselwick-cli).
       Labels and arrays are named after the map's file: letters, digits and
-      underscores kept, anything else one underscore; a name that is a C or
-      C++ keyword, a 6502, Z80 or SM83 register, instruction or directive
-      name, or starts with a digit or underscore gets the prefix map_.
+      underscores kept, anything else one underscore; a name that starts
+      with a digit or underscore, or that a C library (C17, POSIX, cc65,
+      SDCC) or an assembler keeps for itself gets the prefix map_.
       --symbol NAME sets it; screens add _0, _1, ...
   import IN.csv|IN.tmx|IN.tmj... -o MAP [--layer NAME]
       A map file from CSV (separated by commas, semicolons or tabs; -1 is

@@ -87,9 +87,11 @@ inline Run run(const QString &program, const QStringList &arguments,
         process.write(*standardInput);
         process.closeWriteChannel();
     }
-    process.waitForFinished(120000);
+    const bool finished = process.waitForFinished(120000);
     Run result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    // A program still running at the end has not succeeded.
+    result.exitCode =
+        finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;

@@ -583,6 +583,7 @@ void TestCliFormats::sourceFormats()
     const MapExport::Files &c = cBuilt.value();
     QCOMPARE(asm_.files.size(), 1u);
     QCOMPARE(asm_.files[0].bytes, QByteArray("; cave-1: 3 x 2 tiles, one byte a tile, row by row\n"
+                                             "    .export cave_1\n"
                                              "cave_1:\n"
                                              "    .byte $00,$0a,$ff\n"
                                              "    .byte $01,$02,$ab\n"));
@@ -652,6 +653,26 @@ void TestCliFormats::identifiers_data()
                                << "map_org";
     QTest::newRow("keyword as part of a name") << "intro"
                                                << "intro";
+    QTest::newRow("65C02 instruction, which xa assembles") << "phx"
+                                                            << "map_phx";
+    QTest::newRow("65816 instruction") << "XBA"
+                                       << "map_XBA";
+    QTest::newRow("pasmo directive") << "endp"
+                                     << "map_endp";
+    QTest::newRow("pasmo operator") << "shl"
+                                    << "map_shl";
+    QTest::newRow("C library function") << "time"
+                                        << "map_time";
+    QTest::newRow("C library macro, in another case") << "eof"
+                                                      << "map_eof";
+    QTest::newRow("POSIX function") << "index"
+                                    << "map_index";
+    QTest::newRow("cc65 library function") << "cgetc"
+                                           << "map_cgetc";
+    QTest::newRow("SDCC library function") << "Serial0Init"
+                                           << "map_Serial0Init";
+    QTest::newRow("library name as part of a name") << "timer"
+                                                    << "timer";
 }
 
 void TestCliFormats::identifiers()

@@ -4,6 +4,7 @@
 // bytes they make equal --format bin of the same options. The decoders of
 // packed data run as they ship: the C one compiled by each compiler, the
 // 6502 one assembled by ca65 and run in sim65.
+#include "cli/SymbolNames.h"
 #include "tests/cli/CliSupport.h"
 #include "tests/support/TestFiles.h"
 
@@ -119,6 +120,66 @@ bool assemble(const QString &toolchain, const QString &folder, qsizetype size, Q
     return ok;
 }
 
+// The lists of names that C libraries keep for themselves; the others are
+// the assemblers'.
+const QStringList LibraryLists = {QStringLiteral("c"), QStringLiteral("posix"),
+                                  QStringLiteral("cc65"), QStringLiteral("sdcc")};
+
+// The names on the assemblers' lists, or on every list, once and in lower
+// case as the lists are compared; a name that starts with an underscore
+// loses it instead.
+QStringList reservedNames(bool libraries)
+{
+    QStringList names;
+    const QMap<QString, QStringList> &lists = SymbolNames::reservedByToolchain();
+    for (auto list = lists.begin(); list != lists.end(); ++list)
+        if (libraries || !LibraryLists.contains(list.key()))
+            for (const QString &name : list.value())
+                if (!name.startsWith(QLatin1Char('_')))
+                    names.append(name.toLower());
+    names.sort();
+    names.removeDuplicates();
+    return names;
+}
+
+// How a dialect's program names its CPU and origin, includes a file and
+// writes the address of a label: for a file that includes many exports.
+struct IncludingProgram
+{
+    QString dialect;
+    QByteArray start;
+    QByteArray include;
+    QByteArray address;
+};
+
+const QMap<QString, IncludingProgram> &includingPrograms()
+{
+    static const QMap<QString, IncludingProgram> programs = {
+        {QStringLiteral("ca65"),
+         {QStringLiteral("ca65"), ".setcpu \"65816\"\n", ".include \"%1\"\n", ".word %1\n"}},
+        {QStringLiteral("64tass"),
+         {QStringLiteral("64tass"), ".cpu \"65816\"\n* = $0000\n", ".include \"%1\"\n",
+          ".word %1\n"}},
+        {QStringLiteral("acme"),
+         {QStringLiteral("acme"), "!cpu 65816\n* = $0000\ntesselwick_included = 1\n",
+          "!source \"%1\"\n", "!word %1\n"}},
+        {QStringLiteral("dasm"),
+         {QStringLiteral("dasm"), "    processor 6502\n    org $0000\n", "    include \"%1\"\n",
+          "    .word %1\n"}},
+        {QStringLiteral("xa"),
+         {QStringLiteral("xa"), "*=$0000\n", "#include \"%1\"\n", ".word %1\n"}},
+        {QStringLiteral("pasmo"),
+         {QStringLiteral("z80"), "    org 0\n", "    include \"%1\"\n", "    defw %1\n"}},
+        {QStringLiteral("z80asm"),
+         {QStringLiteral("z80"), "    org 0\n", "    include \"%1\"\n", "    defw %1\n"}},
+        {QStringLiteral("sdasz80"),
+         {QStringLiteral("sdas"), {}, "    .include \"%1\"\n", "    .dw _%1\n"}},
+        {QStringLiteral("sdasgb"),
+         {QStringLiteral("sdas"), {}, "    .include \"%1\"\n", "    .dw _%1\n"}},
+    };
+    return programs;
+}
+
 struct Exported
 {
     QByteArray bin;
@@ -143,8 +204,18 @@ private Q_SLOTS:
     void cCompilers();
     void decoder6502_data();
     void decoder6502();
+    void reservedNamesAssemble_data();
+    void reservedNamesAssemble();
+    void reservedNamesCompile_data();
+    void reservedNamesCompile();
+    void includedAfterCode_data();
+    void includedAfterCode();
 
 private:
+    // Exports one map under each of names into folder/out with the format
+    // options; gives the bytes of one export.
+    void exportReservedNames(const QString &folder, const QStringList &names,
+                             const QStringList &format, QByteArray *bytes);
     void addMapRows(const QStringList &toolchains);
     // Writes the map as level.map and exports it with the layout options (and
     // formatOptions) as format, and as bin with and without --rle.
@@ -155,6 +226,9 @@ private:
     quint32 m_seed = 0;
     QByteArray m_full;
     std::unique_ptr<QTemporaryDir> m_dir;
+    // The C export under every reserved name, made once for all compilers.
+    std::unique_ptr<QTemporaryDir> m_cNames;
+    QByteArray m_cNamesBytes;
 };
 
 void TestCliToolchains::initTestCase()
@@ -401,6 +475,234 @@ void TestCliToolchains::decoder6502()
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QVERIFY(!exported.unpackedBin.isEmpty());
     QVERIFY2(run.out == exported.unpackedBin, qPrintable(QStringLiteral("seed %1").arg(m_seed)));
+}
+
+void TestCliToolchains::exportReservedNames(const QString &folder, const QStringList &names,
+                                            const QStringList &format, QByteArray *bytes)
+{
+    // One small map behind every name: links cost no room.
+    const QDir at(folder);
+    const QString original = at.filePath(QStringLiteral("original.map"));
+    TestFiles::write(original, CliSupport::mapFile(0xFE, 0x4F, 2, 1, 2, 1, [](int column, int) {
+                         return column == 0 ? 0x5A : 0xC3;
+                     }));
+    QVERIFY(at.mkpath(QStringLiteral("maps")));
+    QStringList arguments = {QStringLiteral("export")};
+    for (const QString &name : names) {
+        const QString map = QStringLiteral("maps/%1.map").arg(name);
+        QVERIFY(QFile::link(original, at.filePath(map)));
+        arguments.append(map);
+    }
+    CliSupport::Run run = cli(arguments + QStringList{QStringLiteral("-f")} + format +
+                                  QStringList{QStringLiteral("-o"), QStringLiteral("out")},
+                              folder);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    run = cli({QStringLiteral("export"), QStringLiteral("original.map"), QStringLiteral("-f"),
+               QStringLiteral("bin"), QStringLiteral("-o"), QStringLiteral("-")},
+              folder);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    *bytes = run.out;
+}
+
+void TestCliToolchains::reservedNamesAssemble_data()
+{
+    QTest::addColumn<QString>("toolchain");
+    for (const QString &toolchain : includingPrograms().keys())
+        QTest::newRow(qPrintable(toolchain)) << toolchain;
+}
+
+// A map named after each reserved word, all included by one program that
+// then writes the address of each label: every label keeps its place and
+// nothing is read as an instruction.
+void TestCliToolchains::reservedNamesAssemble()
+{
+    QFETCH(QString, toolchain);
+    const IncludingProgram &program = includingPrograms()[toolchain];
+    const QStringList names = reservedNames(false);
+    QByteArray data;
+    exportReservedNames(m_dir->path(), names,
+                        {QStringLiteral("asm"), QStringLiteral("--dialect"), program.dialect},
+                        &data);
+    if (QTest::currentTestFailed())
+        return;
+    QByteArray source = program.start;
+    QByteArray expected;
+    for (const QString &name : std::as_const(names)) {
+        source += QByteArray(program.include).replace("%1", "out/" + name.toUtf8() + ".asm");
+        expected += data;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        source +=
+            QByteArray(program.address).replace("%1", (SymbolNames::Prefix + names[i]).toUtf8());
+        const qsizetype address = i * data.size();
+        expected += static_cast<char>(address & 0xFF);
+        expected += static_cast<char>(address >> 8);
+    }
+    TestFiles::write(path(QStringLiteral("level.asm")), source);
+    QByteArray assembled;
+    QVERIFY(assemble(toolchain, m_dir->path(), expected.size(), &assembled));
+    QCOMPARE(assembled.size(), expected.size());
+    QVERIFY(assembled == expected);
+}
+
+void TestCliToolchains::reservedNamesCompile_data()
+{
+    QTest::addColumn<QString>("toolchain");
+    for (const char *toolchain : {"c11", "c++", "sdcc z80", "sdcc sm83", "cc65"})
+        QTest::newRow(toolchain) << QString::fromLatin1(toolchain);
+}
+
+// A map named after each reserved word, all compiled in one file after the
+// headers of the library that reserves it: no name clashes with the
+// library's. gcc's program also writes the arrays.
+void TestCliToolchains::reservedNamesCompile()
+{
+    QFETCH(QString, toolchain);
+    const QStringList names = reservedNames(true);
+    if (!m_cNames) {
+        m_cNames = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_cNames->isValid());
+        exportReservedNames(m_cNames->path(), names, {QStringLiteral("c")}, &m_cNamesBytes);
+        if (QTest::currentTestFailed()) {
+            m_cNames.reset();
+            return;
+        }
+    }
+    const QByteArray data = m_cNamesBytes;
+    const QByteArray out = QDir(m_cNames->path()).filePath(QStringLiteral("out/")).toUtf8();
+    const bool gnu = toolchain == QStringLiteral("c11") || toolchain == QStringLiteral("c++");
+    const bool cxx = toolchain == QStringLiteral("c++");
+    // The headers of each library, POSIX's for gcc with its names shown.
+    QList<QByteArray> headers = {"assert", "ctype",  "errno",  "iso646",  "limits",
+                                 "setjmp", "signal", "stdarg", "stdbool", "stddef",
+                                 "stdint", "stdio",  "stdlib", "string",  "time"};
+    QByteArray source;
+    if (gnu) {
+        source = "#define _XOPEN_SOURCE 700\n#define _DEFAULT_SOURCE 1\n";
+        headers +=
+            {"float",      "locale",      "math",         "complex",    "fenv",      "inttypes",
+             "uchar",      "wchar",       "wctype",       "aio",        "arpa/inet", "dirent",
+             "dlfcn",      "fcntl",       "fnmatch",      "ftw",        "glob",      "grp",
+             "iconv",      "langinfo",    "libgen",       "monetary",   "mqueue",    "netdb",
+             "net/if",     "netinet/in",  "nl_types",     "poll",       "pthread",   "pwd",
+             "regex",      "sched",       "search",       "semaphore",  "spawn",     "strings",
+             "sys/mman",   "sys/msg",     "sys/resource", "sys/select", "sys/sem",   "sys/shm",
+             "sys/socket", "sys/stat",    "sys/statvfs",  "sys/time",   "sys/times", "sys/uio",
+             "sys/un",     "sys/utsname", "sys/wait",     "syslog",     "termios",   "unistd",
+             "utime",      "wordexp"};
+        if (!cxx)
+            headers += {"stdalign", "stdatomic", "stdnoreturn", "tgmath", "threads"};
+    } else if (toolchain == QStringLiteral("cc65")) {
+        headers +=
+            {"locale", "inttypes", "6502",     "cbm", "c64",    "cc65",     "conio",  "dbg",
+             "device", "dio",      "dirent",   "em",  "fcntl",  "joystick", "lz4",    "modload",
+             "mouse",  "o65",      "peekpoke", "pen", "serial", "tgi",      "unistd", "zlib"};
+    } else {
+        headers += {"float", "math", "stdalign", "stdnoreturn", "uchar", "wchar"};
+    }
+    for (const QByteArray &header : std::as_const(headers))
+        source += "#include <" + header + ".h>\n";
+    for (const QString &name : std::as_const(names))
+        source += "#include \"" + out + name.toUtf8() + ".h\"\n#include \"" + out + name.toUtf8() +
+                  ".c\"\n";
+    QByteArray expected;
+    // SDCC and cc65 compile the file alone: the clashes are in the
+    // declarations. gcc's program writes every array.
+    if (gnu) {
+        source += "int main(void)\n{\n";
+        for (const QString &name : std::as_const(names)) {
+            const QByteArray array = (SymbolNames::Prefix + name).toUtf8();
+            source += "    fwrite(" + array + ", 1, sizeof " + array + ", stdout);\n";
+            expected += data;
+        }
+        source += "    return 0;\n}\n";
+    }
+    TestFiles::write(path(QStringLiteral("all.c")), source);
+
+    if (toolchain.startsWith(QStringLiteral("sdcc"))) {
+        QVERIFY(runs(m_dir->path(), QStringLiteral("sdcc"),
+                     {QStringLiteral("-m") + toolchain.section(QLatin1Char(' '), 1),
+                      QStringLiteral("--Werror"), QStringLiteral("-c"), QStringLiteral("all.c")}));
+        return;
+    }
+    if (!gnu) {
+        QVERIFY(runs(m_dir->path(), QStringLiteral("cl65"),
+                     {QStringLiteral("-t"), QStringLiteral("c64"), QStringLiteral("-c"),
+                      QStringLiteral("all.c")}));
+        return;
+    }
+    QStringList arguments = {QStringLiteral("-Wall"), QStringLiteral("-Wextra"),
+                             QStringLiteral("-pedantic"), QStringLiteral("-Werror")};
+    arguments += cxx ? QStringList{QStringLiteral("-x"), QStringLiteral("c++")}
+                     : QStringList{QStringLiteral("-std=c11")};
+    arguments += {QStringLiteral("-o"), QStringLiteral("all"), QStringLiteral("all.c")};
+    QVERIFY(runs(m_dir->path(), cxx ? QStringLiteral("g++") : QStringLiteral("gcc"), arguments));
+    QByteArray written;
+    QVERIFY(runs(m_dir->path(), path(QStringLiteral("all")), {}, &written));
+    QVERIFY(written == expected);
+}
+
+void TestCliToolchains::includedAfterCode_data()
+{
+    QTest::addColumn<QString>("toolchain");
+    QTest::addColumn<QByteArray>("program");
+    // lda level (absolute), the data, rts, from $1000.
+    QTest::newRow("acme") << QStringLiteral("acme")
+                          << QByteArray("* = $1000\ntesselwick_included = 1\n    lda level\n"
+                                        "!source \"level.asm\"\n    rts\n");
+    QTest::newRow("dasm") << QStringLiteral("dasm")
+                          << QByteArray("    processor 6502\n    org $1000\n    lda level\n"
+                                        "    include \"level.asm\"\n    rts\n");
+    QTest::newRow("ca65, included") << QStringLiteral("ca65")
+                                    << QByteArray("    lda level\n    .include \"level.asm\"\n"
+                                                  "    rts\n");
+    // The data as a module of its own between two others.
+    QTest::newRow("ca65, linked") << QStringLiteral("ca65")
+                                  << QByteArray("    .import level\n    lda level\n");
+}
+
+// The file holds only data: included after code, or linked after another
+// module, it follows that code, and code after it follows the data.
+void TestCliToolchains::includedAfterCode()
+{
+    QFETCH(QString, toolchain);
+    QFETCH(QByteArray, program);
+    Exported exported;
+    exportMap(CliSupport::plainMap(5, 3, m_seed),
+              {QStringLiteral("asm"), QStringLiteral("--dialect"), toolchain}, {}, &exported);
+    if (QTest::currentTestFailed())
+        return;
+    TestFiles::write(path(QStringLiteral("main.asm")), program);
+    const QByteArray expected = QByteArray("\xAD\x03\x10", 3) + exported.bin + '\x60';
+    const QString out = QStringLiteral("out.bin");
+    if (toolchain == QStringLiteral("acme")) {
+        QVERIFY(runs(m_dir->path(), QStringLiteral("acme"),
+                     {QStringLiteral("-f"), QStringLiteral("plain"), QStringLiteral("-o"), out,
+                      QStringLiteral("main.asm")}));
+    } else if (toolchain == QStringLiteral("dasm")) {
+        QVERIFY(
+            runs(m_dir->path(), QStringLiteral("dasm"),
+                 {QStringLiteral("main.asm"), QStringLiteral("-o") + out, QStringLiteral("-f3")}));
+    } else {
+        TestFiles::write(path(QStringLiteral("at1000.cfg")),
+                         "MEMORY { ALL: start = $1000, size = $1000, file = %O; }\n"
+                         "SEGMENTS { CODE: load = ALL, type = ro; }\n");
+        TestFiles::write(path(QStringLiteral("tail.asm")), "    rts\n");
+        QStringList objects = {QStringLiteral("main.o")};
+        QStringList sources = {QStringLiteral("main.asm")};
+        if (!program.contains(".include")) {
+            sources += {QStringLiteral("level.asm"), QStringLiteral("tail.asm")};
+            objects += {QStringLiteral("level.o"), QStringLiteral("tail.o")};
+        }
+        for (qsizetype i = 0; i < sources.size(); ++i)
+            QVERIFY(runs(m_dir->path(), QStringLiteral("ca65"),
+                         {sources[i], QStringLiteral("-o"), objects[i]}));
+        QVERIFY(runs(m_dir->path(), QStringLiteral("ld65"),
+                     QStringList{QStringLiteral("-C"), QStringLiteral("at1000.cfg"),
+                                 QStringLiteral("-o"), out} +
+                         objects));
+    }
+    QCOMPARE(TestFiles::readAll(path(out)).toHex(' '), expected.toHex(' '));
 }
 
 QTEST_GUILESS_MAIN(TestCliToolchains)

@@ -1,4 +1,5 @@
 ; clamped: 1 x 128 tiles, one byte a tile, row by row
+    .export clamped
 clamped:
     .byte $82
     .byte $b7
