@@ -4,6 +4,8 @@
 #include "core/render/Surface.h"
 #include "tests/support/NumberedSheet.h"
 
+#include <QPainter>
+
 #include <QTest>
 
 #include <cstring>
@@ -30,6 +32,8 @@ private Q_SLOTS:
     void redrawDrawsEveryCellFromTheGrid();
     void gridDrawnOnDemandLooksDrawnAtOnce_data();
     void gridDrawnOnDemandLooksDrawnAtOnce();
+    void wholeGridMatchesTheSheetLineByLine_data();
+    void wholeGridMatchesTheSheetLineByLine();
     void rowsAreThePicture_data();
     void rowsAreThePicture();
     void resizeKeepsTopLeftPicture();
@@ -255,6 +259,47 @@ void TestMapRendering::gridDrawnOnDemandLooksDrawnAtOnce()
     const QImage atOnce = picture(true);
     QCOMPARE(picture(false), atOnce);
     QVERIFY(atOnce.pixel(5, 5) != qRgb(0, 0, 0));
+}
+
+void TestMapRendering::wholeGridMatchesTheSheetLineByLine_data()
+{
+    QTest::addColumn<int>("width");
+    // Canvases this large are written past the caches where their lines
+    // allow it; the others take the plain copy.
+    QTest::newRow("whole tiles") << 4096;
+    QTest::newRow("part of a last tile") << 4088;
+    QTest::newRow("lines not 16-byte aligned") << 4090;
+}
+
+// Every pixel line of every cell comes from the same line of its tile,
+// checked against tiles drawn one by one with QPainter.
+void TestMapRendering::wholeGridMatchesTheSheetLineByLine()
+{
+    QFETCH(int, width);
+    QImage sheetPicture(Tiles::SheetWidth, Tiles::SheetHeight, QImage::Format_RGB32);
+    for (int y = 0; y < sheetPicture.height(); ++y)
+        for (int x = 0; x < sheetPicture.width(); ++x)
+            sheetPicture.setPixel(x, y, qRgb(x & 0xff, y, (x >> 8) * 64 + (x + y) % 64));
+    Surface sheet(sheetPicture.size(), Qt::white);
+    sheet.setPicture(sheetPicture);
+    std::vector<std::uint8_t> cells(Tiles::GridCells);
+    for (int i = 0; i < Tiles::GridCells; ++i)
+        cells[i] = static_cast<std::uint8_t>(i * 13 + i / 256);
+
+    Surface canvas(QSize(width, Tiles::GridRows * Tiles::TileSize), Qt::black);
+    canvas.drawTileGrid(sheet, Tiles::SheetColumns, cells.data(), Tiles::GridColumns,
+                        Tiles::GridRows, Tiles::TileSize);
+
+    QImage expected(canvas.size(), QImage::Format_RGB32);
+    QPainter painter(&expected);
+    for (int row = 0; row < Tiles::GridRows; ++row)
+        for (int column = 0; column < Tiles::GridColumns; ++column) {
+            const int tile = cells[row * Tiles::GridColumns + column];
+            painter.drawImage(Tiles::cellOrigin(column, row), sheetPicture,
+                              QRect(Tiles::sheetOrigin(tile), QSize(16, 16)));
+        }
+    painter.end();
+    QCOMPARE(canvas.image(), expected);
 }
 
 void TestMapRendering::rowsAreThePicture_data()
