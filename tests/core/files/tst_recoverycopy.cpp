@@ -37,7 +37,7 @@ RecoveryCopy::Contents sample(bool withSheet)
     return contents;
 }
 
-// What the copies in tests/core/data/recovery hold, one for each version
+// What the copies in tests/core/files/data/recovery hold, one for each version
 // ever written: the start-up map with two cells painted, on a sheet of one
 // colour a tile.
 RecoveryCopy::Contents kept(int version)
