@@ -3,41 +3,69 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 
 namespace SymbolNames {
 
 namespace {
 
-// The words of one list of cli/names: "#" starts a comment line, blanks and
-// line ends part the words.
-QStringList wordsOf(const QString &path)
+const QString NamesFolder = QStringLiteral(":/names");
+
+bool blank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Calls found on the words of one list of cli/names until it returns true,
+// and says whether it did: "#" starts a comment line, blanks and line ends
+// part the words.
+template <typename Found>
+bool anyWordOf(const QString &path, Found found)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("The list of reserved words %s is not built in", qPrintable(path));
-    QStringList words;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (!line.startsWith('#'))
-            for (const QByteArray &word : line.simplified().split(' '))
-                if (!word.isEmpty())
-                    words.append(QString::fromLatin1(word));
-    return words;
+    const QByteArray text = file.readAll();
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = text.indexOf('\n', at);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView line = QByteArrayView(text).sliced(at, end - at);
+        at = end + 1;
+        if (line.startsWith('#'))
+            continue;
+        for (qsizetype i = 0; i < line.size();) {
+            while (i < line.size() && blank(line[i]))
+                ++i;
+            const qsizetype start = i;
+            while (i < line.size() && !blank(line[i]))
+                ++i;
+            if (i > start && found(line.sliced(start, i - start)))
+                return true;
+        }
+    }
+    return false;
 }
 
-// Compared in lower case: assemblers take registers and instructions in any
-// case, and a C name that differs from a library name only in case reads as
-// one.
-const QSet<QString> &reservedWords()
+QStringList listFiles()
 {
-    static const QSet<QString> words = [] {
-        QSet<QString> all;
-        for (const QStringList &list : reservedByToolchain())
-            for (const QString &word : list)
-                all.insert(word.toLower());
-        return all;
-    }();
-    return words;
+    return QDir(NamesFolder).entryList({QStringLiteral("*.txt")}, QDir::Files);
+}
+
+// Compared in any case: assemblers take registers and instructions in any
+// case, and a C name that differs from a library name only in case reads as
+// one. The lists are searched, not made into a set: an export asks about
+// one name, and reading some 7,000 words into a set would cost more than
+// writing the whole map.
+bool reserved(const QString &name)
+{
+    const QByteArray wanted = name.toLatin1();
+    const auto matches = [&wanted](QByteArrayView word) {
+        return word.compare(wanted, Qt::CaseInsensitive) == 0;
+    };
+    for (const QString &file : listFiles())
+        if (anyWordOf(QDir(NamesFolder).filePath(file), matches))
+            return true;
+    return false;
 }
 
 bool plain(QChar c)
@@ -48,7 +76,7 @@ bool plain(QChar c)
 bool unsafe(const QString &name)
 {
     return name.isEmpty() || name.front().isDigit() || name.front() == u'_' ||
-           reservedWords().contains(name.toLower());
+           reserved(name);
 }
 
 } // namespace
@@ -57,9 +85,13 @@ const QMap<QString, QStringList> &reservedByToolchain()
 {
     static const QMap<QString, QStringList> lists = [] {
         QMap<QString, QStringList> result;
-        const QDir folder(QStringLiteral(":/names"));
-        for (const QString &name : folder.entryList({QStringLiteral("*.txt")}, QDir::Files))
-            result.insert(name.chopped(4), wordsOf(folder.filePath(name)));
+        for (const QString &file : listFiles()) {
+            QStringList &words = result[file.chopped(4)];
+            anyWordOf(QDir(NamesFolder).filePath(file), [&words](QByteArrayView word) {
+                words.append(QString::fromLatin1(word));
+                return false;
+            });
+        }
         return result;
     }();
     return lists;
