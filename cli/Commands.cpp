@@ -252,9 +252,13 @@ Outcome<QImage> prepare(const Request &request)
         request.command == Request::Command::Render || request.command == Request::Command::Export;
     if (!draws)
         return QImage();
-    if (request.tiles.isEmpty())
-        return TileSheet::builtIn();
-    return TileSheet::read(request.tiles);
+    if (!request.tiles.isEmpty())
+        return TileSheet::read(request.tiles);
+    // Only a picture and a Tiled map show tiles: the other exports are the
+    // cells alone and need not decode the built-in sheet.
+    const bool showsTiles = request.command == Request::Command::Render ||
+                            request.format == Formats::Tmx || request.format == Formats::Tmj;
+    return showsTiles ? TileSheet::builtIn() : QImage();
 }
 
 Report run(const Shared &shared, int index, LoadedMap &map)
