@@ -297,7 +297,7 @@ void TestRecovery::copyOfAnEarlierVersionLoads()
     QTemporaryDir folder;
     // The copy the format's own test keeps.
     const QByteArray version1 = TestFiles::readAll(QDir::cleanPath(
-        QStringLiteral(TESSELWICK_TEST_DATA "/../../core/data/recovery/version1.copy")));
+        QStringLiteral(TESSELWICK_TEST_DATA "/../../core/files/data/recovery/version1.copy")));
     QVERIFY(version1.startsWith("Tesselwick recovery copy 1\n"));
     QVERIFY(!leaveCopy(folder.path(), version1).isEmpty());
 
